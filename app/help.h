@@ -1,0 +1,4 @@
+#pragma once
+
+// Prints the help text on standard output and ends the process with status.
+[[noreturn]] void print_help(int status);

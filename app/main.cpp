@@ -1,0 +1,103 @@
+// tunvex: lists and edits the channel list of a multimedia station.
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+
+#include "channel.h"
+#include "help.h"
+#include "operations.h"
+
+namespace {
+
+// The run state, as the command line leaves it.
+bool listFlag;
+bool renameFlag;
+bool deleteFlag;
+bool moveFlag;
+const char *inputPath;
+const char *outputPath;
+char *operationArgument;  // shared by -r, -d and -m: the last one wins
+
+[[noreturn]] void optionError(int option)
+{
+    switch (option) {
+    case 'f': std::fprintf(stderr, "You must specify the input file.\n"); break;
+    case 'r':
+        std::fprintf(stderr, "You must specify the channel number and new channel name to rename.\n");
+        break;
+    case 'o': std::fprintf(stderr, "You must specify the output file.\n"); break;
+    case 'd': std::fprintf(stderr, "You must specify the channel number to delete.\n"); break;
+    case 'm': std::fprintf(stderr, "You must specify the channel positions to move it.\n"); break;
+    default:
+        if (option >= 32 && option <= 126)
+            std::fprintf(stderr, "Unknown option `-%c'.\n", option);
+        else
+            std::fprintf(stderr, "Unknown option character `\\x%x'.\n", static_cast<unsigned>(option));
+    }
+    print_help(1);
+}
+
+void parseOptions(int argc, char **argv)
+{
+    opterr = 1;
+    int c;
+    while ((c = getopt(argc, argv, "hlf:r:o:d:m:")) != -1) {
+        switch (c) {
+        case 'h': print_help(0);
+        case 'l': listFlag = true; break;
+        case 'f': inputPath = optarg; break;
+        case 'o': outputPath = optarg; break;
+        case 'r': renameFlag = true; operationArgument = optarg; break;
+        case 'd': deleteFlag = true; operationArgument = optarg; break;
+        case 'm': moveFlag = true; operationArgument = optarg; break;
+        default: optionError(optopt);
+        }
+    }
+}
+
+// Runs the one operation the flags select; false when it failed.
+bool dispatch()
+{
+    if (listFlag) {
+        listChannels();
+        return true;
+    }
+    if (renameFlag)
+        return renameBranch(operationArgument, outputPath);
+    if (deleteFlag)
+        return deleteBranch(operationArgument, outputPath);
+    if (moveFlag)
+        return moveBranch(operationArgument, outputPath);
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    // Past a file-size limit a write should fail and be reported, leaving no
+    // temporary file behind, rather than kill the process.
+    std::signal(SIGXFSZ, SIG_IGN);
+    parseOptions(argc, argv);
+    if (inputPath == nullptr) {
+        std::printf("You must specify the input file.\n");
+        print_help(1);
+    }
+    bool ok = true;
+    if (readFromFile(inputPath) == -1) {
+        std::printf("Error reading input file.\n");
+        ok = false;
+    } else {
+        ok = dispatch();
+    }
+    releaseChannelList();
+    // A listing that never reached its reader is no success either.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "Error writing standard output: %s\n", std::strerror(errno));
+        ok = false;
+    }
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,13 @@
+#include <cstdio>
+
+#include "channel.h"
+#include "operations.h"
+
+void listChannels()
+{
+    for (const ChannelRecord *r = dtv->head; r != nullptr; r = r->next)
+        std::printf("%d:%.*s:%.*s:%s\n", r->channelNumber,
+                    static_cast<int>(nameFieldLength(r->name)), r->name,
+                    static_cast<int>(nameFieldLength(r->name2)), r->name2,
+                    r->serviceType == kTvServiceType ? "TV" : "RADIO");
+}

@@ -1,0 +1,62 @@
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "channel.h"
+#include "number.h"
+#include "operations.h"
+#include "output_check.h"
+
+namespace {
+
+constexpr size_t kMaxNameLength = kNameFieldSize - 1;
+
+bool renameOne(int32_t number, const char *newName)
+{
+    ChannelRecord *r = getChannelByNumber(number);
+    if (r == nullptr) {
+        std::printf("Error: channel number %d not found.\n", number);
+        return false;
+    }
+    size_t length = std::min(std::strlen(newName), kMaxNameLength);
+    std::printf("Channel %d = \"%.*s\" -> \"%s\"\n", number,
+                static_cast<int>(nameFieldLength(r->name)), r->name, newName);
+    std::memset(r->name, 0, sizeof r->name);
+    std::memset(r->name2, 0, sizeof r->name2);
+    std::memcpy(r->name, newName, length);
+    std::memcpy(r->name2, newName, length);
+    r->nameLength = static_cast<int32_t>(length);
+    r->nameSize = static_cast<int32_t>(length + 1);
+    return true;
+}
+
+}  // namespace
+
+int changeChannelName(char *schema)
+{
+    int result = 0;
+    int32_t number = 0;
+    char *save = nullptr;
+    unsigned index = 0;
+    for (char *field = strtok_r(schema, ":", &save); field != nullptr;
+         field = strtok_r(nullptr, ":", &save), ++index) {
+        if (index % 2 == 0)
+            number = decimalValue(field);
+        else if (!renameOne(number, field))
+            result = -1;
+    }
+    return result;
+}
+
+bool renameBranch(char *argument, const char *outputPath)
+{
+    if (argument == nullptr) {
+        std::printf("You want to change channel name, but the definition is not specified.\n");
+        return false;
+    }
+    if (!outputPathGiven(outputPath))
+        return false;
+    int renamed = changeChannelName(argument);
+    // The list is saved even when some numbers were not found.
+    return writeToFile(outputPath) == 0 && renamed == 0;
+}

@@ -1,0 +1,58 @@
+#include "channel.h"
+
+#include <cstdlib>
+#include <cstring>
+
+ChannelList *dtv = nullptr;
+
+void renumberChannels()
+{
+    uint16_t position = 0;
+    for (ChannelRecord *r = dtv->head; r != nullptr; r = r->next) {
+        ++position;  // a position past 65535 keeps its low 16 bits
+        r->channelNumber = position;
+        r->channelNumber2 = position;
+    }
+}
+
+uint16_t getChannelNumber(const ChannelRecord *record)
+{
+    return record->channelNumber;
+}
+
+ChannelRecord **findChannelLink(int64_t number)
+{
+    ChannelRecord **link = &dtv->head;
+    for (uint32_t seen = 0; *link != nullptr && seen < dtv->count; ++seen) {
+        if (getChannelNumber(*link) == number)
+            return link;
+        link = &(*link)->next;
+    }
+    return nullptr;
+}
+
+ChannelRecord *getChannelByNumber(int32_t number)
+{
+    ChannelRecord **link = findChannelLink(number);
+    return link ? *link : nullptr;
+}
+
+void releaseChannelList()
+{
+    if (dtv == nullptr)
+        return;
+    ChannelRecord *r = dtv->head;
+    while (r != nullptr) {
+        ChannelRecord *next = r->next;
+        std::free(r);
+        r = next;
+    }
+    std::free(dtv);
+    dtv = nullptr;
+}
+
+size_t nameFieldLength(const uint8_t (&field)[kNameFieldSize])
+{
+    const void *zero = std::memchr(field, 0, kNameFieldSize);
+    return zero ? static_cast<size_t>(static_cast<const uint8_t *>(zero) - field) : kNameFieldSize;
+}

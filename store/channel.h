@@ -1,0 +1,68 @@
+// The channel list: the one process-wide list of channel records loaded from
+// a channel file, and the record exactly as it sits in that file.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// One channel, 576 bytes on disk. Only the numbers, the names with their
+// lengths and the service type mean anything to us; the opaque bytes belong
+// to the receiver and are carried through untouched.
+struct ChannelRecord {
+    uint16_t channelNumber;
+    uint16_t channelNumber2;
+    int32_t nameSize;
+    uint8_t name[32];
+    uint8_t opaqueA[38];
+    uint8_t serviceType;
+    uint8_t opaqueB[1];
+    int32_t nameLength;
+    uint8_t name2[32];
+    uint8_t opaqueC[460];
+    ChannelRecord *next;
+};
+
+constexpr size_t kHeaderSize = 8;
+constexpr size_t kRecordSize = 576;
+constexpr size_t kTrailerSize = 4;
+constexpr size_t kNameFieldSize = 32;
+constexpr uint8_t kTvServiceType = 0x10;
+
+// The in-memory image must match the file image, so that a record can be
+// described by one table of offsets.
+static_assert(offsetof(ChannelRecord, channelNumber) == 0);
+static_assert(offsetof(ChannelRecord, channelNumber2) == 2);
+static_assert(offsetof(ChannelRecord, nameSize) == 4);
+static_assert(offsetof(ChannelRecord, name) == 8);
+static_assert(offsetof(ChannelRecord, opaqueA) == 40);
+static_assert(offsetof(ChannelRecord, serviceType) == 78);
+static_assert(offsetof(ChannelRecord, opaqueB) == 79);
+static_assert(offsetof(ChannelRecord, nameLength) == 80);
+static_assert(offsetof(ChannelRecord, name2) == 84);
+static_assert(offsetof(ChannelRecord, opaqueC) == 116);
+static_assert(offsetof(ChannelRecord, next) == kRecordSize);
+
+struct ChannelList {
+    uint8_t headerWord[4];
+    uint32_t count;
+    ChannelRecord *head;
+};
+
+// Absent until readFromFile creates it; releaseChannelList ends it.
+extern ChannelList *dtv;
+
+int readFromFile(const char *path);
+int writeToFile(const char *path);
+
+void renumberChannels();
+uint16_t getChannelNumber(const ChannelRecord *record);
+ChannelRecord *getChannelByNumber(int32_t number);
+// The link (head or a predecessor's next) that holds the first record whose
+// 16-bit number equals the whole of number, looking at no more than count
+// records; null when there is none. Unlinking goes through it.
+ChannelRecord **findChannelLink(int64_t number);
+void releaseChannelList();
+
+// Length of a name in its field: up to the first zero byte, never beyond the
+// field, since a loaded file need not hold a zero byte there.
+size_t nameFieldLength(const uint8_t (&field)[kNameFieldSize]);

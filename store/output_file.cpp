@@ -1,0 +1,166 @@
+#include "output_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+bool failOpen(const char *path)
+{
+    std::printf("Error opening output file: %s\n", path);
+    return false;
+}
+
+bool failWrite(OutputFile *out)
+{
+    std::printf("Error writing output file: %s: %s\n", out->shownPath, std::strerror(errno));
+    return false;
+}
+
+std::string directoryOf(const std::string &path)
+{
+    size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// A dangling symbolic link names the file that a plain open would create;
+// follow it there, as far as the kernel itself would (40 links).
+std::string followDanglingLinks(const char *path)
+{
+    std::string current = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st {};
+        if (lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            break;
+        char target[PATH_MAX];
+        ssize_t n = readlink(current.c_str(), target, sizeof target - 1);
+        if (n < 0)
+            break;
+        target[n] = '\0';
+        current = target[0] == '/' ? std::string(target) : directoryOf(current) + "/" + target;
+    }
+    return current;
+}
+
+// The replacement keeps the permission bits and, where we may, the owner of
+// the file it replaces; a new file gets what open() would have given it.
+bool setTempMode(OutputFile *out, const struct stat *old)
+{
+    if (old == nullptr) {
+        mode_t mask = umask(0);
+        umask(mask);
+        return fchmod(out->fd, 0666 & ~mask) == 0;
+    }
+    if (fchown(out->fd, old->st_uid, old->st_gid) != 0 && errno != EPERM)
+        return false;
+    return fchmod(out->fd, old->st_mode & 07777) == 0;
+}
+
+bool openTemp(OutputFile *out, const struct stat *old)
+{
+    std::string dir = directoryOf(out->finalPath);
+    std::string base = out->finalPath.substr(out->finalPath.rfind('/') + 1);
+    out->tempPath = dir + "/." + base + ".XXXXXX";
+    out->fd = mkstemp(out->tempPath.data());
+    if (out->fd < 0) {
+        out->tempPath.clear();
+        return failOpen(out->shownPath);
+    }
+    if (!setTempMode(out, old)) {
+        failWrite(out);
+        abandonOutput(out);
+        return false;
+    }
+    return true;
+}
+
+bool openDirect(OutputFile *out)
+{
+    out->direct = true;
+    out->fd = open(out->shownPath, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    return out->fd >= 0 || failOpen(out->shownPath);
+}
+
+}  // namespace
+
+bool openOutput(const char *path, OutputFile *out)
+{
+    out->shownPath = path;
+    struct stat st {};
+    if (stat(path, &st) != 0) {
+        if (errno != ENOENT)
+            return failOpen(path);
+        out->finalPath = followDanglingLinks(path);
+        // Names no file: "" or a directory's name ending in a slash.
+        if (out->finalPath.empty() || out->finalPath.back() == '/')
+            return failOpen(path);
+        return openTemp(out, nullptr);
+    }
+    if (S_ISDIR(st.st_mode))
+        return failOpen(path);
+    if (!S_ISREG(st.st_mode))
+        return openDirect(out);
+    char *resolved = realpath(path, nullptr);
+    if (resolved == nullptr)
+        return failOpen(path);
+    out->finalPath = resolved;
+    std::free(resolved);
+    return openTemp(out, &st);
+}
+
+// write() may take less than it was given; go on until all of it is out.
+bool writeOutput(OutputFile *out, const void *data, size_t length)
+{
+    const auto *p = static_cast<const char *>(data);
+    while (length > 0) {
+        ssize_t n = write(out->fd, p, length);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = EIO;
+            return failWrite(out);
+        }
+        p += n;
+        length -= static_cast<size_t>(n);
+    }
+    return true;
+}
+
+bool commitOutput(OutputFile *out)
+{
+    if (out->direct) {
+        int rc = close(out->fd);
+        out->fd = -1;
+        return rc == 0 || failWrite(out);
+    }
+    if (fsync(out->fd) != 0)
+        return failWrite(out);
+    int rc = close(out->fd);
+    out->fd = -1;
+    if (rc != 0)
+        return failWrite(out);
+    if (rename(out->tempPath.c_str(), out->finalPath.c_str()) != 0)
+        return failWrite(out);
+    out->tempPath.clear();
+    return true;
+}
+
+void abandonOutput(OutputFile *out)
+{
+    if (out->fd >= 0)
+        close(out->fd);
+    out->fd = -1;
+    if (!out->tempPath.empty())
+        unlink(out->tempPath.c_str());
+    out->tempPath.clear();
+}
