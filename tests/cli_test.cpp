@@ -1,0 +1,133 @@
+// The command line: help, option errors, the missing input, dispatch order
+// and exit status.
+#include <gtest/gtest.h>
+
+#include "channel_file.h"
+#include "test_support.h"
+
+namespace {
+
+const std::string kProgram = TUNVEX_BIN;
+
+class Cli : public ::testing::Test {
+protected:
+    void SetUp() override { writeFile(list, buildChannelFile(syntheticList(3))); }
+    ScratchDir dir;
+    std::string list = dir.path("list.dat");
+    std::string out = dir.path("out.dat");
+};
+
+TEST_F(Cli, HelpGoesToStandardOutputWithStatusZero)
+{
+    RunResult r = runTunvex({"-h"});
+    EXPECT_EQ(r.out, helpText());
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.status, 0);
+}
+
+TEST_F(Cli, HelpAfterValidOptionsStillWinsAndLoadsNothing)
+{
+    RunResult r = runTunvex({"-f", dir.path("missing.dat"), "-l", "-h", "-x"});
+    EXPECT_EQ(r.out, helpText());
+    EXPECT_EQ(r.status, 0);
+}
+
+TEST_F(Cli, OptionErrorBeforeHelpEndsTheRunFirst)
+{
+    RunResult r = runTunvex({"-x", "-h"});
+    EXPECT_EQ(r.err, kProgram + ": invalid option -- 'x'\nUnknown option `-x'.\n");
+    EXPECT_EQ(r.out, helpText());
+    EXPECT_EQ(r.status, 1);
+}
+
+TEST_F(Cli, MissingArgumentNamesWhatIsMissing)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"f", "You must specify the input file."},
+        {"r", "You must specify the channel number and new channel name to rename."},
+        {"o", "You must specify the output file."},
+        {"d", "You must specify the channel number to delete."},
+        {"m", "You must specify the channel positions to move it."},
+    };
+    for (const auto &[option, message] : cases) {
+        RunResult r = runTunvex({"-" + option});
+        EXPECT_EQ(r.err, kProgram + ": option requires an argument -- '" + option + "'\n" +
+                             message + "\n")
+            << option;
+        EXPECT_EQ(r.out, helpText()) << option;
+        EXPECT_EQ(r.status, 1) << option;
+    }
+}
+
+TEST_F(Cli, UnprintableOptionIsShownInHex)
+{
+    RunResult r = runTunvex({"-\x01"});
+    EXPECT_EQ(r.err, kProgram + ": invalid option -- '\x01'\nUnknown option character `\\x1'.\n");
+    EXPECT_EQ(r.status, 1);
+}
+
+TEST_F(Cli, OptionAbove127IsShownAsTheParserDeliversIt)
+{
+    RunResult r = runTunvex({"-\xc3"});
+    // glibc hands the byte over as a signed char.
+    EXPECT_EQ(r.err, kProgram + ": invalid option -- '\xc3'\nUnknown option character `\\xffffffc3'.\n");
+    EXPECT_EQ(r.status, 1);
+}
+
+TEST_F(Cli, NoInputFileIsReportedOnStandardOutput)
+{
+    RunResult r = runTunvex({"-l"});
+    EXPECT_EQ(r.out, "You must specify the input file.\n" + helpText());
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.status, 1);
+}
+
+TEST_F(Cli, OnlyAnInputFileLoadsItAndDoesNothingMore)
+{
+    RunResult r = runTunvex({"-f", list});
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.status, 0);
+}
+
+TEST_F(Cli, UnopenableInputIsAFailure)
+{
+    for (const std::string &path : {dir.path("missing.dat"), std::string()}) {
+        RunResult r = runTunvex({"-f", path, "-l"});
+        EXPECT_EQ(r.out, "Error while opening the file: " + path + "\nError reading input file.\n");
+        EXPECT_EQ(r.status, 1);
+    }
+}
+
+TEST_F(Cli, DirectoryAsInputIsAReadError)
+{
+    RunResult r = runTunvex({"-f", dir.path(""), "-l"});
+    EXPECT_EQ(r.out, "Error while reading the file: " + dir.path("") +
+                         "\nError reading input file.\n");
+    EXPECT_EQ(r.status, 1);
+}
+
+TEST_F(Cli, ListTakesPrecedenceAndNothingIsWritten)
+{
+    RunResult r = runTunvex({"-f", list, "-l", "-o", out, "-d", "3"});
+    EXPECT_EQ(r.out, "1:Channel 1:Channel 1:TV\n2:Channel 2:Channel 2:RADIO\n"
+                     "3:Channel 3:Channel 3:TV\n");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"list.dat"});
+}
+
+TEST_F(Cli, LastInputPathWins)
+{
+    RunResult r = runTunvex({"-f", dir.path("missing.dat"), "-f", list, "-l"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.substr(0, 2), "1:");
+}
+
+TEST_F(Cli, ListingThatCannotReachItsReaderFails)
+{
+    RunResult r = runTunvex({"-f", list, "-l"}, {.fileSizeLimit = 0, .stdoutPath = "/dev/full"});
+    EXPECT_EQ(r.err, "Error writing standard output: No space left on device\n");
+    EXPECT_EQ(r.status, 1);
+}
+
+}  // namespace

@@ -1,0 +1,149 @@
+#include "test_support.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace {
+
+void drain(int outFd, int errFd, RunResult *result)
+{
+    pollfd fds[2] = {{outFd, POLLIN, 0}, {errFd, POLLIN, 0}};
+    std::string *sinks[2] = {&result->out, &result->err};
+    int open = 2;
+    while (open > 0) {
+        if (poll(fds, 2, -1) < 0)
+            break;
+        for (int i = 0; i < 2; ++i) {
+            if (fds[i].fd < 0 || fds[i].revents == 0)
+                continue;
+            char buf[65536];
+            ssize_t n = read(fds[i].fd, buf, sizeof buf);
+            if (n > 0) {
+                sinks[i]->append(buf, static_cast<size_t>(n));
+            } else {
+                close(fds[i].fd);
+                fds[i].fd = -1;
+                --open;
+            }
+        }
+    }
+}
+
+[[noreturn]] void execChild(const std::vector<std::string> &args, const RunOptions &options,
+                            int out[2], int err[2])
+{
+    dup2(out[1], 1);
+    dup2(err[1], 2);
+    close(out[0]);
+    close(err[0]);
+    if (!options.stdoutPath.empty()) {
+        int fd = open(options.stdoutPath.c_str(), O_WRONLY);
+        if (fd < 0)
+            _exit(126);
+        dup2(fd, 1);
+    }
+    if (options.fileSizeLimit > 0) {
+        auto size = static_cast<rlim_t>(options.fileSizeLimit);
+        rlimit limit{size, size};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    std::vector<char *> argv;
+    std::string program = TUNVEX_BIN;
+    argv.push_back(program.data());
+    for (const std::string &a : args)
+        argv.push_back(const_cast<char *>(a.c_str()));
+    argv.push_back(nullptr);
+    execv(program.c_str(), argv.data());
+    _exit(127);
+}
+
+}  // namespace
+
+RunResult runTunvex(const std::vector<std::string> &args, const RunOptions &options)
+{
+    int out[2], err[2];
+    if (pipe(out) != 0 || pipe(err) != 0)
+        throw std::runtime_error("pipe failed");
+    pid_t pid = fork();
+    if (pid < 0)
+        throw std::runtime_error("fork failed");
+    if (pid == 0)
+        execChild(args, options, out, err);
+    close(out[1]);
+    close(err[1]);
+    RunResult result;
+    drain(out[0], err[0], &result);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    return result;
+}
+
+ScratchDir::ScratchDir()
+{
+    std::string pattern = std::filesystem::temp_directory_path() / "tunvex-test-XXXXXX";
+    if (mkdtemp(pattern.data()) == nullptr)
+        throw std::runtime_error("mkdtemp failed");
+    dir_ = pattern;
+}
+
+ScratchDir::~ScratchDir()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(dir_, ignored);
+}
+
+std::vector<std::string> ScratchDir::entries() const
+{
+    std::vector<std::string> names;
+    for (const auto &e : std::filesystem::directory_iterator(dir_))
+        names.push_back(e.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string readFile(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw std::runtime_error("cannot read " + path);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void writeFile(const std::string &path, const std::string &bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out)
+        throw std::runtime_error("cannot write " + path);
+}
+
+std::string helpText()
+{
+    return "tunvex v0.1 Orvane Multimedia Station Channel Editor - free software, use at your own "
+           "risk\n"
+           "tunvex [-h] [-f FILE] [-o FILE] [-r <rename schema>] [-d <channel number>] [-m <move "
+           "schema>]\n"
+           "\n"
+           "  -h          print this help and exit\n"
+           "  -m move     move specified channel to other position\n"
+           "              format: <old channel number>:<new channel number>\n"
+           "  -r rename   rename defined channel to given name\n"
+           "              format: <channel number>:<new channel name>[:...]\n"
+           "  -d chanel   delete channel\n"
+           "  -f FILE     set intput file\n"
+           "  -o FILE     set output file\n"
+           "\n";
+}

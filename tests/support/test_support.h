@@ -1,0 +1,39 @@
+// Running the built tunvex, and scratch files for the tests.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct RunResult {
+    int status = -1;  // exit status, or 128 + signal number
+    std::string out;
+    std::string err;
+};
+
+struct RunOptions {
+    long fileSizeLimit = 0;  // when not zero, RLIMIT_FSIZE of the child
+    std::string stdoutPath;  // when set, standard output goes to this file
+};
+
+// Runs the tunvex binary with these arguments (program name excluded).
+RunResult runTunvex(const std::vector<std::string> &args, const RunOptions &options = {});
+
+// A directory of its own for each test, removed with everything in it.
+class ScratchDir {
+public:
+    ScratchDir();
+    ~ScratchDir();
+    ScratchDir(const ScratchDir &) = delete;
+    ScratchDir &operator=(const ScratchDir &) = delete;
+    std::string path(const std::string &name) const { return dir_ + "/" + name; }
+    std::vector<std::string> entries() const;  // names in the directory, sorted
+
+private:
+    std::string dir_;
+};
+
+std::string readFile(const std::string &path);
+void writeFile(const std::string &path, const std::string &bytes);
+
+// The help text as tunvex prints it.
+std::string helpText();
