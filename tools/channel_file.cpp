@@ -20,7 +20,7 @@ std::string buildRecord(const ChannelSpec &c)
     std::string r(576, '\0');
     // Opaque bytes first; the known fields are written over them.
     for (size_t i = 0; i < r.size(); ++i)
-        r[i] = static_cast<char>((c.opaqueSeed * 2654435761u + i * 97u + (i >> 3)) & 0xFF);
+        r[i] = static_cast<char>((uint64_t{c.opaqueSeed} * 2654435761u + i * 97u + (i >> 3)) & 0xFF);
     const std::string &name2 = c.name2.empty() ? c.name : c.name2;
     putLE(r, 0, c.number, 2);
     putLE(r, 2, c.number, 2);

@@ -1,0 +1,25 @@
+// Fuzz target: the loader and the listing on arbitrary file bytes.
+#include <cstdlib>
+
+#include "channel.h"
+#include "fuzz_run.h"
+#include "operations.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    writeInput(data, size);
+    if (readFromFile(fuzzFiles().input.c_str()) == 0) {
+        // A load either takes every announced record or is refused.
+        if (size < kHeaderSize + static_cast<uint64_t>(dtv->count) * kRecordSize)
+            std::abort();
+        uint32_t linked = 0;
+        for (const ChannelRecord *r = dtv->head; r != nullptr; r = r->next)
+            if (getChannelNumber(r) != static_cast<uint16_t>(++linked))
+                std::abort();
+        if (linked != dtv->count)
+            std::abort();
+        listChannels();
+    }
+    releaseChannelList();
+    return 0;
+}

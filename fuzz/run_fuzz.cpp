@@ -1,0 +1,72 @@
+// Fuzz target: a whole run. The first byte picks the operation, the bytes up
+// to the first newline are its argument, the rest is the channel file. A file
+// that gets saved must be whole: 12 + 576 x count bytes, ending in the
+// checksum of the bytes before it.
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "channel.h"
+#include "channel_file.h"
+#include "fuzz_run.h"
+#include "operations.h"
+
+namespace {
+
+bool runOperation(uint8_t which, std::string &argument, const char *output)
+{
+    switch (which % 4) {
+    case 0: listChannels(); return true;
+    case 1: return renameBranch(argument.data(), output);
+    case 2: return deleteBranch(argument.c_str(), output);
+    default: return moveBranch(argument.data(), output);
+    }
+}
+
+void checkSaved(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (bytes.size() < 12)
+        std::abort();
+    uint32_t count;
+    std::memcpy(&count, bytes.data() + 4, 4);  // little-endian hosts only, as fuzzing runs here
+    if (bytes.size() != 12 + 576ull * count || count != dtv->count)
+        std::abort();
+    std::string body = bytes.substr(0, bytes.size() - 4);
+    uint32_t trailer;
+    std::memcpy(&trailer, bytes.data() + body.size(), 4);
+    if (trailer != mpeg2Crc(body))
+        std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    if (size < 1)
+        return 0;
+    const uint8_t *end = data + size;
+    const uint8_t *newline = static_cast<const uint8_t *>(std::memchr(data + 1, '\n', size - 1));
+    const uint8_t *fileStart = newline ? newline + 1 : end;
+    const uint8_t *argumentEnd = newline ? newline : end;
+    std::string argument(reinterpret_cast<const char *>(data + 1),
+                         static_cast<size_t>(argumentEnd - (data + 1)));
+    // The command line cannot carry a zero byte.
+    if (size_t zero = argument.find('\0'); zero != std::string::npos)
+        argument.resize(zero);
+    const FuzzFiles &files = fuzzFiles();
+    writeInput(fileStart, static_cast<size_t>(end - fileStart));
+    unlink(files.output.c_str());
+    if (readFromFile(files.input.c_str()) == 0) {
+        runOperation(data[0], argument, files.output.c_str());
+        if (access(files.output.c_str(), F_OK) == 0)
+            checkSaved(files.output);
+    }
+    releaseChannelList();
+    return 0;
+}
