@@ -57,13 +57,20 @@ void drain(int outFd, int errFd, RunResult *result)
         rlimit limit{size, size};
         setrlimit(RLIMIT_FSIZE, &limit);
     }
+    // TUNVEX_WRAPPER runs tunvex under another program, valgrind for one.
+    std::vector<std::string> words;
+    if (const char *wrapper = std::getenv("TUNVEX_WRAPPER")) {
+        std::istringstream in(wrapper);
+        for (std::string w; in >> w;)
+            words.push_back(w);
+    }
+    words.push_back(TUNVEX_BIN);
+    words.insert(words.end(), args.begin(), args.end());
     std::vector<char *> argv;
-    std::string program = TUNVEX_BIN;
-    argv.push_back(program.data());
-    for (const std::string &a : args)
-        argv.push_back(const_cast<char *>(a.c_str()));
+    for (std::string &w : words)
+        argv.push_back(w.data());
     argv.push_back(nullptr);
-    execv(program.c_str(), argv.data());
+    execvp(argv[0], argv.data());
     _exit(127);
 }
 
