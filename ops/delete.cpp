@@ -1,9 +1,9 @@
 #include <cstdio>
-#include <cstdlib>
 
 #include "channel.h"
 #include "number.h"
 #include "operations.h"
+#include "record_pool.h"
 #include "output_check.h"
 
 bool deleteChannel(uint32_t number)
@@ -14,7 +14,7 @@ bool deleteChannel(uint32_t number)
     ChannelRecord *match = *link;
     *link = match->next;
     --dtv->count;
-    std::free(match);
+    releaseRecord(match);
     for (ChannelRecord *r = *link; r != nullptr; r = r->next) {
         --r->channelNumber;
         --r->channelNumber2;

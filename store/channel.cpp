@@ -1,4 +1,5 @@
 #include "channel.h"
+#include "record_pool.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -41,12 +42,7 @@ void releaseChannelList()
 {
     if (dtv == nullptr)
         return;
-    ChannelRecord *r = dtv->head;
-    while (r != nullptr) {
-        ChannelRecord *next = r->next;
-        std::free(r);
-        r = next;
-    }
+    releaseAllRecords();
     std::free(dtv);
     dtv = nullptr;
 }

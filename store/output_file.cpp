@@ -1,5 +1,7 @@
 #include "output_file.h"
 
+#include "io_vector.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -90,6 +92,20 @@ bool openDirect(OutputFile *out)
     return out->fd >= 0 || failOpen(out->shownPath);
 }
 
+// Hands what has been written so far to the disk, a few megabytes at a
+// time, so that the flush before the rename finds little left to do.
+void startWriteback(OutputFile *out)
+{
+    constexpr unsigned long long kStep = 1ull << 20;
+    if (out->direct || out->written - out->writtenBack < kStep)
+        return;
+#ifdef SYNC_FILE_RANGE_WRITE
+    sync_file_range(out->fd, static_cast<off_t>(out->writtenBack),
+                    static_cast<off_t>(out->written - out->writtenBack), SYNC_FILE_RANGE_WRITE);
+#endif
+    out->writtenBack = out->written;
+}
+
 }  // namespace
 
 bool openOutput(const char *path, OutputFile *out)
@@ -118,11 +134,10 @@ bool openOutput(const char *path, OutputFile *out)
 }
 
 // write() may take less than it was given; go on until all of it is out.
-bool writeOutput(OutputFile *out, const void *data, size_t length)
+bool writeOutputVector(OutputFile *out, iovec *vector, int count)
 {
-    const auto *p = static_cast<const char *>(data);
-    while (length > 0) {
-        ssize_t n = write(out->fd, p, length);
+    while (count > 0) {
+        ssize_t n = writev(out->fd, vector, count);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
@@ -130,10 +145,17 @@ bool writeOutput(OutputFile *out, const void *data, size_t length)
                 errno = EIO;
             return failWrite(out);
         }
-        p += n;
-        length -= static_cast<size_t>(n);
+        advanceVector(&vector, &count, static_cast<size_t>(n));
+        out->written += static_cast<unsigned long long>(n);
     }
+    startWriteback(out);
     return true;
+}
+
+bool writeOutput(OutputFile *out, const void *data, size_t length)
+{
+    iovec vector{const_cast<void *>(data), length};
+    return writeOutputVector(out, &vector, 1);
 }
 
 bool commitOutput(OutputFile *out)

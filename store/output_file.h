@@ -7,6 +7,8 @@
 // directly, since it cannot be replaced by a rename.
 #pragma once
 
+#include <sys/uio.h>
+
 #include <cstddef>
 #include <string>
 
@@ -16,11 +18,15 @@ struct OutputFile {
     const char *shownPath = nullptr;  // as the user gave it, for messages
     std::string finalPath;            // symbolic links followed
     std::string tempPath;
+    unsigned long long written = 0;      // bytes so far
+    unsigned long long writtenBack = 0;  // bytes handed to the disk so far
 };
 
 // Each of these prints its own message on failure.
 bool openOutput(const char *path, OutputFile *out);
 bool writeOutput(OutputFile *out, const void *data, size_t length);
+// Consumes the vector as it goes.
+bool writeOutputVector(OutputFile *out, iovec *vector, int count);
 bool commitOutput(OutputFile *out);
 // Gives up: closes the file and removes the temporary one.
 void abandonOutput(OutputFile *out);

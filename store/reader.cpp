@@ -1,5 +1,7 @@
 // Loading a channel file into the channel list.
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -7,69 +9,103 @@
 #include <cstring>
 
 #include "channel.h"
+#include "io_vector.h"
 #include "record_codec.h"
+#include "record_pool.h"
 
 namespace {
 
 // Records are read this many at a time, so a large list costs a few hundred
 // reads rather than one per record.
-constexpr size_t kRecordsPerRead = 256;
+constexpr int kRecordsPerRead = 1024;
 
-int refuse(FILE *in, const char *message, const char *path)
+enum class ReadResult { whole, endOfFile, error };
+
+ReadResult readVector(int fd, iovec *vector, int count)
+{
+    while (count > 0) {
+        ssize_t n = readv(fd, vector, count);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return ReadResult::error;
+        if (n == 0)
+            return ReadResult::endOfFile;
+        advanceVector(&vector, &count, static_cast<size_t>(n));
+    }
+    return ReadResult::whole;
+}
+
+ReadResult readBatch(int fd, ChannelRecord *const *batch, int count)
+{
+    iovec vector[kRecordsPerRead];
+    if constexpr (kImageInPlace) {
+        for (int i = 0; i < count; ++i)
+            vector[i] = iovec{batch[i], kRecordSize};
+        return readVector(fd, vector, count);
+    }
+    static uint8_t block[kRecordsPerRead * kRecordSize];
+    vector[0] = iovec{block, static_cast<size_t>(count) * kRecordSize};
+    ReadResult result = readVector(fd, vector, 1);
+    for (int i = 0; result == ReadResult::whole && i < count; ++i)
+        decodeRecord(block + static_cast<size_t>(i) * kRecordSize, batch[i]);
+    return result;
+}
+
+int refuse(int fd, const char *message, const char *path)
 {
     std::printf(message, path);
-    std::fclose(in);
+    close(fd);
     return -1;
 }
 
-// A short read is either the end of the file or an I/O error; say which.
-int refuseShortRead(FILE *in, const char *path)
+// A read that stops short is either the end of the file or an I/O error.
+int refuseShortRead(int fd, ReadResult result, const char *path)
 {
-    if (std::ferror(in))
-        return refuse(in, "Error while reading the file: %s\n", path);
-    return refuse(in, "The file is truncated: %s\n", path);
+    if (result == ReadResult::error)
+        return refuse(fd, "Error while reading the file: %s\n", path);
+    return refuse(fd, "The file is truncated: %s\n", path);
 }
 
 // When the input is a regular file, its size tells at once whether the
 // announced records are there, before any of them is created.
-bool tooShortForCount(FILE *in, uint32_t count)
+bool tooShortForCount(int fd, uint32_t count)
 {
     struct stat st {};
-    if (fstat(fileno(in), &st) != 0 || !S_ISREG(st.st_mode))
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
         return false;
     uint64_t needed = kHeaderSize + static_cast<uint64_t>(count) * kRecordSize;
     return static_cast<uint64_t>(st.st_size) < needed;
 }
 
-bool appendRecord(const uint8_t *image, ChannelRecord **tail)
-{
-    auto *record = static_cast<ChannelRecord *>(std::calloc(1, sizeof(ChannelRecord)));
-    if (record == nullptr)
-        return false;
-    decodeRecord(image, record);
-    *tail = record;
-    return true;
-}
-
 // Reads the records into the list through a tail pointer. The list's count
 // grows with every record linked, so that a failure part way leaves a list
 // that is whole and can be released.
-int readRecords(FILE *in, uint32_t count, const char *path)
+int readRecords(int fd, uint32_t count, const char *path)
 {
-    static uint8_t block[kRecordsPerRead * kRecordSize];
+    ChannelRecord *batch[kRecordsPerRead];
     ChannelRecord **tail = &dtv->head;
-    uint32_t left = count;
-    while (left > 0) {
-        size_t batch = left < kRecordsPerRead ? left : kRecordsPerRead;
-        if (std::fread(block, kRecordSize, batch, in) != batch)
-            return refuseShortRead(in, path);
-        for (size_t i = 0; i < batch; ++i) {
-            if (!appendRecord(block + i * kRecordSize, tail))
-                return refuse(in, "Out of memory while loading the file: %s\n", path);
-            tail = &(*tail)->next;
-            ++dtv->count;
+    reserveRecords(count);
+    for (uint32_t left = count; left > 0;) {
+        int size = left < kRecordsPerRead ? static_cast<int>(left) : kRecordsPerRead;
+        for (int i = 0; i < size; ++i)
+            if ((batch[i] = allocateRecord()) == nullptr)
+                return refuse(fd, "Out of memory while loading the file: %s\n", path);
+        ReadResult result = readBatch(fd, batch, size);
+        if (result != ReadResult::whole)
+            return refuseShortRead(fd, result, path);
+        // The stored numbers are not trusted: a record's number is its
+        // position, given here rather than in a second pass over the list.
+        for (int i = 0; i < size; ++i) {
+            auto position = static_cast<uint16_t>(dtv->count + static_cast<uint32_t>(i) + 1);
+            batch[i]->channelNumber = position;
+            batch[i]->channelNumber2 = position;
+            batch[i]->next = nullptr;
+            *tail = batch[i];
+            tail = &batch[i]->next;
         }
-        left -= static_cast<uint32_t>(batch);
+        dtv->count += static_cast<uint32_t>(size);
+        left -= static_cast<uint32_t>(size);
     }
     return 0;
 }
@@ -78,26 +114,26 @@ int readRecords(FILE *in, uint32_t count, const char *path)
 
 int readFromFile(const char *path)
 {
-    FILE *in = std::fopen(path, "rb");
-    if (in == nullptr) {
+    int fd = open(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
         std::printf("Error while opening the file: %s\n", path);
         return -1;
     }
     dtv = static_cast<ChannelList *>(std::calloc(1, sizeof(ChannelList)));
     if (dtv == nullptr) {
-        std::fclose(in);
+        close(fd);
         return -1;
     }
     uint8_t header[kHeaderSize];
-    if (std::fread(header, 1, kHeaderSize, in) != kHeaderSize)
-        return refuseShortRead(in, path);
+    iovec vector{header, sizeof header};
+    if (ReadResult result = readVector(fd, &vector, 1); result != ReadResult::whole)
+        return refuseShortRead(fd, result, path);
     std::memcpy(dtv->headerWord, header, sizeof dtv->headerWord);
     uint32_t count = loadLE32(header + 4);
-    if (tooShortForCount(in, count))
-        return refuse(in, "The file is truncated: %s\n", path);
-    if (readRecords(in, count, path) != 0)
+    if (tooShortForCount(fd, count))
+        return refuse(fd, "The file is truncated: %s\n", path);
+    if (readRecords(fd, count, path) != 0)
         return -1;
-    std::fclose(in);
-    renumberChannels();
+    close(fd);
     return 0;
 }

@@ -12,88 +12,101 @@
 
 namespace {
 
-constexpr size_t kRecordsPerWrite = 256;
-constexpr size_t kReadBackBlock = 1 << 18;
+constexpr int kRecordsPerWrite = 1024;
+constexpr size_t kBatchBytes = kRecordsPerWrite * kRecordSize;
 
-// Writes header and records. When the destination cannot be read back (a
-// device, a FIFO) the checksum is taken from the bytes as they go out.
-bool writeBody(OutputFile *out, uint32_t *crc)
+struct Save {
+    OutputFile out;
+    uint32_t crc = kCrcInitial;
+    uint64_t summed = 0;  // bytes of the file the checksum covers so far
+};
+
+bool failReadBack(const Save &save, const char *reason)
 {
-    static uint8_t block[kRecordsPerWrite * kRecordSize];
+    std::printf("Error reading back output file: %s: %s\n", save.out.shownPath, reason);
+    return false;
+}
+
+// The trailer covers what actually reached the file, so the checksum is
+// computed from the file read back, not from memory: each batch right after
+// it is written, while it is still in the processor's cache. A device or a
+// FIFO cannot be read back; there the bytes are summed as they go out.
+bool sumWritten(Save &save, const iovec *vector, int count)
+{
+    if (save.out.direct) {
+        for (int i = 0; i < count; ++i)
+            save.crc = crc32Block(static_cast<const uint8_t *>(vector[i].iov_base), vector[i].iov_len, save.crc);
+        return true;
+    }
+    static uint8_t block[kBatchBytes];
+    while (save.summed < save.out.written) {
+        size_t want = save.out.written - save.summed < kBatchBytes ? save.out.written - save.summed : kBatchBytes;
+        ssize_t n = pread(save.out.fd, block, want, static_cast<off_t>(save.summed));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return failReadBack(save, n < 0 ? std::strerror(errno) : "the file is shorter than what was written");
+        save.crc = crc32Block(block, static_cast<size_t>(n), save.crc);
+        save.summed += static_cast<uint64_t>(n);
+    }
+    return true;
+}
+
+// Writes and sums the vector; writing consumes it, so it is summed first
+// when the bytes are taken as they go out.
+bool writeAndSum(Save &save, iovec *vector, int count)
+{
+    if (save.out.direct)
+        return sumWritten(save, vector, count) && writeOutputVector(&save.out, vector, count);
+    return writeOutputVector(&save.out, vector, count) && sumWritten(save, nullptr, 0);
+}
+
+// Writes count records from *r on, moving *r past them. On a little-endian
+// host they go out straight from the list.
+bool writeBatch(Save &save, const ChannelRecord **r, int count)
+{
+    iovec vector[kRecordsPerWrite];
+    if constexpr (kImageInPlace) {
+        for (int i = 0; i < count; ++i, *r = (*r)->next)
+            vector[i] = iovec{const_cast<ChannelRecord *>(*r), kRecordSize};
+        return writeAndSum(save, vector, count);
+    }
+    static uint8_t block[kBatchBytes];
+    for (int i = 0; i < count; ++i, *r = (*r)->next)
+        encodeRecord(*r, block + static_cast<size_t>(i) * kRecordSize);
+    vector[0] = iovec{block, static_cast<size_t>(count) * kRecordSize};
+    return writeAndSum(save, vector, 1);
+}
+
+bool writeAll(Save &save)
+{
     uint8_t header[kHeaderSize];
     std::memcpy(header, dtv->headerWord, sizeof dtv->headerWord);
     storeLE32(header + 4, dtv->count);
-    if (!writeOutput(out, header, sizeof header))
+    iovec vector{header, sizeof header};
+    if (!writeAndSum(save, &vector, 1))
         return false;
-    if (out->direct)
-        *crc = crc32Block(header, sizeof header, *crc);
     const ChannelRecord *r = dtv->head;
     for (uint32_t left = dtv->count; left > 0;) {
-        size_t batch = left < kRecordsPerWrite ? left : kRecordsPerWrite;
-        for (size_t i = 0; i < batch; ++i, r = r->next)
-            encodeRecord(r, block + i * kRecordSize);
-        if (out->direct)
-            *crc = crc32Block(block, batch * kRecordSize, *crc);
-        if (!writeOutput(out, block, batch * kRecordSize))
+        int batch = left < kRecordsPerWrite ? static_cast<int>(left) : kRecordsPerWrite;
+        if (!writeBatch(save, &r, batch))
             return false;
         left -= static_cast<uint32_t>(batch);
     }
-    return true;
-}
-
-// The trailer covers what actually reached the file, so it is computed from
-// the file read back, not from memory.
-bool checksumWritten(OutputFile *out, uint64_t expected, uint32_t *crc)
-{
-    static uint8_t block[kReadBackBlock];
-    uint32_t sum = kCrcInitial;
-    uint64_t offset = 0;
-    for (;;) {
-        ssize_t n = pread(out->fd, block, sizeof block, static_cast<off_t>(offset));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            std::printf("Error reading back output file: %s: %s\n", out->shownPath,
-                        std::strerror(errno));
-            return false;
-        }
-        if (n == 0)
-            break;
-        sum = crc32Block(block, static_cast<size_t>(n), sum);
-        offset += static_cast<uint64_t>(n);
-    }
-    if (offset != expected) {
-        std::printf("Error reading back output file: %s: %llu bytes instead of %llu\n",
-                    out->shownPath, static_cast<unsigned long long>(offset),
-                    static_cast<unsigned long long>(expected));
-        return false;
-    }
-    *crc = sum;
-    return true;
-}
-
-bool writeAll(OutputFile *out)
-{
-    uint32_t crc = kCrcInitial;
-    if (!writeBody(out, &crc))
-        return false;
-    uint64_t bodySize = kHeaderSize + static_cast<uint64_t>(dtv->count) * kRecordSize;
-    if (!out->direct && !checksumWritten(out, bodySize, &crc))
-        return false;
     uint8_t trailer[kTrailerSize];
-    storeLE32(trailer, crc);
-    return writeOutput(out, trailer, sizeof trailer) && commitOutput(out);
+    storeLE32(trailer, save.crc);
+    return writeOutput(&save.out, trailer, sizeof trailer) && commitOutput(&save.out);
 }
 
 }  // namespace
 
 int writeToFile(const char *path)
 {
-    OutputFile out;
-    if (!openOutput(path, &out))
+    Save save;
+    if (!openOutput(path, &save.out))
         return -1;
-    if (!writeAll(&out)) {
-        abandonOutput(&out);
+    if (!writeAll(save)) {
+        abandonOutput(&save.out);
         return -1;
     }
     return 0;

@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# Times tunvex against cp on channel lists made by mkchannels and prints the
+# table of the README's Performance section.
+#
+#   bench/compare.sh [RUNS]    (default 11 runs of each command, alternating)
+#
+# Uses only bash, cp, sync, sort, awk and GNU time. Files go to a scratch directory
+# under TMPDIR (default /tmp): time it on the disk you care about.
+set -euo pipefail
+runs=${1:-11}
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$root/build-bench
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTUNVEX_TESTS=OFF -DTUNVEX_BENCH=OFF >/dev/null
+cmake --build "$build" -j2 --target tunvex mkchannels >/dev/null
+tunvex=$build/tunvex
+work=$(mktemp -d "${TMPDIR:-/tmp}/tunvex-bench-XXXXXX")
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+
+now() { echo "${EPOCHREALTIME/./}"; }  # microseconds
+# Prints the microseconds one run of the command took. Each run starts with
+# the disk idle: sync first, untimed, so that no run pays for the write-back
+# of the run before it.
+timed() { local s e; sync; s=$(now); "$@" >/dev/null; e=$(now); echo $((e - s)); }
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+ms() { awk -v us="$1" 'BEGIN { printf "%.2f", us / 1000 }'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+
+# Alternates tunvex (moving the last channel to the front) with cp of the
+# same file; sets t_tunvex and t_cp to the medians in microseconds. A third
+# argument is the output file instead of one beside the input.
+compare() {
+  local file=$1 last=$2 out=${3:-out-$1} i
+  : >tunvex.times; : >cp.times
+  for ((i = 0; i < runs; i++)); do
+    timed "$tunvex" -f "$file" -o "$out" -m "$last":1 >>tunvex.times
+    timed cp "$file" "copy-$file" >>cp.times
+  done
+  t_tunvex=$(median <tunvex.times)
+  t_cp=$(median <cp.times)
+}
+
+"$build/mkchannels" -n 65535 big.dat
+"$build/mkchannels" -n 8000 mid.dat
+"$build/mkchannels" -n 1000 small.dat
+"$build/mkchannels" -n 1 one.dat
+cp "$root/examples/channels.dat" example.dat
+
+echo "Median of $runs runs each, alternating; times in ms."
+echo
+echo "| Run | tunvex | cp | ratio | target |"
+echo "|---|---|---|---|---|"
+compare big.dat 65535
+echo "| 65,535 channels ($(stat -c %s big.dat) bytes), -m 65535:1 | $(ms "$t_tunvex") | $(ms "$t_cp") | $(ratio "$t_tunvex" "$t_cp") | at most 2.0 |"
+compare example.dat 12
+echo "| example list (12 channels), -m 12:1 | $(ms "$t_tunvex") | $(ms "$t_cp") | $(ratio "$t_tunvex" "$t_cp") | at most 1.5 |"
+
+size=$(stat -c %s big.dat)
+peak_kb=$(/usr/bin/time -f %M "$tunvex" -f big.dat -o out.dat -m 65535:1 2>&1 >/dev/null | tail -n 1)
+limit_kb=$(awk -v s="$size" 'BEGIN { printf "%d", (1.15 * s + 4 * 1048576) / 1024 }')
+echo
+echo "Peak resident memory, 65,535 channels: $peak_kb KiB (limit 1.15 x file + 4 MiB = $limit_kb KiB)"
+
+echo
+# Small differences of a millisecond or less: more runs to steady the medians.
+runs=$((runs * 3))
+echo
+echo "Median of $runs runs each; start-up is the time for a list of one channel."
+echo
+echo "| Channels | tunvex | per channel, start-up aside | the same to /dev/null, per channel |"
+echo "|---|---|---|---|"
+compare one.dat 1
+base=$t_tunvex
+compare one.dat 1 /dev/null
+base_null=$t_tunvex
+echo "| 1 | $(ms "$base") | | |"
+for spec in small.dat:1000 mid.dat:8000 big.dat:65535; do
+  file=${spec%%:*} n=${spec##*:}
+  compare "$file" "$n"
+  per=$(awk -v t="$t_tunvex" -v b="$base" -v n="$n" 'BEGIN { printf "%.3f", (t - b) / (n - 1) }')
+  total=$t_tunvex
+  compare "$file" "$n" /dev/null
+  per_null=$(awk -v t="$t_tunvex" -v b="$base_null" -v n="$n" 'BEGIN { printf "%.3f", (t - b) / (n - 1) }')
+  echo "| $n | $(ms "$total") | $per us | $per_null us |"
+done

@@ -1,0 +1,99 @@
+#include "record_pool.h"
+
+#include <sys/mman.h>
+
+#include <cstddef>
+
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/asan_interface.h>
+#define POISON(p, n) ASAN_POISON_MEMORY_REGION(p, n)
+#define UNPOISON(p, n) ASAN_UNPOISON_MEMORY_REGION(p, n)
+#else
+#define POISON(p, n) ((void)(p), (void)(n))
+#define UNPOISON(p, n) ((void)(p), (void)(n))
+#endif
+
+namespace {
+
+struct Slab {
+    Slab *next;
+    size_t bytes;
+    uint32_t capacity;
+    uint32_t used;
+};
+
+constexpr uint32_t kSmallestSlab = 64;
+static_assert(sizeof(Slab) % alignof(ChannelRecord) == 0);
+
+Slab *slabs;
+ChannelRecord *released;  // records given back, linked through next
+uint32_t reserved;
+
+ChannelRecord *recordAt(Slab *slab, uint32_t index)
+{
+    return reinterpret_cast<ChannelRecord *>(slab + 1) + index;
+}
+
+bool addSlab(uint32_t capacity)
+{
+    size_t bytes = sizeof(Slab) + static_cast<size_t>(capacity) * sizeof(ChannelRecord);
+    void *memory = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (memory == MAP_FAILED)
+        return false;
+    // Hints both: huge pages where the slab is large enough, and all pages
+    // faulted in by one call rather than one fault each.
+    madvise(memory, bytes, MADV_HUGEPAGE);
+#ifdef MADV_POPULATE_WRITE
+    madvise(memory, bytes, MADV_POPULATE_WRITE);
+#endif
+    auto *slab = static_cast<Slab *>(memory);
+    *slab = Slab{slabs, bytes, capacity, 0};
+    POISON(recordAt(slab, 0), static_cast<size_t>(capacity) * sizeof(ChannelRecord));
+    slabs = slab;
+    return true;
+}
+
+}  // namespace
+
+void reserveRecords(uint32_t count)
+{
+    reserved = count;
+}
+
+ChannelRecord *allocateRecord()
+{
+    ChannelRecord *record = released;
+    if (record != nullptr) {
+        UNPOISON(record, sizeof *record);
+        released = record->next;
+        return record;
+    }
+    if (slabs == nullptr || slabs->used == slabs->capacity) {
+        uint32_t grown = slabs ? slabs->capacity * 2 : kSmallestSlab;
+        uint32_t capacity = reserved > grown ? reserved : grown;
+        reserved = 0;
+        if (!addSlab(capacity))
+            return nullptr;
+    }
+    record = recordAt(slabs, slabs->used++);
+    UNPOISON(record, sizeof *record);
+    return record;
+}
+
+void releaseRecord(ChannelRecord *record)
+{
+    record->next = released;
+    released = record;
+    POISON(record, offsetof(ChannelRecord, next));
+}
+
+void releaseAllRecords()
+{
+    while (slabs != nullptr) {
+        Slab *next = slabs->next;
+        munmap(slabs, slabs->bytes);
+        slabs = next;
+    }
+    released = nullptr;
+    reserved = 0;
+}

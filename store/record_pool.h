@@ -1,0 +1,19 @@
+// Where channel records live. A list of 65,535 records would otherwise cost
+// as many allocations and, worse, one page fault for every seventh record;
+// records are instead carved from a few large slabs, which the kernel can
+// back with huge pages.
+#pragma once
+
+#include <cstdint>
+
+#include "channel.h"
+
+// A hint from the loader, which knows how many records follow: the next slab
+// holds at least this many.
+void reserveRecords(uint32_t count);
+// A record with undefined contents, or null when memory is exhausted.
+ChannelRecord *allocateRecord();
+// Gives one record back; it may be handed out again.
+void releaseRecord(ChannelRecord *record);
+// Gives every record back at once.
+void releaseAllRecords();
