@@ -139,8 +139,8 @@ void writeFile(const std::string &path, const std::string &bytes)
 
 std::string helpText()
 {
-    return "tunvex v0.1 Orvane Multimedia Station Channel Editor - free software, use at your own "
-           "risk\n"
+    return "tunvex v" TUNVEX_VERSION " Orvane Multimedia Station Channel Editor - free software, "
+           "use at your own risk\n"
            "tunvex [-h] [-f FILE] [-o FILE] [-r <rename schema>] [-d <channel number>] [-m <move "
            "schema>]\n"
            "\n"
