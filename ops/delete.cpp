@@ -4,7 +4,7 @@
 #include "number.h"
 #include "operations.h"
 #include "record_pool.h"
-#include "output_check.h"
+#include "branch_checks.h"
 
 bool deleteChannel(uint32_t number)
 {
@@ -24,11 +24,7 @@ bool deleteChannel(uint32_t number)
 
 bool deleteBranch(const char *argument, const char *outputPath)
 {
-    if (argument == nullptr) {
-        std::printf("You must specify the channel number to be deleted.\n");
-        return false;
-    }
-    if (!outputPathGiven(outputPath))
+    if (!editArgumentsGiven(argument, "You must specify the channel number to be deleted.", outputPath))
         return false;
     int32_t number = decimalValue(argument);
     if (number == 0) {

@@ -4,7 +4,7 @@
 #include "channel.h"
 #include "number.h"
 #include "operations.h"
-#include "output_check.h"
+#include "branch_checks.h"
 
 namespace {
 
@@ -83,11 +83,7 @@ int moveChannel(char *schema)
 
 bool moveBranch(char *argument, const char *outputPath)
 {
-    if (argument == nullptr) {
-        std::printf("You must specify the channel to move from-to.\n");
-        return false;
-    }
-    if (!outputPathGiven(outputPath))
+    if (!editArgumentsGiven(argument, "You must specify the channel to move from-to.", outputPath))
         return false;
     int moved = moveChannel(argument);
     if (moved < 0)

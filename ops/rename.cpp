@@ -5,7 +5,7 @@
 #include "channel.h"
 #include "number.h"
 #include "operations.h"
-#include "output_check.h"
+#include "branch_checks.h"
 
 namespace {
 
@@ -50,11 +50,7 @@ int changeChannelName(char *schema)
 
 bool renameBranch(char *argument, const char *outputPath)
 {
-    if (argument == nullptr) {
-        std::printf("You want to change channel name, but the definition is not specified.\n");
-        return false;
-    }
-    if (!outputPathGiven(outputPath))
+    if (!editArgumentsGiven(argument, "You want to change channel name, but the definition is not specified.", outputPath))
         return false;
     int renamed = changeChannelName(argument);
     // The list is saved even when some numbers were not found.

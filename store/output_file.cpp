@@ -92,11 +92,11 @@ bool openDirect(OutputFile *out)
     return out->fd >= 0 || failOpen(out->shownPath);
 }
 
-// Hands what has been written so far to the disk, a few megabytes at a
-// time, so that the flush before the rename finds little left to do.
+// Hands what has been written so far to the disk, a megabyte at a time, so
+// that the flush before the rename finds little left to do.
 void startWriteback(OutputFile *out)
 {
-    constexpr unsigned long long kStep = 1ull << 20;
+    constexpr uint64_t kStep = 1u << 20;
     if (out->direct || out->written - out->writtenBack < kStep)
         return;
 #ifdef SYNC_FILE_RANGE_WRITE
@@ -146,7 +146,7 @@ bool writeOutputVector(OutputFile *out, iovec *vector, int count)
             return failWrite(out);
         }
         advanceVector(&vector, &count, static_cast<size_t>(n));
-        out->written += static_cast<unsigned long long>(n);
+        out->written += static_cast<uint64_t>(n);
     }
     startWriteback(out);
     return true;

@@ -10,6 +10,7 @@
 #include <sys/uio.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 struct OutputFile {
@@ -18,8 +19,8 @@ struct OutputFile {
     const char *shownPath = nullptr;  // as the user gave it, for messages
     std::string finalPath;            // symbolic links followed
     std::string tempPath;
-    unsigned long long written = 0;      // bytes so far
-    unsigned long long writtenBack = 0;  // bytes handed to the disk so far
+    uint64_t written = 0;      // bytes so far
+    uint64_t writtenBack = 0;  // bytes handed to the disk so far
 };
 
 // Each of these prints its own message on failure.

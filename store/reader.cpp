@@ -15,8 +15,8 @@
 
 namespace {
 
-// Records are read this many at a time, so a large list costs a few hundred
-// reads rather than one per record.
+// Records are read this many at a time (as many as one readv takes), so the
+// largest list costs a few dozen reads rather than one per record.
 constexpr int kRecordsPerRead = 1024;
 
 enum class ReadResult { whole, endOfFile, error };
