@@ -48,10 +48,24 @@ TEST_F(Save, LoadAndSaveReproducesTheFileWithPositions)
     std::string out = dir.path("out.dat");
     save(out);
     EXPECT_EQ(readFile(out), buildChannelFile(syntheticList(40)));
-    // Saving leaves the list as it was, so a second save is the same.
+    // Loading the saved file and saving it again changes nothing.
+    releaseChannelList();
+    testing::internal::CaptureStdout();
+    ASSERT_EQ(readFromFile(out.c_str()), 0);
+    testing::internal::GetCapturedStdout();
     std::string again = dir.path("again.dat");
     save(again);
     EXPECT_EQ(readFile(again), readFile(out));
+}
+
+TEST_F(Save, SavingLeavesTheListAsItWas)
+{
+    ASSERT_EQ(load(buildChannelFile(syntheticList(3))), 0);
+    std::string first = dir.path("first.dat"), second = dir.path("second.dat");
+    save(first);
+    save(second);
+    EXPECT_EQ(readFile(second), readFile(first));
+    EXPECT_EQ(dtv->count, 3u);
 }
 
 TEST_F(Save, AllOnesDataIsSummedLikeAnyOther)
