@@ -3,6 +3,7 @@
 #include <sys/mman.h>
 
 #include <cstddef>
+#include <cstdlib>
 
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/asan_interface.h>
@@ -17,12 +18,12 @@ namespace {
 
 struct Slab {
     Slab *next;
-    size_t bytes;
     uint32_t capacity;
     uint32_t used;
 };
 
 constexpr uint32_t kSmallestSlab = 64;
+constexpr size_t kHugePage = 2u << 20;
 static_assert(sizeof(Slab) % alignof(ChannelRecord) == 0);
 
 Slab *slabs;
@@ -37,8 +38,11 @@ ChannelRecord *recordAt(Slab *slab, uint32_t index)
 bool addSlab(uint32_t capacity)
 {
     size_t bytes = sizeof(Slab) + static_cast<size_t>(capacity) * sizeof(ChannelRecord);
-    void *memory = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (memory == MAP_FAILED)
+    // A large slab is aligned to a huge page, so that the kernel can back it
+    // with huge pages. Slabs come from the heap, where leak checkers see them.
+    size_t alignment = bytes >= kHugePage ? kHugePage : 64;
+    void *memory = nullptr;
+    if (posix_memalign(&memory, alignment, bytes) != 0)
         return false;
     // Hints both: huge pages where the slab is large enough, and all pages
     // faulted in by one call rather than one fault each.
@@ -47,7 +51,7 @@ bool addSlab(uint32_t capacity)
     madvise(memory, bytes, MADV_POPULATE_WRITE);
 #endif
     auto *slab = static_cast<Slab *>(memory);
-    *slab = Slab{slabs, bytes, capacity, 0};
+    *slab = Slab{slabs, capacity, 0};
     POISON(recordAt(slab, 0), static_cast<size_t>(capacity) * sizeof(ChannelRecord));
     slabs = slab;
     return true;
@@ -91,7 +95,7 @@ void releaseAllRecords()
 {
     while (slabs != nullptr) {
         Slab *next = slabs->next;
-        munmap(slabs, slabs->bytes);
+        std::free(slabs);
         slabs = next;
     }
     released = nullptr;
