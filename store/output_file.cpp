@@ -125,6 +125,10 @@ bool openOutput(const char *path, OutputFile *out)
         return failOpen(path);
     if (!S_ISREG(st.st_mode))
         return openDirect(out);
+    // A file we may not write is not ours to replace, even where the
+    // directory would let a rename do it.
+    if (access(path, W_OK) != 0)
+        return failOpen(path);
     char *resolved = realpath(path, nullptr);
     if (resolved == nullptr)
         return failOpen(path);

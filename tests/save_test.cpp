@@ -97,7 +97,7 @@ TEST_F(SafeSave, InPlaceEditFailingPartWayLeavesTheFileAlone)
 {
     writeList(syntheticList(30));
     std::string before = readFile(input);
-    RunResult r = runTunvex({"-f", input, "-o", input, "-r", "1:New"}, {.fileSizeLimit = 10000, .stdoutPath = ""});
+    RunResult r = runTunvex({"-f", input, "-o", input, "-r", "1:New"}, {.fileSizeLimit = 10000, .stdoutPath = "", .asNobody = false});
     EXPECT_EQ(r.out, "Channel 1 = \"Channel 1\" -> \"New\"\nError writing output file: " + input +
                          ": File too large\n");
     EXPECT_EQ(r.status, 1);
@@ -146,6 +146,21 @@ TEST_F(SafeSave, ExistingFileKeepsItsPermissions)
     ASSERT_EQ(stat(output.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
     EXPECT_EQ(readFile(output), fileOf(pick({1, 3, 4, 5})));
+}
+
+TEST_F(SafeSave, ReadOnlyFileIsNotReplaced)
+{
+    if (getuid() != 0 && geteuid() != 0)
+        GTEST_SKIP() << "needs root, to run tunvex as another user";
+    ASSERT_EQ(chmod(dir.path("").c_str(), 0777), 0);
+    ASSERT_EQ(chmod(input.c_str(), 0644), 0);
+    writeFile(output, "old");
+    ASSERT_EQ(chmod(output.c_str(), 0444), 0);
+    RunResult r = runTunvex({"-f", input, "-o", output, "-d", "1"},
+                            {.fileSizeLimit = 0, .stdoutPath = "", .asNobody = true});
+    EXPECT_EQ(r.out, "Error opening output file: " + output + "\n");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(readFile(output), "old");
 }
 
 TEST_F(SafeSave, NewFileGetsTheDefaultPermissions)

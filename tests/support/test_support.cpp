@@ -52,6 +52,8 @@ void drain(int outFd, int errFd, RunResult *result)
             _exit(126);
         dup2(fd, 1);
     }
+    if (options.asNobody && getuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+        _exit(125);
     if (options.fileSizeLimit > 0) {
         auto size = static_cast<rlim_t>(options.fileSizeLimit);
         rlimit limit{size, size};
