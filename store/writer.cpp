@@ -14,6 +14,8 @@ namespace {
 
 constexpr int kRecordsPerWrite = 1024;
 constexpr size_t kBatchBytes = kRecordsPerWrite * kRecordSize;
+// Read back in pieces that stay in the processor's fastest caches.
+constexpr size_t kReadBackBytes = 64u << 10;
 
 struct Save {
     OutputFile out;
@@ -38,9 +40,10 @@ bool sumWritten(Save &save, const iovec *vector, int count)
             save.crc = crc32Block(static_cast<const uint8_t *>(vector[i].iov_base), vector[i].iov_len, save.crc);
         return true;
     }
-    static uint8_t block[kBatchBytes];
+    static uint8_t block[kReadBackBytes];
     while (save.summed < save.out.written) {
-        size_t want = save.out.written - save.summed < kBatchBytes ? save.out.written - save.summed : kBatchBytes;
+        uint64_t left = save.out.written - save.summed;
+        size_t want = left < kReadBackBytes ? static_cast<size_t>(left) : kReadBackBytes;
         ssize_t n = pread(save.out.fd, block, want, static_cast<off_t>(save.summed));
         if (n < 0 && errno == EINTR)
             continue;
