@@ -1,10 +1,10 @@
 #include <cstdio>
 
+#include "branch_checks.h"
 #include "channel.h"
 #include "number.h"
 #include "operations.h"
 #include "record_pool.h"
-#include "branch_checks.h"
 
 bool deleteChannel(uint32_t number)
 {

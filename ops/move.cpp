@@ -1,10 +1,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "branch_checks.h"
 #include "channel.h"
 #include "number.h"
 #include "operations.h"
-#include "branch_checks.h"
 
 namespace {
 
