@@ -125,7 +125,7 @@ TEST_F(Cli, LastInputPathWins)
 
 TEST_F(Cli, ListingThatCannotReachItsReaderFails)
 {
-    RunResult r = runTunvex({"-f", list, "-l"}, {.fileSizeLimit = 0, .stdoutPath = "/dev/full", .asNobody = false});
+    RunResult r = runTunvex({"-f", list, "-l"}, {.fileSizeLimit = 0, .stdoutPath = "/dev/full", .asNobody = false, .program = ""});
     EXPECT_EQ(r.err, "Error writing standard output: No space left on device\n");
     EXPECT_EQ(r.status, 1);
 }

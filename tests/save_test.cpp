@@ -97,7 +97,7 @@ TEST_F(SafeSave, InPlaceEditFailingPartWayLeavesTheFileAlone)
 {
     writeList(syntheticList(30));
     std::string before = readFile(input);
-    RunResult r = runTunvex({"-f", input, "-o", input, "-r", "1:New"}, {.fileSizeLimit = 10000, .stdoutPath = "", .asNobody = false});
+    RunResult r = runTunvex({"-f", input, "-o", input, "-r", "1:New"}, {.fileSizeLimit = 10000, .stdoutPath = "", .asNobody = false, .program = ""});
     EXPECT_EQ(r.out, "Channel 1 = \"Channel 1\" -> \"New\"\nError writing output file: " + input +
                          ": File too large\n");
     EXPECT_EQ(r.status, 1);
@@ -156,8 +156,12 @@ TEST_F(SafeSave, ReadOnlyFileIsNotReplaced)
     ASSERT_EQ(chmod(input.c_str(), 0644), 0);
     writeFile(output, "old");
     ASSERT_EQ(chmod(output.c_str(), 0444), 0);
+    // A copy of tunvex that the other user can reach, wherever the build is.
+    std::string program = dir.path("tunvex");
+    std::filesystem::copy_file(TUNVEX_BIN, program);
+    std::filesystem::permissions(program, std::filesystem::perms(0755));
     RunResult r = runTunvex({"-f", input, "-o", output, "-d", "1"},
-                            {.fileSizeLimit = 0, .stdoutPath = "", .asNobody = true});
+                            {.fileSizeLimit = 0, .stdoutPath = "", .asNobody = true, .program = program});
     EXPECT_EQ(r.out, "Error opening output file: " + output + "\n");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(readFile(output), "old");

@@ -66,7 +66,7 @@ void drain(int outFd, int errFd, RunResult *result)
         for (std::string w; in >> w;)
             words.push_back(w);
     }
-    words.push_back(TUNVEX_BIN);
+    words.push_back(options.program.empty() ? TUNVEX_BIN : options.program);
     words.insert(words.end(), args.begin(), args.end());
     std::vector<char *> argv;
     for (std::string &w : words)

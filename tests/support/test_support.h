@@ -14,6 +14,7 @@ struct RunOptions {
     long fileSizeLimit = 0;  // when not zero, RLIMIT_FSIZE of the child
     std::string stdoutPath;  // when set, standard output goes to this file
     bool asNobody = false;   // when run by root, drop to user and group 65534
+    std::string program;     // when set, run this copy of tunvex instead
 };
 
 // Runs the tunvex binary with these arguments (program name excluded).
