@@ -74,8 +74,8 @@ base=$t_tunvex
 compare one.dat 1 /dev/null
 base_null=$t_tunvex
 echo "| 1 | $(ms "$base") | | |"
-for spec in small.dat:1000 mid.dat:8000 big.dat:65535; do
-  file=${spec%%:*} n=${spec##*:}
+for item in small.dat:1000 mid.dat:8000 big.dat:65535; do
+  file=${item%%:*} n=${item##*:}
   compare "$file" "$n"
   per=$(awk -v t="$t_tunvex" -v b="$base" -v n="$n" 'BEGIN { printf "%.3f", (t - b) / (n - 1) }')
   total=$t_tunvex

@@ -56,7 +56,7 @@ TEST_F(Delete, WithoutOutputNothingIsWritten)
 
 TEST_F(Delete, EmptyListRefusesEveryNumber)
 {
-    writeList(ChannelFileSpec{});
+    writeList(ChannelFileContents{});
     RunResult r = edit({"-d", "1"});
     EXPECT_EQ(r.out, "You cannot delete channel which doesnt exist in file: channel to delete = 1, "
                      "channels in file = 0\n");

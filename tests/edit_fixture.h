@@ -1,4 +1,4 @@
-// End-to-end edits: a list of five channels on disk, and its spec to derive
+// End-to-end edits: a list of five channels on disk, and its contents to derive
 // the expected output file from.
 #pragma once
 
@@ -14,10 +14,10 @@ class EditTest : public ::testing::Test {
 protected:
     void SetUp() override { writeList(syntheticList(5)); }
 
-    void writeList(const ChannelFileSpec &spec)
+    void writeList(const ChannelFileContents &contents)
     {
-        list = spec;
-        writeFile(input, buildChannelFile(spec));
+        list = contents;
+        writeFile(input, buildChannelFile(contents));
     }
 
     RunResult edit(const std::vector<std::string> &operation)
@@ -29,20 +29,20 @@ protected:
 
     // The file expected once the channels, in this order, are renumbered
     // 1, 2, 3 ... by position.
-    std::string fileOf(std::vector<ChannelSpec> channels) const
+    std::string fileOf(std::vector<ChannelEntry> channels) const
     {
-        ChannelFileSpec spec = list;
+        ChannelFileContents contents = list;
         uint16_t position = 0;
-        for (ChannelSpec &c : channels)
+        for (ChannelEntry &c : channels)
             c.number = ++position;
-        spec.channels = channels;
-        return buildChannelFile(spec);
+        contents.channels = channels;
+        return buildChannelFile(contents);
     }
 
     // The channels of the list as loaded, picked by their 1-based positions.
-    std::vector<ChannelSpec> pick(const std::vector<int> &positions) const
+    std::vector<ChannelEntry> pick(const std::vector<int> &positions) const
     {
-        std::vector<ChannelSpec> picked;
+        std::vector<ChannelEntry> picked;
         for (int p : positions)
             picked.push_back(list.channels.at(static_cast<size_t>(p - 1)));
         return picked;
@@ -53,5 +53,5 @@ protected:
     ScratchDir dir;
     std::string input = dir.path("in.dat");
     std::string output = dir.path("out.dat");
-    ChannelFileSpec list;
+    ChannelFileContents list;
 };

@@ -6,7 +6,7 @@
 
 namespace {
 
-RunResult listOf(const ChannelFileSpec &file)
+RunResult listOf(const ChannelFileContents &file)
 {
     ScratchDir dir;
     writeFile(dir.path("list.dat"), buildChannelFile(file));
@@ -15,7 +15,7 @@ RunResult listOf(const ChannelFileSpec &file)
 
 TEST(List, OneLinePerChannelNumberedByPosition)
 {
-    ChannelFileSpec file;
+    ChannelFileContents file;
     file.channels = {makeChannel(9, 0x10, "News"), makeChannel(9, 0x02, "Jazz"), makeChannel(0, 0x10, "Film", "Film HD")};
     RunResult r = listOf(file);
     EXPECT_EQ(r.out, "1:News:News:TV\n2:Jazz:Jazz:RADIO\n3:Film:Film HD:TV\n");
@@ -25,7 +25,7 @@ TEST(List, OneLinePerChannelNumberedByPosition)
 
 TEST(List, OnlyServiceTypeSixteenIsTv)
 {
-    ChannelFileSpec file;
+    ChannelFileContents file;
     file.channels = {makeChannel(1, 0, "Zero"), makeChannel(2, 17, "Seventeen"), makeChannel(3, 0x10, "Sixteen"), makeChannel(4, 0xff, "Max")};
     EXPECT_EQ(listOf(file).out,
               "1:Zero:Zero:RADIO\n2:Seventeen:Seventeen:RADIO\n3:Sixteen:Sixteen:TV\n4:Max:Max:RADIO\n");
@@ -33,14 +33,14 @@ TEST(List, OnlyServiceTypeSixteenIsTv)
 
 TEST(List, NameBytesArePrintedUnchanged)
 {
-    ChannelFileSpec file;
+    ChannelFileContents file;
     file.channels = {makeChannel(1, 0x10, "A:B", "tab\there\x01\xe9")};
     EXPECT_EQ(listOf(file).out, "1:A:B:tab\there\x01\xe9:TV\n");
 }
 
 TEST(List, NameFillingItsFieldStopsAtTheField)
 {
-    ChannelFileSpec file;
+    ChannelFileContents file;
     std::string full(32, 'X');
     file.channels = {makeChannel(1, 0x10, full, "short")};
     EXPECT_EQ(listOf(file).out, "1:" + full + ":short:TV\n");
@@ -48,7 +48,7 @@ TEST(List, NameFillingItsFieldStopsAtTheField)
 
 TEST(List, EmptyListPrintsNothing)
 {
-    RunResult r = listOf(ChannelFileSpec{});
+    RunResult r = listOf(ChannelFileContents{});
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.status, 0);
 }

@@ -17,7 +17,7 @@ std::string name(const uint8_t (&field)[32])
 
 TEST_F(Load, FieldsLandWhereTheFileHasThem)
 {
-    ChannelFileSpec file;
+    ChannelFileContents file;
     file.headerWord = 0x11223344;
     file.channels = {makeChannel(1, 0x10, "One", "Two", 5), makeChannel(2, 0x02, "Radio", "", 6)};
     std::string bytes = buildChannelFile(file);
@@ -42,7 +42,7 @@ TEST_F(Load, FieldsLandWhereTheFileHasThem)
 
 TEST_F(Load, StoredNumbersAreReplacedByPositions)
 {
-    ChannelFileSpec file;
+    ChannelFileContents file;
     file.channels = {makeChannel(7, 0x10, "A"), makeChannel(3, 0x10, "B"), makeChannel(0, 0x10, "C"), makeChannel(9, 0x10, "D")};
     ASSERT_EQ(load(buildChannelFile(file)), 0);
     uint16_t expected = 1;
@@ -65,7 +65,7 @@ TEST_F(Load, LookupComparesTheWholeNumber)
 
 TEST_F(Load, EmptyListHasNoHeadAndNoLookups)
 {
-    ASSERT_EQ(load(buildChannelFile(ChannelFileSpec{})), 0);
+    ASSERT_EQ(load(buildChannelFile(ChannelFileContents{})), 0);
     EXPECT_EQ(dtv->count, 0u);
     EXPECT_EQ(dtv->head, nullptr);
     EXPECT_EQ(getChannelByNumber(1), nullptr);
@@ -81,7 +81,7 @@ TEST_F(Load, TrailerAndBytesBeyondItAreIgnored)
 
 TEST_F(Load, NameWithoutZeroByteStopsAtItsField)
 {
-    ChannelFileSpec file;
+    ChannelFileContents file;
     file.channels = {makeChannel(1, 0x10, std::string(32, 'N'))};
     ASSERT_EQ(load(buildChannelFile(file)), 0);
     EXPECT_EQ(nameFieldLength(dtv->head->name), 32u);

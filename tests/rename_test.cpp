@@ -97,10 +97,10 @@ TEST_F(Rename, SharedArgumentOfALaterDeleteIsUsed)
 
 TEST_F(Rename, OldNameFillingItsFieldIsPrintedUpTo32Bytes)
 {
-    ChannelFileSpec spec = syntheticList(1);
-    spec.channels[0].name = std::string(32, 'F');
-    spec.channels[0].name2 = "x";
-    writeList(spec);
+    ChannelFileContents contents = syntheticList(1);
+    contents.channels[0].name = std::string(32, 'F');
+    contents.channels[0].name2 = "x";
+    writeList(contents);
     RunResult r = edit({"-r", "1:New"});
     EXPECT_EQ(r.out, "Channel 1 = \"" + std::string(32, 'F') + "\" -> \"New\"\n");
     auto expected = pick({1});

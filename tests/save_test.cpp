@@ -30,7 +30,7 @@ std::string save(const std::string &path)
 
 TEST_F(Save, EmptyListIsTwelveBytes)
 {
-    ASSERT_EQ(load(buildChannelFile(ChannelFileSpec{})), 0);
+    ASSERT_EQ(load(buildChannelFile(ChannelFileContents{})), 0);
     std::string out = dir.path("out.dat");
     EXPECT_EQ(save(out), "");
     std::string bytes = readFile(out);
@@ -41,7 +41,7 @@ TEST_F(Save, EmptyListIsTwelveBytes)
 
 TEST_F(Save, LoadAndSaveReproducesTheFileWithPositions)
 {
-    ChannelFileSpec file = syntheticList(40);
+    ChannelFileContents file = syntheticList(40);
     file.channels[3].number = 900;
     file.channels[7].number = 0;
     ASSERT_EQ(load(buildChannelFile(file)), 0);

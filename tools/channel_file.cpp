@@ -15,7 +15,7 @@ void putName(std::string &record, size_t offset, const std::string &name)
 
 }  // namespace
 
-std::string buildRecord(const ChannelSpec &c)
+std::string buildRecord(const ChannelEntry &c)
 {
     std::string r(576, '\0');
     // Opaque bytes first; the known fields are written over them.
@@ -45,13 +45,13 @@ uint32_t mpeg2Crc(const std::string &bytes)
     return crc;
 }
 
-std::string buildChannelFile(const ChannelFileSpec &file)
+std::string buildChannelFile(const ChannelFileContents &file)
 {
     std::string out(8, '\0');
     putLE(out, 0, file.headerWord, 4);
     putLE(out, 4, file.channels.size(), 4);
     out.reserve(12 + 576 * file.channels.size());
-    for (const ChannelSpec &c : file.channels)
+    for (const ChannelEntry &c : file.channels)
         out += buildRecord(c);
     if (file.trailer) {
         uint32_t crc = mpeg2Crc(out);
@@ -61,12 +61,12 @@ std::string buildChannelFile(const ChannelFileSpec &file)
     return out;
 }
 
-ChannelFileSpec syntheticList(uint32_t count)
+ChannelFileContents syntheticList(uint32_t count)
 {
-    ChannelFileSpec file;
+    ChannelFileContents file;
     file.channels.reserve(count);
     for (uint32_t i = 1; i <= count; ++i) {
-        ChannelSpec c;
+        ChannelEntry c;
         c.number = static_cast<uint16_t>(i);
         c.serviceType = i % 2 ? 0x10 : 0x02;
         c.name = "Channel " + std::to_string(i);

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-struct ChannelSpec {
+struct ChannelEntry {
     uint16_t number = 0;
     uint8_t serviceType = 0x10;
     std::string name;   // at most 32 bytes; 32 leaves no zero byte
@@ -18,24 +18,24 @@ struct ChannelSpec {
     uint32_t opaqueSeed = 0;
 };
 
-inline ChannelSpec makeChannel(uint16_t number, uint8_t serviceType, std::string name,
+inline ChannelEntry makeChannel(uint16_t number, uint8_t serviceType, std::string name,
                                std::string name2 = "", uint32_t opaqueSeed = 0)
 {
-    return ChannelSpec{number, serviceType, std::move(name), std::move(name2), opaqueSeed};
+    return ChannelEntry{number, serviceType, std::move(name), std::move(name2), opaqueSeed};
 }
 
-struct ChannelFileSpec {
+struct ChannelFileContents {
     uint32_t headerWord = 0x0A0B0C0D;  // stored little-endian
-    std::vector<ChannelSpec> channels;
+    std::vector<ChannelEntry> channels;
     bool trailer = true;  // append the CRC-32/MPEG-2 of all bytes before it
 };
 
 // The 576-byte image of one record.
-std::string buildRecord(const ChannelSpec &channel);
-std::string buildChannelFile(const ChannelFileSpec &file);
+std::string buildRecord(const ChannelEntry &channel);
+std::string buildChannelFile(const ChannelFileContents &file);
 
 // A list of count channels, "Channel 1" ..., TV and radio by turns.
-ChannelFileSpec syntheticList(uint32_t count);
+ChannelFileContents syntheticList(uint32_t count);
 
 // CRC-32/MPEG-2 written out directly, byte by byte.
 uint32_t mpeg2Crc(const std::string &bytes);

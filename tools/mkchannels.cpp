@@ -23,7 +23,7 @@ int usage()
     return 2;
 }
 
-bool parseLine(const std::string &line, ChannelSpec *c)
+bool parseLine(const std::string &line, ChannelEntry *c)
 {
     std::istringstream in(line);
     std::string number, type;
@@ -41,13 +41,13 @@ bool parseLine(const std::string &line, ChannelSpec *c)
     return true;
 }
 
-bool readList(ChannelFileSpec *file)
+bool readList(ChannelFileContents *file)
 {
     std::string line;
     for (uint32_t lineNo = 1; std::getline(std::cin, line); ++lineNo) {
         if (line.empty() || line[0] == '#')
             continue;
-        ChannelSpec c;
+        ChannelEntry c;
         c.opaqueSeed = lineNo;
         if (!parseLine(line, &c)) {
             std::fprintf(stderr, "mkchannels: line %u: expected number|type|name[|name2]\n", lineNo);
@@ -71,7 +71,7 @@ int main(int argc, char **argv)
     }
     if (optind + 1 != argc)
         return usage();
-    ChannelFileSpec file;
+    ChannelFileContents file;
     if (count >= 0)
         file = syntheticList(static_cast<uint32_t>(count));
     else if (!readList(&file))
