@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "channel.h"
+#include "edit_lock.h"
 #include "help.h"
 #include "operations.h"
 
@@ -74,6 +75,12 @@ bool dispatch()
     return true;
 }
 
+// Whether the run will save over a file; only then may it need the lock.
+bool editSelected()
+{
+    return !listFlag && (renameFlag || deleteFlag || moveFlag) && outputPath != nullptr;
+}
+
 }  // namespace
 
 int main(int argc, char **argv)
@@ -87,13 +94,14 @@ int main(int argc, char **argv)
         print_help(1);
     }
     bool ok = true;
-    if (readFromFile(inputPath) == -1) {
+    if ((editSelected() && lockInPlaceEdit(inputPath, outputPath) != 0) || readFromFile(inputPath) == -1) {
         std::printf("Error reading input file.\n");
         ok = false;
     } else {
         ok = dispatch();
     }
     releaseChannelList();
+    releaseEditLock();
     // A listing that never reached its reader is no success either.
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
         std::fprintf(stderr, "Error writing standard output: %s\n", std::strerror(errno));

@@ -1,6 +1,7 @@
 #include "output_file.h"
 
 #include "io_vector.h"
+#include "temp_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -72,7 +73,7 @@ bool openTemp(OutputFile *out, const struct stat *old)
     std::string dir = directoryOf(out->finalPath);
     std::string base = out->finalPath.substr(out->finalPath.rfind('/') + 1);
     out->tempPath = dir + "/." + base + ".XXXXXX";
-    out->fd = mkstemp(out->tempPath.data());
+    out->fd = createTempFile(&out->tempPath);
     if (out->fd < 0) {
         out->tempPath.clear();
         return failOpen(out->shownPath);
@@ -104,6 +105,22 @@ void startWriteback(OutputFile *out)
                     static_cast<off_t>(out->written - out->writtenBack), SYNC_FILE_RANGE_WRITE);
 #endif
     out->writtenBack = out->written;
+}
+
+// The rename is only as durable as the directory that records it. The new
+// list is in place when this fails, but might not survive a crash, and the
+// user should hear of that. File systems that cannot flush a directory say
+// EINVAL; nothing more can be done there.
+bool flushDirectory(OutputFile *out)
+{
+    int fd = open(directoryOf(out->finalPath).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return failWrite(out);
+    bool flushed = fsync(fd) == 0 || errno == EINVAL;
+    int e = errno;
+    close(fd);
+    errno = e;
+    return flushed || failWrite(out);
 }
 
 }  // namespace
@@ -175,10 +192,10 @@ bool commitOutput(OutputFile *out)
     out->fd = -1;
     if (rc != 0)
         return failWrite(out);
-    if (rename(out->tempPath.c_str(), out->finalPath.c_str()) != 0)
+    if (renameTempFile(out->tempPath, out->finalPath) != 0)
         return failWrite(out);
     out->tempPath.clear();
-    return true;
+    return flushDirectory(out);
 }
 
 void abandonOutput(OutputFile *out)
@@ -187,6 +204,6 @@ void abandonOutput(OutputFile *out)
         close(out->fd);
     out->fd = -1;
     if (!out->tempPath.empty())
-        unlink(out->tempPath.c_str());
+        removeTempFile(out->tempPath);
     out->tempPath.clear();
 }

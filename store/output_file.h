@@ -2,7 +2,8 @@
 //
 // A regular file (or a path not there yet) is written to a temporary file in
 // the same directory, flushed to disk and then renamed over the destination,
-// so a failure at any point leaves the old file as it was. Anything else
+// and the directory is flushed in turn, so that the rename survives a power
+// cut. A failure before the rename leaves the old file as it was. Anything else
 // that can be opened for writing (a device, a FIFO, a terminal) is written
 // directly, since it cannot be replaced by a rename.
 #pragma once

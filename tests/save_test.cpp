@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <functional>
+#include <thread>
 
 #include "edit_fixture.h"
 #include "store_fixture.h"
@@ -195,6 +197,50 @@ TEST_F(SafeSave, DanglingLinkCreatesItsTarget)
     ASSERT_EQ(edit({"-d", "5"}).status, 0);
     EXPECT_TRUE(std::filesystem::is_symlink(output));
     EXPECT_EQ(readFile(dir.path("made.dat")), fileOf(pick({1, 2, 3, 4})));
+}
+
+// Edits of one file in place, started together: each waits for the one
+// before it and edits what that one left, so none is lost.
+TEST_F(SafeSave, InPlaceEditsRunAtOnceAreAllKept)
+{
+    constexpr int kRuns = 20;
+    constexpr int kChannels = 3000;
+    ChannelFileContents start = syntheticList(kChannels);
+    std::vector<ChannelEntry> renamed = start.channels;
+    for (int i = 0; i < kRuns; ++i)
+        renamed[static_cast<size_t>(i)].name = "Edit " + std::to_string(i);
+    std::vector<ChannelEntry> deleted(start.channels.begin() + kRuns, start.channels.end());
+    std::vector<ChannelEntry> moved(start.channels.end() - kRuns, start.channels.end());
+    moved.insert(moved.end(), start.channels.begin(), start.channels.end() - kRuns);
+    const struct {
+        const char *what;
+        std::function<std::vector<std::string>(int)> operation;
+        std::vector<ChannelEntry> expected;
+    } cases[] = {
+        {"renames of distinct channels",
+         [](int i) { return std::vector<std::string>{"-r", std::to_string(i + 1) + ":Edit " + std::to_string(i)}; },
+         renamed},
+        {"deletes of the first", [](int) { return std::vector<std::string>{"-d", "1"}; }, deleted},
+        {"moves of the last to the front",
+         [](int) { return std::vector<std::string>{"-m", std::to_string(kChannels) + ":1"}; }, moved},
+    };
+    for (const auto &c : cases) {
+        writeList(start);
+        std::vector<RunResult> results(kRuns);
+        std::vector<std::thread> runs;
+        for (int i = 0; i < kRuns; ++i) {
+            std::vector<std::string> args = {"-f", input, "-o", input};
+            std::vector<std::string> operation = c.operation(i);
+            args.insert(args.end(), operation.begin(), operation.end());
+            runs.emplace_back([&results, i, args] { results[static_cast<size_t>(i)] = runTunvex(args); });
+        }
+        for (std::thread &t : runs)
+            t.join();
+        for (const RunResult &r : results)
+            EXPECT_EQ(r.status, 0) << c.what << ": " << r.out;
+        EXPECT_TRUE(readFile(input) == fileOf(c.expected)) << c.what;
+        EXPECT_EQ(dir.entries(), std::vector<std::string>{"in.dat"}) << c.what;
+    }
 }
 
 }  // namespace
