@@ -19,6 +19,8 @@ namespace {
 // largest list costs a few dozen reads rather than one per record.
 constexpr int kRecordsPerRead = 1024;
 
+constexpr int kStreamPipeBytes = 1 << 20;
+
 enum class ReadResult { whole, endOfFile, error };
 
 ReadResult readVector(int fd, iovec *vector, int count)
@@ -67,15 +69,27 @@ int refuseShortRead(int fd, ReadResult result, const char *path)
     return refuse(fd, "The file is truncated: %s\n", path);
 }
 
-// When the input is a regular file, its size tells at once whether the
-// announced records are there, before any of them is created.
-bool tooShortForCount(int fd, uint32_t count)
+// A regular file's size tells at once whether the announced records are
+// there, and then room for all of them is made in one piece. A stream (a
+// pipe, a terminal) cannot be measured: its count may be anything, so room
+// grows with the records that actually arrive. False when the file is too
+// short for its count.
+bool planRecords(int fd, uint32_t count)
 {
     struct stat st {};
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
-        return false;
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        // A larger pipe takes a list in a few dozen wake-ups rather than
+        // hundreds; where the system refuses, the default size serves.
+        if (S_ISFIFO(st.st_mode))
+            fcntl(fd, F_SETPIPE_SZ, kStreamPipeBytes);
+        limitRecords(count);
+        return true;
+    }
     uint64_t needed = kHeaderSize + static_cast<uint64_t>(count) * kRecordSize;
-    return static_cast<uint64_t>(st.st_size) < needed;
+    if (static_cast<uint64_t>(st.st_size) < needed)
+        return false;
+    reserveRecords(count);
+    return true;
 }
 
 // Reads the records into the list through a tail pointer. The list's count
@@ -85,7 +99,6 @@ int readRecords(int fd, uint32_t count, const char *path)
 {
     ChannelRecord *batch[kRecordsPerRead];
     ChannelRecord **tail = &dtv->head;
-    reserveRecords(count);
     for (uint32_t left = count; left > 0;) {
         int size = left < kRecordsPerRead ? static_cast<int>(left) : kRecordsPerRead;
         for (int i = 0; i < size; ++i)
@@ -130,7 +143,7 @@ int readFromFile(const char *path)
         return refuseShortRead(fd, result, path);
     std::memcpy(dtv->headerWord, header, sizeof dtv->headerWord);
     uint32_t count = loadLE32(header + 4);
-    if (tooShortForCount(fd, count))
+    if (!planRecords(fd, count))
         return refuse(fd, "The file is truncated: %s\n", path);
     if (readRecords(fd, count, path) != 0)
         return -1;

@@ -3,6 +3,7 @@
 #include <sys/mman.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -29,24 +30,38 @@ static_assert(sizeof(Slab) % alignof(ChannelRecord) == 0);
 Slab *slabs;
 ChannelRecord *released;  // records given back, linked through next
 uint32_t reserved;
+uint32_t limit = UINT32_MAX;  // records that may still be carved
 
 ChannelRecord *recordAt(Slab *slab, uint32_t index)
 {
     return reinterpret_cast<ChannelRecord *>(slab + 1) + index;
 }
 
-bool addSlab(uint32_t capacity)
+// Sizes are worked out in 64 bits: on a 32-bit host a slab of millions of
+// records would wrap size_t, and must be refused instead.
+bool slabBytes(uint32_t capacity, size_t *bytes, size_t *alignment)
 {
-    size_t bytes = sizeof(Slab) + static_cast<size_t>(capacity) * sizeof(ChannelRecord);
+    uint64_t wanted = sizeof(Slab) + static_cast<uint64_t>(capacity) * sizeof(ChannelRecord);
     // A slab of some size is rounded up to whole huge pages and aligned to
     // one, so that the kernel can back it with huge pages: 2 MiB for a list
-    // of a thousand channels costs less than 150 page faults. Slabs come
-    // from the heap, where leak checkers see them.
-    size_t alignment = 64;
-    if (bytes >= kHugePage / 8) {
-        alignment = kHugePage;
-        bytes = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+    // of a thousand channels costs less than 150 page faults.
+    *alignment = 64;
+    if (wanted >= kHugePage / 8) {
+        *alignment = kHugePage;
+        wanted = (wanted + kHugePage - 1) / kHugePage * kHugePage;
     }
+    if (wanted > PTRDIFF_MAX)
+        return false;
+    *bytes = static_cast<size_t>(wanted);
+    return true;
+}
+
+// Slabs come from the heap, where leak checkers see them.
+bool addSlab(uint32_t capacity)
+{
+    size_t bytes = 0, alignment = 0;
+    if (!slabBytes(capacity, &bytes, &alignment))
+        return false;
     void *memory = nullptr;
     if (posix_memalign(&memory, alignment, bytes) != 0)
         return false;
@@ -70,6 +85,26 @@ void reserveRecords(uint32_t count)
     reserved = count;
 }
 
+void limitRecords(uint32_t count)
+{
+    limit = count;
+}
+
+namespace {
+
+// Twice the last slab, as much as was reserved, but no more than the limit
+// leaves.
+uint32_t nextCapacity()
+{
+    uint64_t grown = slabs ? 2 * static_cast<uint64_t>(slabs->capacity) : kSmallestSlab;
+    uint64_t capacity = reserved > grown ? reserved : grown;
+    if (capacity > limit)
+        capacity = limit;
+    return static_cast<uint32_t>(capacity);
+}
+
+}  // namespace
+
 ChannelRecord *allocateRecord()
 {
     ChannelRecord *record = released;
@@ -79,11 +114,11 @@ ChannelRecord *allocateRecord()
         return record;
     }
     if (slabs == nullptr || slabs->used == slabs->capacity) {
-        uint32_t grown = slabs ? slabs->capacity * 2 : kSmallestSlab;
-        uint32_t capacity = reserved > grown ? reserved : grown;
-        reserved = 0;
-        if (!addSlab(capacity))
+        uint32_t capacity = nextCapacity();
+        if (capacity == 0 || !addSlab(capacity))
             return nullptr;
+        reserved = 0;
+        limit -= capacity;
     }
     record = recordAt(slabs, slabs->used++);
     UNPOISON(record, sizeof *record);
@@ -106,4 +141,5 @@ void releaseAllRecords()
     }
     released = nullptr;
     reserved = 0;
+    limit = UINT32_MAX;
 }

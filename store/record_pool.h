@@ -11,7 +11,12 @@
 // A hint from the loader, which knows how many records follow: the next slab
 // holds at least this many.
 void reserveRecords(uint32_t count);
-// A record with undefined contents, or null when memory is exhausted.
+// A bound from the loader when the count cannot be checked in advance (a
+// stream): slabs grow by doubling with the records actually taken, never
+// past this many records in all.
+void limitRecords(uint32_t count);
+// A record with undefined contents, or null when memory is exhausted (or the
+// slab it needs would not fit in the address space).
 ChannelRecord *allocateRecord();
 // Gives one record back; it may be handed out again.
 void releaseRecord(ChannelRecord *record);

@@ -29,6 +29,35 @@ TEST_F(BadInput, OutputWhereNoFileCanBeCreatedIsRefused)
     EXPECT_EQ(r.status, 1);
 }
 
+// A stream cannot be measured before it is read, so what it announces must
+// cost nothing until it arrives: memory follows the records read.
+TEST_F(BadInput, StreamsAreReadAsTheyArrive)
+{
+    const std::string empty = buildChannelFile(ChannelFileContents{});
+    // 1,708 bytes announcing 2,000,000 records.
+    const std::string hostile = std::string("\0\0\0\0\x80\x84\x1e\0", 8) + std::string(1700, 'x');
+    writeList(syntheticList(3000));
+    const std::string whole = readFile(input);
+    const RunResult fromFile = runTunvex({"-f", input, "-l"});
+    ASSERT_EQ(fromFile.status, 0);
+    const RunResult baseline = runTunvex({"-f", "/dev/stdin", "-l"}, {.fileSizeLimit = 0, .stdoutPath = "", .asNobody = false, .program = "", .stdinBytes = &empty});
+    ASSERT_EQ(baseline.status, 0);
+    const struct {
+        const std::string *bytes;
+        std::string out;
+        int status;
+    } cases[] = {
+        {&hostile, "The file is truncated: /dev/stdin\nError reading input file.\n", 1},
+        {&whole, fromFile.out, 0},
+    };
+    for (const auto &c : cases) {
+        RunResult r = runTunvex({"-f", "/dev/stdin", "-l"}, {.fileSizeLimit = 0, .stdoutPath = "", .asNobody = false, .program = "", .stdinBytes = c.bytes});
+        EXPECT_TRUE(r.out == c.out) << c.bytes->size();
+        EXPECT_EQ(r.status, c.status) << c.bytes->size();
+        EXPECT_LT(r.maxRssKiB, baseline.maxRssKiB + 16 * 1024) << c.bytes->size();
+    }
+}
+
 class LongList : public EditTest {
 protected:
     void SetUp() override { writeList(syntheticList(65537)); }

@@ -7,11 +7,13 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <thread>
 
 namespace {
 
@@ -40,8 +42,12 @@ void drain(int outFd, int errFd, RunResult *result)
 }
 
 [[noreturn]] void execChild(const std::vector<std::string> &args, const RunOptions &options,
-                            int out[2], int err[2])
+                            int in[2], int out[2], int err[2])
 {
+    if (options.stdinBytes != nullptr) {
+        dup2(in[0], 0);
+        close(in[1]);
+    }
     dup2(out[1], 1);
     dup2(err[1], 2);
     close(out[0]);
@@ -80,21 +86,45 @@ void drain(int outFd, int errFd, RunResult *result)
 
 RunResult runTunvex(const std::vector<std::string> &args, const RunOptions &options)
 {
-    int out[2], err[2];
-    if (pipe(out) != 0 || pipe(err) != 0)
+    int in[2] = {-1, -1}, out[2], err[2];
+    if ((options.stdinBytes != nullptr && pipe2(in, O_CLOEXEC) != 0) || pipe2(out, O_CLOEXEC) != 0 ||
+        pipe2(err, O_CLOEXEC) != 0)
         throw std::runtime_error("pipe failed");
     pid_t pid = fork();
     if (pid < 0)
         throw std::runtime_error("fork failed");
     if (pid == 0)
-        execChild(args, options, out, err);
+        execChild(args, options, in, out, err);
     close(out[1]);
     close(err[1]);
+    std::thread feeder;
+    if (options.stdinBytes != nullptr) {
+        close(in[0]);
+        // A reader that stops early closes the pipe: a broken pipe ends the
+        // feeding, it does not end the test program.
+        feeder = std::thread([fd = in[1], bytes = options.stdinBytes] {
+            sigset_t pipeSignal;
+            sigemptyset(&pipeSignal);
+            sigaddset(&pipeSignal, SIGPIPE);
+            pthread_sigmask(SIG_BLOCK, &pipeSignal, nullptr);
+            for (size_t done = 0; done < bytes->size();) {
+                ssize_t n = write(fd, bytes->data() + done, bytes->size() - done);
+                if (n <= 0)
+                    break;
+                done += static_cast<size_t>(n);
+            }
+            close(fd);
+        });
+    }
     RunResult result;
     drain(out[0], err[0], &result);
+    if (feeder.joinable())
+        feeder.join();
     int status = 0;
-    waitpid(pid, &status, 0);
+    rusage usage {};
+    wait4(pid, &status, 0, &usage);
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    result.maxRssKiB = usage.ru_maxrss;
     return result;
 }
 

@@ -8,6 +8,9 @@ struct RunResult {
     int status = -1;  // exit status, or 128 + signal number
     std::string out;
     std::string err;
+    // Peak resident memory of the child: tunvex's own, or the test program's
+    // size when it forked, whichever is larger.
+    long maxRssKiB = 0;
 };
 
 struct RunOptions {
@@ -15,6 +18,7 @@ struct RunOptions {
     std::string stdoutPath;  // when set, standard output goes to this file
     bool asNobody = false;   // when run by root, drop to user and group 65534
     std::string program;     // when set, run this copy of tunvex instead
+    const std::string *stdinBytes = nullptr;  // when set, fed through a pipe
 };
 
 // Runs the tunvex binary with these arguments (program name excluded).
