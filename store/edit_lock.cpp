@@ -18,47 +18,70 @@ bool sameFile(const struct stat &a, const struct stat &b)
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
-bool isInPlaceEdit(const char *inputPath, const char *outputPath)
+bool namesFile(const char *path, const struct stat &file)
 {
-    struct stat in {}, out {};
-    return stat(inputPath, &in) == 0 && stat(outputPath, &out) == 0 && S_ISREG(in.st_mode) &&
-           sameFile(in, out);
+    struct stat st {};
+    return stat(path, &st) == 0 && sameFile(st, file);
 }
 
-int lockOrWait(int fd)
+enum class Look { otherFile, sameFile, replaced };
+
+// Whether the output is the open input. A concurrent edit may replace the
+// input while we look: the output then seems another file when it is not.
+// The open descriptor keeps the input's inode number from being reused, so
+// when the input path still names it after the look at the output, the
+// answer holds.
+Look compareOutput(const struct stat &input, const char *inputPath, const char *outputPath)
+{
+    struct stat out {};
+    if (stat(outputPath, &out) != 0)
+        return Look::otherFile;  // no file there yet, or none we can see
+    if (sameFile(input, out))
+        return Look::sameFile;
+    return namesFile(inputPath, input) ? Look::otherFile : Look::replaced;
+}
+
+enum class Lock { held, stale, unsupported, failed };
+
+// Waits for the lock on the open input. The run we waited for may have
+// replaced the file by a rename, leaving us a lock on a file the path no
+// longer names: that lock is stale.
+Lock lockInput(int fd, const char *path, const struct stat &input)
 {
     int rc;
     while ((rc = flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
     }
-    return rc;
+    if (rc != 0 && (errno == ENOLCK || errno == EOPNOTSUPP))
+        return Lock::unsupported;
+    if (rc != 0) {
+        std::printf("Error while locking the file: %s: %s\n", path, std::strerror(errno));
+        return Lock::failed;
+    }
+    return namesFile(path, input) ? Lock::held : Lock::stale;
 }
 
 }  // namespace
 
 int lockInPlaceEdit(const char *inputPath, const char *outputPath)
 {
-    if (!isInPlaceEdit(inputPath, outputPath))
-        return 0;
-    // The run we waited for replaced the file by a rename, so the lock we
-    // got may be on a file the path no longer names: then lock the new one.
     for (;;) {
         int fd = open(inputPath, O_RDONLY | O_CLOEXEC);
         if (fd < 0)
             return 0;  // the loader says why it cannot open it
-        if (lockOrWait(fd) != 0) {
-            int e = errno;
-            close(fd);
-            if (e == ENOLCK || e == EOPNOTSUPP)
-                return 0;
-            std::printf("Error while locking the file: %s: %s\n", inputPath, std::strerror(e));
-            return -1;
-        }
-        struct stat locked {}, named {};
-        if (fstat(fd, &locked) == 0 && stat(inputPath, &named) == 0 && sameFile(locked, named)) {
+        struct stat input {};
+        Look look = fstat(fd, &input) == 0 && S_ISREG(input.st_mode)
+                        ? compareOutput(input, inputPath, outputPath)
+                        : Look::otherFile;
+        Lock lock = look == Look::sameFile ? lockInput(fd, inputPath, input) : Lock::stale;
+        if (lock == Lock::held) {
             lockFd = fd;
             return 0;
         }
         close(fd);
+        if (lock == Lock::failed)
+            return -1;
+        if (look == Look::otherFile || lock == Lock::unsupported)
+            return 0;
     }
 }
 

@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <functional>
-#include <thread>
 
 #include "edit_fixture.h"
 #include "store_fixture.h"
@@ -226,17 +225,13 @@ TEST_F(SafeSave, InPlaceEditsRunAtOnceAreAllKept)
     };
     for (const auto &c : cases) {
         writeList(start);
-        std::vector<RunResult> results(kRuns);
-        std::vector<std::thread> runs;
+        std::vector<std::vector<std::string>> runs;
         for (int i = 0; i < kRuns; ++i) {
-            std::vector<std::string> args = {"-f", input, "-o", input};
+            runs.push_back({"-f", input, "-o", input});
             std::vector<std::string> operation = c.operation(i);
-            args.insert(args.end(), operation.begin(), operation.end());
-            runs.emplace_back([&results, i, args] { results[static_cast<size_t>(i)] = runTunvex(args); });
+            runs.back().insert(runs.back().end(), operation.begin(), operation.end());
         }
-        for (std::thread &t : runs)
-            t.join();
-        for (const RunResult &r : results)
+        for (const RunResult &r : runTunvexTogether(runs))
             EXPECT_EQ(r.status, 0) << c.what << ": " << r.out;
         EXPECT_TRUE(readFile(input) == fileOf(c.expected)) << c.what;
         EXPECT_EQ(dir.entries(), std::vector<std::string>{"in.dat"}) << c.what;

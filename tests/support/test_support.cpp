@@ -17,15 +17,14 @@
 
 namespace {
 
-void drain(int outFd, int errFd, RunResult *result)
+// Reads every stream into its sink until all of them are closed.
+void drain(std::vector<pollfd> fds, const std::vector<std::string *> &sinks)
 {
-    pollfd fds[2] = {{outFd, POLLIN, 0}, {errFd, POLLIN, 0}};
-    std::string *sinks[2] = {&result->out, &result->err};
-    int open = 2;
+    size_t open = fds.size();
     while (open > 0) {
-        if (poll(fds, 2, -1) < 0)
+        if (poll(fds.data(), fds.size(), -1) < 0)
             break;
-        for (int i = 0; i < 2; ++i) {
+        for (size_t i = 0; i < fds.size(); ++i) {
             if (fds[i].fd < 0 || fds[i].revents == 0)
                 continue;
             char buf[65536];
@@ -82,9 +81,16 @@ void drain(int outFd, int errFd, RunResult *result)
     _exit(127);
 }
 
-}  // namespace
+struct Child {
+    pid_t pid = -1;
+    int out = -1;
+    int err = -1;
+    int in = -1;  // the write end of its standard input, when fed
+};
 
-RunResult runTunvex(const std::vector<std::string> &args, const RunOptions &options)
+// Children are forked only from here, before any feeder thread exists: a
+// fork in a program with threads can hang under an emulator.
+Child startChild(const std::vector<std::string> &args, const RunOptions &options)
 {
     int in[2] = {-1, -1}, out[2], err[2];
     if ((options.stdinBytes != nullptr && pipe2(in, O_CLOEXEC) != 0) || pipe2(out, O_CLOEXEC) != 0 ||
@@ -97,35 +103,73 @@ RunResult runTunvex(const std::vector<std::string> &args, const RunOptions &opti
         execChild(args, options, in, out, err);
     close(out[1]);
     close(err[1]);
-    std::thread feeder;
-    if (options.stdinBytes != nullptr) {
+    if (in[0] >= 0)
         close(in[0]);
-        // A reader that stops early closes the pipe: a broken pipe ends the
-        // feeding, it does not end the test program.
-        feeder = std::thread([fd = in[1], bytes = options.stdinBytes] {
-            sigset_t pipeSignal;
-            sigemptyset(&pipeSignal);
-            sigaddset(&pipeSignal, SIGPIPE);
-            pthread_sigmask(SIG_BLOCK, &pipeSignal, nullptr);
-            for (size_t done = 0; done < bytes->size();) {
-                ssize_t n = write(fd, bytes->data() + done, bytes->size() - done);
-                if (n <= 0)
-                    break;
-                done += static_cast<size_t>(n);
-            }
-            close(fd);
-        });
-    }
-    RunResult result;
-    drain(out[0], err[0], &result);
-    if (feeder.joinable())
-        feeder.join();
+    return Child{pid, out[0], err[0], in[1]};
+}
+
+// A reader that stops early closes the pipe: a broken pipe ends the
+// feeding, it does not end the test program.
+std::thread feed(int fd, const std::string *bytes)
+{
+    return std::thread([fd, bytes] {
+        sigset_t pipeSignal;
+        sigemptyset(&pipeSignal);
+        sigaddset(&pipeSignal, SIGPIPE);
+        pthread_sigmask(SIG_BLOCK, &pipeSignal, nullptr);
+        for (size_t done = 0; done < bytes->size();) {
+            ssize_t n = write(fd, bytes->data() + done, bytes->size() - done);
+            if (n <= 0)
+                break;
+            done += static_cast<size_t>(n);
+        }
+        close(fd);
+    });
+}
+
+void reap(const Child &child, RunResult *result)
+{
     int status = 0;
     rusage usage {};
-    wait4(pid, &status, 0, &usage);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    result.maxRssKiB = usage.ru_maxrss;
+    wait4(child.pid, &status, 0, &usage);
+    result->status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    result->maxRssKiB = usage.ru_maxrss;
+}
+
+}  // namespace
+
+RunResult runTunvex(const std::vector<std::string> &args, const RunOptions &options)
+{
+    Child child = startChild(args, options);
+    std::thread feeder;
+    if (options.stdinBytes != nullptr)
+        feeder = feed(child.in, options.stdinBytes);
+    RunResult result;
+    drain({{child.out, POLLIN, 0}, {child.err, POLLIN, 0}}, {&result.out, &result.err});
+    if (feeder.joinable())
+        feeder.join();
+    reap(child, &result);
     return result;
+}
+
+std::vector<RunResult> runTunvexTogether(const std::vector<std::vector<std::string>> &runs)
+{
+    std::vector<Child> children;
+    for (const auto &args : runs)
+        children.push_back(startChild(args, RunOptions{}));
+    std::vector<RunResult> results(runs.size());
+    std::vector<pollfd> fds;
+    std::vector<std::string *> sinks;
+    for (size_t i = 0; i < children.size(); ++i) {
+        fds.push_back({children[i].out, POLLIN, 0});
+        fds.push_back({children[i].err, POLLIN, 0});
+        sinks.push_back(&results[i].out);
+        sinks.push_back(&results[i].err);
+    }
+    drain(fds, sinks);
+    for (size_t i = 0; i < children.size(); ++i)
+        reap(children[i], &results[i]);
+    return results;
 }
 
 ScratchDir::ScratchDir()

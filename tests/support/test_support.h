@@ -23,6 +23,8 @@ struct RunOptions {
 
 // Runs the tunvex binary with these arguments (program name excluded).
 RunResult runTunvex(const std::vector<std::string> &args, const RunOptions &options = {});
+// Starts one run for each list of arguments, all at once, and waits for all.
+std::vector<RunResult> runTunvexTogether(const std::vector<std::vector<std::string>> &runs);
 
 // A directory of its own for each test, removed with everything in it.
 class ScratchDir {
