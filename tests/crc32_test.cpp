@@ -77,7 +77,12 @@ TEST_P(FastMethods, AgreeOnAllOnesAndAcrossSplits)
     EXPECT_EQ(split, bitwise(ones.data(), 4096));
 }
 
-INSTANTIATE_TEST_SUITE_P(Crc32, FastMethods,
-                         ::testing::Values(crc32Block, crc32Sliced, crc32Folded));
+// Named, so that a test keeps its name from one build (and target) to the next.
+INSTANTIATE_TEST_SUITE_P(Crc32, FastMethods, ::testing::Values(crc32Block, crc32Sliced, crc32Folded),
+                         [](const ::testing::TestParamInfo<BlockMethod> &info) {
+                             return info.param == crc32Block    ? "Block"
+                                    : info.param == crc32Sliced ? "Sliced"
+                                                                : "Folded";
+                         });
 
 }  // namespace

@@ -10,8 +10,8 @@ namespace {
 TEST(Example, GeneratorReproducesTheBundledList)
 {
     ScratchDir dir;
-    std::string command = std::string(MKCHANNELS_BIN) + " " + dir.path("made.dat") + " < " +
-                          EXAMPLE_DIR + "/channels.txt";
+    std::string command = std::string(TUNVEX_EMULATOR " " MKCHANNELS_BIN " ") + dir.path("made.dat") +
+                          " < " + EXAMPLE_DIR + "/channels.txt";
     ASSERT_EQ(std::system(command.c_str()), 0);
     EXPECT_EQ(readFile(dir.path("made.dat")), readFile(EXAMPLE_DIR "/channels.dat"));
 }

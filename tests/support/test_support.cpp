@@ -66,8 +66,9 @@ void drain(std::vector<pollfd> fds, const std::vector<std::string *> &sinks)
     }
     // TUNVEX_WRAPPER runs tunvex under another program, valgrind for one.
     std::vector<std::string> words;
-    if (const char *wrapper = std::getenv("TUNVEX_WRAPPER")) {
-        std::istringstream in(wrapper);
+    const char *wrapper = std::getenv("TUNVEX_WRAPPER");
+    for (const char *prefix : {wrapper ? wrapper : "", TUNVEX_EMULATOR}) {
+        std::istringstream in(prefix);
         for (std::string w; in >> w;)
             words.push_back(w);
     }
