@@ -78,20 +78,6 @@ bool addSlab(uint32_t capacity)
     return true;
 }
 
-}  // namespace
-
-void reserveRecords(uint32_t count)
-{
-    reserved = count;
-}
-
-void limitRecords(uint32_t count)
-{
-    limit = count;
-}
-
-namespace {
-
 // Twice the last slab, as much as was reserved, but no more than the limit
 // leaves.
 uint32_t nextCapacity()
@@ -104,6 +90,16 @@ uint32_t nextCapacity()
 }
 
 }  // namespace
+
+void reserveRecords(uint32_t count)
+{
+    reserved = count;
+}
+
+void limitRecords(uint32_t count)
+{
+    limit = count;
+}
 
 ChannelRecord *allocateRecord()
 {
