@@ -1,3 +1,4 @@
+// The help text.
 #include "help.h"
 
 #include <cstdio>

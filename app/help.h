@@ -1,3 +1,4 @@
+// The help text, printed by -h and after an option error.
 #pragma once
 
 // Prints the help text on standard output and ends the process with status.

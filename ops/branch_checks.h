@@ -1,10 +1,10 @@
+// The checks every edit branch makes before it touches the list: that it was
+// given its argument, and somewhere to write the result. Each refusal prints
+// its own line.
 #pragma once
 
 #include <cstdio>
 
-// The checks every edit branch makes before it touches the list: that it was
-// given its argument, and somewhere to write the result. Each refusal prints
-// its own line.
 inline bool editArgumentsGiven(const char *argument, const char *missingArgument,
                                const char *outputPath)
 {

@@ -1,3 +1,4 @@
+// Deleting one channel, and the branch that checks its number first.
 #include <cstdio>
 
 #include "branch_checks.h"

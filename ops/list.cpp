@@ -1,3 +1,4 @@
+// Printing the channel list, one line per channel.
 #include <cstdio>
 
 #include "channel.h"

@@ -1,3 +1,4 @@
+// Moving one channel to another position, and the branch that saves it.
 #include <cstdio>
 #include <cstring>
 

@@ -1,3 +1,5 @@
+// Channel numbers read as the C library's atoi reads them, without its
+// undefined behaviour beyond the 32-bit range.
 #include "number.h"
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// Renaming channels from a schema of number:name pairs.
 #include <algorithm>
 #include <cstdio>
 #include <cstring>

@@ -1,3 +1,4 @@
+// The channel list itself: numbering, lookup by number, and its release.
 #include "channel.h"
 #include "record_pool.h"
 

@@ -1,3 +1,5 @@
+// The checksum by the book, one bit at a time, and the table method built
+// from it.
 #include "crc32.h"
 
 uint32_t polynom = 0x04C11DB7u;
@@ -48,11 +50,6 @@ uint32_t loadBE32(const uint8_t *p)
 }
 
 }  // namespace
-
-uint32_t crc32Block(const uint8_t *data, size_t length, uint32_t crc)
-{
-    return crc32FoldedAvailable() ? crc32Folded(data, length, crc) : crc32Sliced(data, length, crc);
-}
 
 uint32_t crc32Sliced(const uint8_t *data, size_t length, uint32_t crc)
 {

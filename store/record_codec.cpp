@@ -1,3 +1,5 @@
+// A record's 576-byte little-endian image, read and written field by field
+// where the host cannot take it as it is.
 #include "record_codec.h"
 
 #include <cstring>

@@ -1,3 +1,4 @@
+// Channel records carved from large slabs, and given back to a free list.
 #include "record_pool.h"
 
 #include <sys/mman.h>

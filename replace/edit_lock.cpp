@@ -1,3 +1,4 @@
+// The exclusive lock an in-place edit holds from loading to saving.
 #include "edit_lock.h"
 
 #include <fcntl.h>

@@ -1,3 +1,5 @@
+// The temporary file's life: created, renamed or removed with the cleanup
+// signals held, and removed by those signals.
 #include "temp_file.h"
 
 #include <fcntl.h>

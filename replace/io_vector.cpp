@@ -1,3 +1,4 @@
+// Moving a vectored transfer past the bytes that went through.
 #include "io_vector.h"
 
 void advanceVector(iovec **vector, int *count, size_t n)

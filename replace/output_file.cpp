@@ -1,3 +1,5 @@
+// Writing an output file through a temporary file and a rename, or directly
+// where the destination cannot be replaced.
 #include "output_file.h"
 
 #include "io_vector.h"
