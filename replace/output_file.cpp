@@ -2,6 +2,9 @@
 // where the destination cannot be replaced.
 #include "output_file.h"
 
+#include "descriptor_name.h"
+#include "destination.h"
+#include "file_attributes.h"
 #include "io_vector.h"
 #include "temp_file.h"
 
@@ -10,9 +13,7 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -29,61 +30,50 @@ bool failWrite(OutputFile *out)
     return false;
 }
 
-std::string directoryOf(const std::string &path)
+void closeKeepingErrno(int fd)
 {
-    size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
+    int e = errno;
+    close(fd);
+    errno = e;
 }
 
-// A dangling symbolic link names the file that a plain open would create;
-// follow it there, as far as the kernel itself would (40 links).
-std::string followDanglingLinks(const char *path)
+// The destination's directory, for reading so that it can be flushed after
+// the rename. A directory we may write and search but not read (mode 0333)
+// cannot be opened so; the rename is then made durable by flushing the whole
+// file system instead.
+bool openDirectory(OutputFile *out, const Destination &d)
 {
-    std::string current = path;
-    for (int hops = 0; hops < 40; ++hops) {
-        struct stat st {};
-        if (lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
-            break;
-        char target[PATH_MAX];
-        ssize_t n = readlink(current.c_str(), target, sizeof target - 1);
-        if (n < 0)
-            break;
-        target[n] = '\0';
-        current = target[0] == '/' ? std::string(target) : directoryOf(current) + "/" + target;
+    out->name = d.name;
+    out->dirFd = openat(d.dirFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (out->dirFd >= 0) {
+        close(d.dirFd);
+        return true;
     }
-    return current;
+    out->dirFd = d.dirFd;
+    out->flushBySyncfs = errno == EACCES;
+    return out->flushBySyncfs;
 }
 
-// The replacement keeps the permission bits and, where we may, the owner of
-// the file it replaces; a new file gets what open() would have given it.
-bool setTempMode(OutputFile *out, const struct stat *old)
+// A file being replaced lends the new one everything it was, once it is
+// written (see commitOutput); a new file gets exactly what open() gives it:
+// the umask, or the directory's default ACL where it has one.
+bool openTemp(OutputFile *out)
 {
-    if (old == nullptr) {
-        mode_t mask = umask(0);
-        umask(mask);
-        return fchmod(out->fd, 0666 & ~mask) == 0;
-    }
-    if (fchown(out->fd, old->st_uid, old->st_gid) != 0 && errno != EPERM)
-        return false;
-    return fchmod(out->fd, old->st_mode & 07777) == 0;
-}
-
-bool openTemp(OutputFile *out, const struct stat *old)
-{
-    std::string dir = directoryOf(out->finalPath);
-    std::string base = out->finalPath.substr(out->finalPath.rfind('/') + 1);
-    out->tempPath = dir + "/." + base + ".XXXXXX";
-    out->fd = createTempFile(&out->tempPath);
-    if (out->fd < 0) {
-        out->tempPath.clear();
+    Destination d;
+    if (!findDestination(out->shownPath, &d) || !openDirectory(out, d)) {
+        abandonOutput(out);
         return failOpen(out->shownPath);
     }
-    if (!setTempMode(out, old)) {
-        failWrite(out);
+    out->replacing = fstatat(out->dirFd, out->name.c_str(), &out->old, AT_SYMLINK_NOFOLLOW) == 0;
+    if ((!out->replacing && errno != ENOENT) || (out->replacing && !S_ISREG(out->old.st_mode))) {
         abandonOutput(out);
-        return false;
+        return failOpen(out->shownPath);
+    }
+    out->fd = createTempFile(out->dirFd, out->name, out->replacing ? 0600 : 0666, &out->tempName);
+    if (out->fd < 0) {
+        out->tempName.clear();
+        abandonOutput(out);
+        return failOpen(out->shownPath);
     }
     return true;
 }
@@ -93,6 +83,22 @@ bool openDirect(OutputFile *out)
     out->direct = true;
     out->fd = open(out->shownPath, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     return out->fd >= 0 || failOpen(out->shownPath);
+}
+
+// What was printed before comes before the output on the same descriptor.
+bool useDescriptor(OutputFile *out, int fd)
+{
+    int flags = fcntl(fd, F_GETFL);
+    struct stat st {};
+    if (flags == -1 || (flags & O_ACCMODE) == O_RDONLY || fstat(fd, &st) != 0)
+        return failOpen(out->shownPath);
+    if (fd == STDOUT_FILENO)
+        std::fflush(stdout);
+    out->fd = fd;
+    out->direct = true;
+    out->borrowed = true;
+    out->cutAtEnd = S_ISREG(st.st_mode) && (flags & O_APPEND) == 0;
+    return true;
 }
 
 // Hands what has been written so far to the disk, a megabyte at a time, so
@@ -109,20 +115,33 @@ void startWriteback(OutputFile *out)
     out->writtenBack = out->written;
 }
 
-// The rename is only as durable as the directory that records it. The new
-// list is in place when this fails, but might not survive a crash, and the
-// user should hear of that. File systems that cannot flush a directory say
-// EINVAL; nothing more can be done there.
-bool flushDirectory(OutputFile *out)
+// A regular file behind a borrowed descriptor keeps nothing of what it held
+// beyond the output (unless it appends), and the output is on disk.
+Commit commitBorrowed(OutputFile *out)
 {
-    int fd = open(directoryOf(out->finalPath).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return failWrite(out);
-    bool flushed = fsync(fd) == 0 || errno == EINVAL;
-    int e = errno;
-    close(fd);
-    errno = e;
-    return flushed || failWrite(out);
+    struct stat st {};
+    off_t end = 0;
+    bool ok = fstat(out->fd, &st) == 0 &&
+              (!out->cutAtEnd || ((end = lseek(out->fd, 0, SEEK_CUR)) >= 0 && ftruncate(out->fd, end) == 0)) &&
+              (!S_ISREG(st.st_mode) || fsync(out->fd) == 0);
+    out->fd = -1;
+    if (ok)
+        return Commit::done;
+    failWrite(out);
+    return Commit::failed;
+}
+
+// The rename is only as durable as the directory that records it. File
+// systems that cannot flush a directory say EINVAL; nothing more can be done
+// there. syncFd, when not -1, is the new file, for a directory that could
+// not be opened for reading.
+bool flushRename(OutputFile *out, int syncFd)
+{
+    if (syncFd < 0)
+        return fsync(out->dirFd) == 0 || errno == EINVAL;
+    bool flushed = syncfs(syncFd) == 0;
+    closeKeepingErrno(syncFd);
+    return flushed;
 }
 
 }  // namespace
@@ -130,16 +149,11 @@ bool flushDirectory(OutputFile *out)
 bool openOutput(const char *path, OutputFile *out)
 {
     out->shownPath = path;
+    if (int fd = namedDescriptor(path); fd >= 0)
+        return useDescriptor(out, fd);
     struct stat st {};
-    if (stat(path, &st) != 0) {
-        if (errno != ENOENT)
-            return failOpen(path);
-        out->finalPath = followDanglingLinks(path);
-        // Names no file: "" or a directory's name ending in a slash.
-        if (out->finalPath.empty() || out->finalPath.back() == '/')
-            return failOpen(path);
-        return openTemp(out, nullptr);
-    }
+    if (stat(path, &st) != 0)
+        return errno == ENOENT ? openTemp(out) : failOpen(path);
     if (S_ISDIR(st.st_mode))
         return failOpen(path);
     if (!S_ISREG(st.st_mode))
@@ -148,12 +162,7 @@ bool openOutput(const char *path, OutputFile *out)
     // directory would let a rename do it.
     if (access(path, W_OK) != 0)
         return failOpen(path);
-    char *resolved = realpath(path, nullptr);
-    if (resolved == nullptr)
-        return failOpen(path);
-    out->finalPath = resolved;
-    std::free(resolved);
-    return openTemp(out, &st);
+    return openTemp(out);
 }
 
 // write() may take less than it was given; go on until all of it is out.
@@ -181,31 +190,56 @@ bool writeOutput(OutputFile *out, const void *data, size_t length)
     return writeOutputVector(out, &vector, 1);
 }
 
-bool commitOutput(OutputFile *out)
+bool reopenOutputForReading(OutputFile *out)
 {
+    int rc = close(out->fd);
+    out->fd = rc == 0 ? openat(out->dirFd, out->tempName.c_str(), O_RDONLY | O_CLOEXEC) : -1;
+    return out->fd >= 0 || failWrite(out);
+}
+
+Commit commitOutput(OutputFile *out)
+{
+    if (out->borrowed)
+        return commitBorrowed(out);
     if (out->direct) {
         int rc = close(out->fd);
         out->fd = -1;
-        return rc == 0 || failWrite(out);
+        if (rc == 0)
+            return Commit::done;
+        failWrite(out);
+        return Commit::failed;
     }
-    if (fsync(out->fd) != 0)
-        return failWrite(out);
+    // Every failure up to the rename leaves the old file.
+    int syncFd = -1;
+    if ((out->replacing && !carryAttributes(out->dirFd, out->name, out->old, out->fd)) || fsync(out->fd) != 0 ||
+        (out->flushBySyncfs && (syncFd = fcntl(out->fd, F_DUPFD_CLOEXEC, 0)) < 0)) {
+        failWrite(out);
+        return Commit::failed;
+    }
     int rc = close(out->fd);
     out->fd = -1;
-    if (rc != 0)
-        return failWrite(out);
-    if (renameTempFile(out->tempPath, out->finalPath) != 0)
-        return failWrite(out);
-    out->tempPath.clear();
-    return flushDirectory(out);
+    if (rc != 0 || renameTempFile(out->dirFd, out->tempName, out->name) != 0) {
+        failWrite(out);
+        if (syncFd >= 0)
+            close(syncFd);
+        return Commit::failed;
+    }
+    out->tempName.clear();
+    bool flushed = flushRename(out, syncFd);
+    closeKeepingErrno(out->dirFd);
+    out->dirFd = -1;
+    return flushed ? Commit::done : Commit::notFlushed;
 }
 
 void abandonOutput(OutputFile *out)
 {
-    if (out->fd >= 0)
+    if (out->fd >= 0 && !out->borrowed)
         close(out->fd);
     out->fd = -1;
-    if (!out->tempPath.empty())
-        removeTempFile(out->tempPath);
-    out->tempPath.clear();
+    if (!out->tempName.empty())
+        removeTempFile(out->dirFd, out->tempName);
+    out->tempName.clear();
+    if (out->dirFd >= 0)
+        close(out->dirFd);
+    out->dirFd = -1;
 }

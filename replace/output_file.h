@@ -15,6 +15,7 @@
 // leave the temporary file behind (see temp_file.h).
 #pragma once
 
+#include <sys/stat.h>
 #include <sys/uio.h>
 
 #include <cstddef>
@@ -23,19 +24,42 @@
 
 struct OutputFile {
     int fd = -1;
-    bool direct = false;
+    bool direct = false;    // written as it goes: a device, FIFO or descriptor
+    bool borrowed = false;  // one of the process's own descriptors, not ours to close
+    bool cutAtEnd = false;  // a borrowed regular file, cut where the output ends
     const char *shownPath = nullptr;  // as the user gave it, for messages
-    std::string finalPath;            // symbolic links followed
-    std::string tempPath;
+    int dirFd = -1;         // the destination's directory
+    bool flushBySyncfs = false;  // that directory cannot be opened for reading
+    std::string name;       // the destination's name in it, links followed
+    std::string tempName;
+    bool replacing = false;  // a file is there, and lends the new one what it was
+    struct stat old {};
     uint64_t written = 0;      // bytes so far
     uint64_t writtenBack = 0;  // bytes handed to the disk so far
 };
 
-// Each of these prints its own message on failure.
+enum class Commit {
+    done,
+    failed,      // the old file is as it was; the message is printed
+    notFlushed,  // the new file is in place but might not survive a crash;
+                 // errno says why, and the caller, who knows what was
+                 // saved, says so
+};
+
+// Each of these prints its own message on failure. A path that names one
+// of the process's own descriptors (/dev/stdout, /dev/fd/N ...) is written
+// through that descriptor, as it was set up: appending where it appends, and
+// a regular file not opened for appending cut where the output ends.
 bool openOutput(const char *path, OutputFile *out);
 bool writeOutput(OutputFile *out, const void *data, size_t length);
 // Consumes the vector as it goes.
 bool writeOutputVector(OutputFile *out, iovec *vector, int count);
-bool commitOutput(OutputFile *out);
-// Gives up: closes the file and removes the temporary one.
+// Once everything is written, closes a temporary file and opens it again for
+// reading, to check what reached it. Some file systems (fusefat) show what
+// was written only once the file is closed, and lose writes that follow a
+// read through the descriptor that wrote them.
+bool reopenOutputForReading(OutputFile *out);
+Commit commitOutput(OutputFile *out);
+// Gives up, or cleans up after a commit: closes what is open and removes the
+// temporary file if it is still there.
 void abandonOutput(OutputFile *out);

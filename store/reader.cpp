@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "channel.h"
+#include "descriptor_name.h"
 #include "io_vector.h"
 #include "record_codec.h"
 #include "record_pool.h"
@@ -85,8 +86,11 @@ bool planRecords(int fd, uint32_t count)
         limitRecords(count);
         return true;
     }
-    uint64_t needed = kHeaderSize + static_cast<uint64_t>(count) * kRecordSize;
-    if (static_cast<uint64_t>(st.st_size) < needed)
+    // Counted from where reading is, which is not the start of the file for
+    // a descriptor handed over already read from.
+    off_t at = lseek(fd, 0, SEEK_CUR);
+    uint64_t needed = static_cast<uint64_t>(count) * kRecordSize;
+    if (at < 0 || st.st_size < at || static_cast<uint64_t>(st.st_size - at) < needed)
         return false;
     reserveRecords(count);
     return true;
@@ -123,11 +127,19 @@ int readRecords(int fd, uint32_t count, const char *path)
     return 0;
 }
 
+// /dev/stdin and the like are read from the descriptor the caller set up:
+// opened again by name, a socket could not be read at all.
+int openInput(const char *path)
+{
+    int fd = namedDescriptor(path);
+    return fd >= 0 ? fcntl(fd, F_DUPFD_CLOEXEC, 0) : open(path, O_RDONLY | O_CLOEXEC);
+}
+
 }  // namespace
 
 int readFromFile(const char *path)
 {
-    int fd = open(path, O_RDONLY | O_CLOEXEC);
+    int fd = openInput(path);
     if (fd < 0) {
         std::printf("Error while opening the file: %s\n", path);
         return -1;

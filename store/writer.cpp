@@ -20,7 +20,6 @@ constexpr size_t kReadBackBytes = 64u << 10;
 struct Save {
     OutputFile out;
     uint32_t crc = kCrcInitial;
-    uint64_t summed = 0;  // bytes of the file the checksum covers so far
 };
 
 bool failReadBack(const Save &save, const char *reason)
@@ -29,39 +28,54 @@ bool failReadBack(const Save &save, const char *reason)
     return false;
 }
 
-// The trailer covers what actually reached the file, so the checksum is
-// computed from the file read back, not from memory: each batch right after
-// it is written, while it is still in the processor's cache. A device or a
-// FIFO cannot be read back; there the bytes are summed as they go out.
-bool sumWritten(Save &save, const iovec *vector, int count)
-{
-    if (save.out.direct) {
-        for (int i = 0; i < count; ++i)
-            save.crc = crc32Block(static_cast<const uint8_t *>(vector[i].iov_base), vector[i].iov_len, save.crc);
-        return true;
-    }
-    static uint8_t block[kReadBackBytes];
-    while (save.summed < save.out.written) {
-        uint64_t left = save.out.written - save.summed;
-        size_t want = left < kReadBackBytes ? static_cast<size_t>(left) : kReadBackBytes;
-        ssize_t n = pread(save.out.fd, block, want, static_cast<off_t>(save.summed));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return failReadBack(save, n < 0 ? std::strerror(errno) : "the file is shorter than what was written");
-        save.crc = crc32Block(block, static_cast<size_t>(n), save.crc);
-        save.summed += static_cast<uint64_t>(n);
-    }
-    return true;
-}
-
-// Writes and sums the vector; writing consumes it, so it is summed first
-// when the bytes are taken as they go out.
+// The checksum is taken from the bytes as they go out, since writing
+// consumes the vector.
 bool writeAndSum(Save &save, iovec *vector, int count)
 {
+    for (int i = 0; i < count; ++i)
+        save.crc = crc32Block(static_cast<const uint8_t *>(vector[i].iov_base), vector[i].iov_len, save.crc);
+    return writeOutputVector(&save.out, vector, count);
+}
+
+// The trailer must cover what actually reached the file, so a replacement
+// is read back whole once it is closed, before it takes the old file's
+// place: the bytes before the trailer must sum to it, and nothing may
+// follow it. A file system that lost or moved a write (some FUSE drivers
+// do, when a file is read while it is being written) fails the save here
+// rather than leave a list whose checksum vouches for the wrong bytes. A
+// device or a FIFO cannot be read back.
+bool readBack(Save &save)
+{
     if (save.out.direct)
-        return sumWritten(save, vector, count) && writeOutputVector(&save.out, vector, count);
-    return writeOutputVector(&save.out, vector, count) && sumWritten(save, nullptr, 0);
+        return true;
+    if (!reopenOutputForReading(&save.out))
+        return false;
+    static uint8_t block[kReadBackBytes];
+    uint64_t body = save.out.written - kTrailerSize, at = 0;
+    uint32_t crc = kCrcInitial;
+    uint8_t trailer[kTrailerSize];
+    for (;;) {
+        ssize_t n = pread(save.out.fd, block, sizeof block, static_cast<off_t>(at));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return failReadBack(save, std::strerror(errno));
+        if (n == 0)
+            break;
+        auto got = static_cast<uint64_t>(n);
+        if (at + got > save.out.written)
+            return failReadBack(save, "the file is longer than what was written");
+        size_t inBody = at >= body ? 0 : static_cast<size_t>(body - at < got ? body - at : got);
+        crc = crc32Block(block, inBody, crc);
+        for (size_t i = inBody; i < got; ++i)
+            trailer[at + i - body] = block[i];
+        at += got;
+    }
+    if (at < save.out.written)
+        return failReadBack(save, "the file is shorter than what was written");
+    if (crc != save.crc || loadLE32(trailer) != save.crc)
+        return failReadBack(save, "the file does not hold what was written");
+    return true;
 }
 
 // Writes count records from *r on, moving *r past them. On a little-endian
@@ -98,7 +112,7 @@ bool writeAll(Save &save)
     }
     uint8_t trailer[kTrailerSize];
     storeLE32(trailer, save.crc);
-    return writeOutput(&save.out, trailer, sizeof trailer) && commitOutput(&save.out);
+    return writeOutput(&save.out, trailer, sizeof trailer) && readBack(save);
 }
 
 }  // namespace
@@ -108,9 +122,11 @@ int writeToFile(const char *path)
     Save save;
     if (!openOutput(path, &save.out))
         return -1;
-    if (!writeAll(save)) {
-        abandonOutput(&save.out);
-        return -1;
-    }
-    return 0;
+    Commit commit = writeAll(save) ? commitOutput(&save.out) : Commit::failed;
+    // A retry would repeat an edit that was made: say that it was.
+    if (commit == Commit::notFlushed)
+        std::printf("The new list is in place, but it could not be flushed to disk: %s: %s\n", path,
+                    std::strerror(errno));
+    abandonOutput(&save.out);
+    return commit == Commit::done ? 0 : -1;
 }
