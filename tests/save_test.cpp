@@ -1,10 +1,16 @@
 // Saving: the bytes written, the checksum, and a save that never destroys
 // the file it replaces.
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
+#include <array>
+#include <climits>
+#include <cstring>
 #include <filesystem>
 #include <functional>
+#include <map>
 
 #include "edit_fixture.h"
 #include "store_fixture.h"
@@ -235,6 +241,212 @@ TEST_F(SafeSave, InPlaceEditsRunAtOnceAreAllKept)
             EXPECT_EQ(r.status, 0) << c.what << ": " << r.out;
         EXPECT_TRUE(readFile(input) == fileOf(c.expected)) << c.what;
         EXPECT_EQ(dir.entries(), std::vector<std::string>{"in.dat"}) << c.what;
+    }
+}
+
+// Runs tunvex from a directory whose absolute path is longer than PATH_MAX,
+// made and removed one step at a time, since no single path can reach it.
+RunResult runInDeepDirectory(const std::string &top, const std::string &list, const std::vector<std::string> &args,
+                             std::string *result)
+{
+    const std::string step(200, 'd');
+    int back = open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int depth = 0;
+    EXPECT_EQ(chdir(top.c_str()), 0);
+    for (; depth * (step.size() + 1) <= PATH_MAX; ++depth)
+        EXPECT_TRUE(mkdir(step.c_str(), 0700) == 0 && chdir(step.c_str()) == 0);
+    writeFile("list.dat", list);
+    RunResult r = runTunvex(args);
+    *result = readFile("list.dat");
+    EXPECT_EQ(unlink("list.dat"), 0);
+    EXPECT_EQ(std::filesystem::directory_iterator("."), std::filesystem::directory_iterator()) << "left behind";
+    for (; depth > 0; --depth)
+        EXPECT_TRUE(chdir("..") == 0 && rmdir(step.c_str()) == 0);
+    EXPECT_EQ(fchdir(back), 0);
+    close(back);
+    return r;
+}
+
+// Output through the process's own descriptors, input through a socket, a
+// name at the length limit and a directory deeper than any absolute path:
+// each is read or written whole.
+TEST_F(SafeSave, DescriptorsLongNamesAndDeepDirectories)
+{
+    const std::string original = readFile(input), edited = fileOf(pick({1, 2, 4, 5}));
+    const std::string log = dir.path("log.bin"), longName = dir.path(std::string(NAME_MAX, 'n'));
+    const std::vector<std::string> deleteThird = {"-o", "/dev/stdout", "-d", "3"};
+    auto toStdout = [&](const std::string &out, bool append) {
+        return [&, out, append](std::string *result) {
+            std::vector<std::string> args = {"-f", input};
+            args.insert(args.end(), deleteThird.begin(), deleteThird.end());
+            writeFile(log, out);
+            RunResult r = runTunvex(args, {.fileSizeLimit = 0, .stdoutPath = log, .asNobody = false,
+                                           .program = "", .stdinBytes = nullptr, .stdoutAppend = append});
+            *result = readFile(log);
+            return r;
+        };
+    };
+    const struct {
+        const char *what;
+        std::function<RunResult(std::string *)> run;
+        std::string expected;
+    } cases[] = {
+        {"a pipe, as a file save writes it",
+         [&](std::string *result) {
+             RunResult r = runTunvex({"-f", input, "-o", "/proc/self/fd/1", "-d", "3"});
+             *result = r.out;
+             return r;
+         },
+         edited},
+        {"standard output appending to a file", toStdout("old log\n", true), "old log\n" + edited},
+        {"standard output on a longer file", toStdout(std::string(10000, 'x'), false), edited},
+        {"a socket on standard input",
+         [&](std::string *result) {
+             RunResult r = runTunvex({"-f", "/dev/stdin", "-l"}, {.fileSizeLimit = 0, .stdoutPath = "",
+                                     .asNobody = false, .program = "", .stdinBytes = &original,
+                                     .stdoutAppend = false, .stdinSocket = true});
+             *result = r.out;
+             return r;
+         },
+         runTunvex({"-f", input, "-l"}).out},
+        {"a name of NAME_MAX bytes, in place",
+         [&](std::string *result) {
+             writeFile(longName, original);
+             RunResult r = runTunvex({"-f", longName, "-o", longName, "-d", "3"});
+             *result = readFile(longName);
+             std::filesystem::remove(longName);
+             return r;
+         },
+         edited},
+        {"a directory deeper than PATH_MAX, in place",
+         [&](std::string *result) {
+             return runInDeepDirectory(dir.path(""), original, {"-f", "list.dat", "-o", "list.dat", "-d", "3"},
+                                       result);
+         },
+         edited},
+    };
+    for (const auto &c : cases) {
+        std::string result;
+        RunResult r = c.run(&result);
+        EXPECT_EQ(r.status, 0) << c.what << ": " << r.out;
+        EXPECT_TRUE(result == c.expected) << c.what;
+        std::filesystem::remove(log);
+        EXPECT_EQ(dir.entries(), std::vector<std::string>{"in.dat"}) << c.what;
+    }
+}
+
+// What a file is beside its bytes: mode, owner, and every extended
+// attribute (its ACL among them) as root sees them.
+struct Attributes {
+    mode_t mode = 0;
+    uid_t uid = 0;
+    gid_t gid = 0;
+    std::map<std::string, std::string> extended;
+    bool operator==(const Attributes &) const = default;
+};
+
+std::ostream &operator<<(std::ostream &os, const Attributes &a)
+{
+    os << std::oct << a.mode << std::dec << " " << a.uid << ":" << a.gid;
+    for (const auto &[name, value] : a.extended)
+        os << " " << name << "=" << testing::PrintToString(value);
+    return os;
+}
+
+Attributes attributesOf(const std::string &path)
+{
+    Attributes a;
+    struct stat st {};
+    EXPECT_EQ(stat(path.c_str(), &st), 0) << path;
+    a = {st.st_mode & 07777, st.st_uid, st.st_gid, {}};
+    std::string names(65536, '\0'), value(65536, '\0');
+    ssize_t n = listxattr(path.c_str(), names.data(), names.size());
+    for (size_t at = 0; n > 0 && at < static_cast<size_t>(n); at += std::strlen(&names[at]) + 1) {
+        ssize_t v = getxattr(path.c_str(), &names[at], value.data(), value.size());
+        a.extended[&names[at]] = value.substr(0, v < 0 ? 0 : static_cast<size_t>(v));
+    }
+    return a;
+}
+
+// An ACL in the kernel's form: a version, then tag, permissions, id.
+std::string acl(std::initializer_list<std::array<uint32_t, 3>> entries)
+{
+    std::string bytes;
+    auto put = [&bytes](uint32_t v, int size) {
+        for (int i = 0; i < size; ++i)
+            bytes += static_cast<char>(v >> (8 * i));
+    };
+    put(2, 4);
+    for (const auto &[tag, perm, id] : entries)
+        put(tag, 2), put(perm, 2), put(id, 4);
+    return bytes;
+}
+
+constexpr uint32_t kUserObj = 1, kUser = 2, kGroupObj = 4, kGroup = 8, kMask = 0x10, kOther = 0x20, kNone = ~0u;
+
+bool setAttribute(const std::string &path, const char *name, const std::string &value)
+{
+    return setxattr(path.c_str(), name, value.data(), value.size(), 0) == 0;
+}
+
+// A save keeps what the file was, and a new file is what open() makes.
+TEST_F(SafeSave, TheFileKeepsWhatItWas)
+{
+    if (getuid() != 0)
+        GTEST_SKIP() << "needs root, to give files owners and run tunvex as one";
+    // u:1234:rw, a named group narrower than the mask, other none.
+    const std::string fileAcl = acl({{kUserObj, 6, kNone}, {kUser, 6, 1234}, {kGroupObj, 4, kNone},
+                                     {kGroup, 4, 1235}, {kMask, 6, kNone}, {kOther, 0, kNone}});
+    const std::string defaultAcl =
+        acl({{kUserObj, 6, kNone}, {kUser, 6, 65534}, {kGroupObj, 4, kNone}, {kMask, 6, kNone}, {kOther, 0, kNone}});
+    if (!setAttribute(input, "system.posix_acl_access", fileAcl))
+        GTEST_SKIP() << "this file system keeps no ACLs";
+    ASSERT_EQ(chmod(dir.path("").c_str(), 0777), 0);
+    std::string program = dir.path("tunvex");
+    std::filesystem::copy_file(TUNVEX_BIN, program);
+    std::filesystem::permissions(program, std::filesystem::perms(0755));
+    std::filesystem::create_directory(dir.path("acl"));
+    ASSERT_TRUE(setAttribute(dir.path("acl"), "system.posix_acl_default", defaultAcl));
+    const std::string edited = fileOf(pick({1, 2, 4, 5}));
+
+    const struct {
+        const char *what;
+        std::string output;
+        bool asNobody;
+        mode_t umask;
+        std::function<Attributes()> expected;  // taken before the run
+    } cases[] = {
+        {"ACL and attributes, edited in place by root", input, false, 022, [&] { return attributesOf(input); }},
+        {"ACL and attributes, edited in place by the owner", input, true, 022,
+         [&] {
+             Attributes a = attributesOf(input);
+             a.extended.erase("trusted.kept");  // beyond a user's reach
+             return a;
+         }},
+        {"a new file under a default ACL", dir.path("acl/new.dat"), false, 022,
+         [&] {
+             close(open(dir.path("acl/touched").c_str(), O_WRONLY | O_CREAT, 0666));
+             return attributesOf(dir.path("acl/touched"));
+         }},
+        {"a new file, umask 077", output, false, 077, [] { return Attributes{0600, 0, 0, {}}; }},
+        {"a new file, umask 022", output, false, 022, [] { return Attributes{0644, 0, 0, {}}; }},
+    };
+    for (const auto &c : cases) {
+        writeFile(input, buildChannelFile(list));
+        ASSERT_EQ(chown(input.c_str(), 65534, 65534), 0);
+        ASSERT_EQ(chmod(input.c_str(), 0660), 0);
+        ASSERT_TRUE(setAttribute(input, "system.posix_acl_access", fileAcl));
+        ASSERT_TRUE(setAttribute(input, "user.note", "kept"));
+        ASSERT_TRUE(setAttribute(input, "trusted.kept", "by root"));
+        mode_t saved = umask(c.umask);
+        Attributes expected = c.expected();
+        RunResult r = runTunvex({"-f", input, "-o", c.output, "-d", "3"},
+                                {.fileSizeLimit = 0, .stdoutPath = "", .asNobody = c.asNobody, .program = program});
+        umask(saved);
+        EXPECT_EQ(r.status, 0) << c.what << ": " << r.out;
+        EXPECT_TRUE(readFile(c.output) == edited) << c.what;
+        EXPECT_EQ(attributesOf(c.output), expected) << c.what;
+        std::filesystem::remove(output);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/socket.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -52,7 +53,7 @@ void drain(std::vector<pollfd> fds, const std::vector<std::string *> &sinks)
     close(out[0]);
     close(err[0]);
     if (!options.stdoutPath.empty()) {
-        int fd = open(options.stdoutPath.c_str(), O_WRONLY);
+        int fd = open(options.stdoutPath.c_str(), O_WRONLY | (options.stdoutAppend ? O_APPEND : 0));
         if (fd < 0)
             _exit(126);
         dup2(fd, 1);
@@ -94,8 +95,10 @@ struct Child {
 Child startChild(const std::vector<std::string> &args, const RunOptions &options)
 {
     int in[2] = {-1, -1}, out[2], err[2];
-    if ((options.stdinBytes != nullptr && pipe2(in, O_CLOEXEC) != 0) || pipe2(out, O_CLOEXEC) != 0 ||
-        pipe2(err, O_CLOEXEC) != 0)
+    bool fed = options.stdinBytes != nullptr;
+    bool inFailed = fed && (options.stdinSocket ? socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, in)
+                                                : pipe2(in, O_CLOEXEC)) != 0;
+    if (inFailed || pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0)
         throw std::runtime_error("pipe failed");
     pid_t pid = fork();
     if (pid < 0)

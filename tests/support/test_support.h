@@ -19,6 +19,8 @@ struct RunOptions {
     bool asNobody = false;   // when run by root, drop to user and group 65534
     std::string program;     // when set, run this copy of tunvex instead
     const std::string *stdinBytes = nullptr;  // when set, fed through a pipe
+    bool stdoutAppend = false;  // stdoutPath is opened for appending
+    bool stdinSocket = false;   // stdinBytes come through a socket instead
 };
 
 // Runs the tunvex binary with these arguments (program name excluded).
