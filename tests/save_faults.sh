@@ -18,7 +18,8 @@
 # No temporary file may be left, except after SIGKILL, which cannot be caught.
 # Last, a directory that its user may write but not read is edited in, as
 # that user: the save succeeds, and a failure to flush it after the rename
-# is reported as above.
+# is reported as above; and a dangling link that cannot be followed fails
+# the save and stays.
 set -uo pipefail
 build=$(cd "${1:-build}" && pwd)
 tunvex=$build/tunvex
@@ -155,6 +156,16 @@ if [ "$(id -u)" = 0 ] && command -v setpriv >/dev/null; then
 else
   echo "save_faults: the unreadable directory is skipped: it needs root and setpriv"
 fi
+
+# A dangling symbolic link that cannot be followed to its target: the save
+# fails, and the link stays a link.
+mkdir "$work/links" && ln -s missing.dat "$work/links/link.dat"
+strace -qq -o /dev/null -e trace=readlink,readlinkat -e inject=readlink,readlinkat:error=EACCES \
+  "$tunvex" -f "$work/original.dat" -o "$work/links/link.dat" -d 2 >"$work/out" 2>&1
+status=$? runs=$((runs + 1)) what="dangling link" name=readlinkat nth=1
+[ "$status" = 1 ] || fail "status $status"
+[ "$(cat "$work/out")" = "Error opening output file: $work/links/link.dat" ] || fail "$(cat "$work/out")"
+[ -L "$work/links/link.dat" ] && [ "$(ls -A "$work/links")" = link.dat ] || fail "the link was replaced"
 
 for key in "${!outcomes[@]}"; do echo "  $key: ${outcomes[$key]}"; done | sort
 # Injection that never made a save fail would prove nothing.
