@@ -125,7 +125,8 @@ std::string tempName(const std::string &near)
     size_t keep = near.size() < kRoom ? near.size() : kRoom;
     while (keep > 0 && keep < near.size() && (static_cast<unsigned char>(near[keep]) & 0xC0) == 0x80)
         --keep;
-    std::string name = "." + near.substr(0, keep) + ".XXXXXX";
+    std::string name = ".";
+    name.append(near, 0, keep).append(".XXXXXX");
     randomLetters(&name[name.size() - 6], 6);
     return name;
 }
