@@ -8,7 +8,9 @@
 #error "TUNVEX_VERSION comes from the build"
 #endif
 
-void print_help(int status)
+namespace {
+
+void printHelpText()
 {
     const char *name = "tunvex";
     std::printf("%s v%s Orvane Multimedia Station Channel Editor - free software, use at your "
@@ -25,5 +27,31 @@ void print_help(int status)
                 "  -d chanel   delete channel\n"
                 "  -f FILE     set intput file\n"
                 "  -o FILE     set output file\n\n");
+}
+
+}  // namespace
+
+void print_help(int status)
+{
+    printHelpText();
     std::exit(status);
+}
+
+void printLongHelp()
+{
+    printHelpText();
+    std::printf("Long options:\n"
+                "  --check     say whether the input file is a whole channel list\n"
+                "  --help      print this help, with the long options, and exit\n"
+                "  --version   print the version and the license, and exit\n");
+    std::exit(0);
+}
+
+void printVersion()
+{
+    std::printf("tunvex %s\n"
+                "Copyright (C) 2026 the tunvex developers.\n"
+                "License MIT (Expat): you may use, change and redistribute it; there is NO WARRANTY.\n",
+                TUNVEX_VERSION);
+    std::exit(0);
 }

@@ -1,4 +1,5 @@
 // tunvex: lists and edits the channel list of a multimedia station.
+#include <getopt.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -7,6 +8,7 @@
 #include <cstring>
 
 #include "channel.h"
+#include "check.h"
 #include "edit_lock.h"
 #include "help.h"
 #include "operations.h"
@@ -14,6 +16,7 @@
 namespace {
 
 // The run state, as the command line leaves it.
+bool checkFlag;
 bool listFlag;
 bool renameFlag;
 bool deleteFlag;
@@ -21,6 +24,28 @@ bool moveFlag;
 const char *inputPath;
 const char *outputPath;
 char *operationArgument;  // shared by -r, -d and -m: the last one wins
+
+// Long options only, so that every short option stays as it is.
+enum : int { kCheck = 0x100, kHelp, kVersion };
+const option kLongOptions[] = {
+    {"check", no_argument, nullptr, kCheck},
+    {"help", no_argument, nullptr, kHelp},
+    {"version", no_argument, nullptr, kVersion},
+    {nullptr, 0, nullptr, 0},
+};
+
+// A long option that is unknown (the parser leaves optopt 0) or that was
+// given an argument it does not take (optopt is its value).
+[[noreturn]] void longOptionError(const char *word, int option)
+{
+    const char *equals = std::strchr(word, '=');
+    int length = equals ? static_cast<int>(equals - word) : static_cast<int>(std::strlen(word));
+    if (option == 0)
+        std::fprintf(stderr, "Unknown option `%.*s'.\n", length, word);
+    else
+        std::fprintf(stderr, "Option `%.*s' takes no argument.\n", length, word);
+    print_help(1);
+}
 
 [[noreturn]] void optionError(int option)
 {
@@ -45,16 +70,22 @@ void parseOptions(int argc, char **argv)
 {
     opterr = 1;
     int c;
-    while ((c = getopt(argc, argv, "hlf:r:o:d:m:")) != -1) {
+    while ((c = getopt_long(argc, argv, "hlf:r:o:d:m:", kLongOptions, nullptr)) != -1) {
         switch (c) {
         case 'h': print_help(0);
+        case kHelp: printLongHelp();
+        case kVersion: printVersion();
+        case kCheck: checkFlag = true; break;
         case 'l': listFlag = true; break;
         case 'f': inputPath = optarg; break;
         case 'o': outputPath = optarg; break;
         case 'r': renameFlag = true; operationArgument = optarg; break;
         case 'd': deleteFlag = true; operationArgument = optarg; break;
         case 'm': moveFlag = true; operationArgument = optarg; break;
-        default: optionError(optopt);
+        default:
+            if (optopt == 0 || optopt >= kCheck)
+                longOptionError(argv[optind - 1], optopt);
+            optionError(optopt);
         }
     }
 }
@@ -92,6 +123,11 @@ int main(int argc, char **argv)
     if (inputPath == nullptr) {
         std::printf("You must specify the input file.\n");
         print_help(1);
+    }
+    // The check reads the file itself, strictly; it is the run's one operation.
+    if (checkFlag) {
+        bool whole = checkChannelFile(inputPath);
+        return std::fflush(stdout) == 0 && whole ? 0 : 1;
     }
     bool ok = true;
     if ((editSelected() && lockInPlaceEdit(inputPath, outputPath) != 0) || readFromFile(inputPath) == -1) {

@@ -9,7 +9,7 @@
 #include <cstring>
 
 #include "channel.h"
-#include "descriptor_name.h"
+#include "input_file.h"
 #include "io_vector.h"
 #include "record_codec.h"
 #include "record_pool.h"
@@ -127,19 +127,11 @@ int readRecords(int fd, uint32_t count, const char *path)
     return 0;
 }
 
-// /dev/stdin and the like are read from the descriptor the caller set up:
-// opened again by name, a socket could not be read at all.
-int openInput(const char *path)
-{
-    int fd = namedDescriptor(path);
-    return fd >= 0 ? fcntl(fd, F_DUPFD_CLOEXEC, 0) : open(path, O_RDONLY | O_CLOEXEC);
-}
-
 }  // namespace
 
 int readFromFile(const char *path)
 {
-    int fd = openInput(path);
+    int fd = openInputFile(path);
     if (fd < 0) {
         std::printf("Error while opening the file: %s\n", path);
         return -1;

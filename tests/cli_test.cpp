@@ -134,4 +134,36 @@ TEST_F(Cli, ListingThatCannotReachItsReaderFails)
     EXPECT_EQ(r.status, 1);
 }
 
+// The long options, and what the end-of-options marker still does.
+TEST_F(Cli, LongOptions)
+{
+    const std::string longHelp = helpText() +
+                                 "Long options:\n"
+                                 "  --check     say whether the input file is a whole channel list\n"
+                                 "  --help      print this help, with the long options, and exit\n"
+                                 "  --version   print the version and the license, and exit\n";
+    const struct {
+        std::vector<std::string> args;
+        std::string out, err;
+        int status;
+    } cases[] = {
+        {{"--version", "-x"},
+         "tunvex " TUNVEX_VERSION "\nCopyright (C) 2026 the tunvex developers.\n"
+         "License MIT (Expat): you may use, change and redistribute it; there is NO WARRANTY.\n",
+         "", 0},
+        {{"-f", list, "--help", "-l"}, longHelp, "", 0},
+        {{"--frobnicate", "-h"}, helpText(), kProgram + ": unrecognized option '--frobnicate'\nUnknown option `--frobnicate'.\n", 1},
+        {{"--list=3"}, helpText(), kProgram + ": unrecognized option '--list=3'\nUnknown option `--list'.\n", 1},
+        {{"--check=yes"}, helpText(), kProgram + ": option '--check' doesn't allow an argument\nOption `--check' takes no argument.\n", 1},
+        {{"--check"}, "You must specify the input file.\n" + helpText(), "", 1},
+        {{"-f", list, "--", "--version"}, "", "", 0},
+    };
+    for (const auto &c : cases) {
+        RunResult r = runTunvex(c.args);
+        EXPECT_EQ(r.out, c.out) << c.args[0];
+        EXPECT_EQ(r.err, c.err) << c.args[0];
+        EXPECT_EQ(r.status, c.status) << c.args[0];
+    }
+}
+
 }  // namespace

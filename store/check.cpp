@@ -1,0 +1,197 @@
+// Checking a channel file without loading it.
+#include "check.h"
+
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cinttypes>
+#include <cstdio>
+#include <cstring>
+
+#include "channel.h"
+#include "crc32.h"
+#include "input_file.h"
+#include "record_codec.h"
+
+namespace {
+
+// Read in pieces that stay in the processor's caches while they are summed.
+constexpr size_t kPieceBytes = 256u << 10;
+// Mapped files are brought in and summed this much at a time.
+constexpr size_t kWindowBytes = 4u << 20;
+constexpr uint64_t kUnknown = UINT64_MAX;
+
+struct Check {
+    const char *path;
+    uint64_t size = 0;        // bytes so far
+    uint8_t header[kHeaderSize];
+    uint32_t count = 0;
+    uint64_t body = kUnknown;  // header and records: what the trailer covers
+    uint32_t crc = kCrcInitial;
+    uint8_t trailer[kTrailerSize];
+    uint8_t numbers[4];        // of the record being looked at
+    uint64_t misnumbered = 0;  // the first record numbered otherwise, from 1
+    uint16_t badNumbers[2] = {0, 0};
+};
+
+// Copies the bytes of [from, from + n) that this piece holds, starting at
+// `at` in the file, into out.
+void take(const uint8_t *piece, uint64_t at, size_t length, uint64_t from, size_t n, uint8_t *out)
+{
+    for (size_t i = 0; i < n; ++i)
+        if (from + i >= at && from + i < at + length)
+            out[i] = piece[from + i - at];
+}
+
+// The two numbers of every record whose numbers end in this piece, until
+// one is found that is not its position. Numbers cut by the end of a piece
+// are gathered in c.numbers.
+void lookAtNumbers(Check &c, const uint8_t *piece, uint64_t at, size_t length)
+{
+    if (c.misnumbered != 0 || c.body == kUnknown)
+        return;
+    uint64_t end = at + length < c.body ? at + length : c.body;
+    uint64_t k = at <= kHeaderSize ? 0 : (at - kHeaderSize) / kRecordSize;
+    for (uint64_t start = kHeaderSize + k * kRecordSize; start < end; start += kRecordSize, ++k) {
+        const uint8_t *numbers = piece + (start - at);
+        if (start < at || start + 4 > at + length) {
+            take(piece, at, length, start, 4, c.numbers);
+            if (start + 4 > at + length)
+                return;  // the rest comes with the next piece
+            numbers = c.numbers;
+        }
+        auto position = static_cast<uint16_t>(k + 1);
+        uint16_t a = loadLE16(numbers), b = loadLE16(numbers + 2);
+        if (a != position || b != position) {
+            c.misnumbered = k + 1;
+            c.badNumbers[0] = a, c.badNumbers[1] = b;
+            return;
+        }
+    }
+}
+
+void consume(Check &c, const uint8_t *piece, size_t length)
+{
+    uint64_t at = c.size;
+    take(piece, at, length, 0, kHeaderSize, c.header);
+    if (c.body == kUnknown && at + length >= kHeaderSize) {
+        c.count = loadLE32(c.header + 4);
+        c.body = kHeaderSize + static_cast<uint64_t>(c.count) * kRecordSize;
+    }
+    if (at < c.body) {
+        uint64_t summed = c.body - at < length ? c.body - at : length;
+        c.crc = crc32Block(piece, static_cast<size_t>(summed), c.crc);
+    }
+    if (c.body != kUnknown)
+        take(piece, at, length, c.body, kTrailerSize, c.trailer);
+    lookAtNumbers(c, piece, at, length);
+    c.size += length;
+}
+
+// The verdict; false when the list is not whole.
+bool judge(const Check &c)
+{
+    if (c.size < kHeaderSize) {
+        std::printf("%s: shorter than its header: %" PRIu64 " bytes\n", c.path, c.size);
+        return false;
+    }
+    if (c.size < c.body) {
+        std::printf("%s: the count says %" PRIu32 " channels, %" PRIu64 " bytes with the trailer, but the file "
+                    "holds %" PRIu64 " bytes\n",
+                    c.path, c.count, c.body + kTrailerSize, c.size);
+        return false;
+    }
+    if (c.size < c.body + kTrailerSize) {
+        if (c.size == c.body)
+            std::printf("%s: the checksum trailer is missing\n", c.path);
+        else
+            std::printf("%s: the checksum trailer is cut short: %" PRIu64 " of 4 bytes\n", c.path, c.size - c.body);
+        return false;
+    }
+    uint32_t stored = loadLE32(c.trailer);
+    if (stored != c.crc) {
+        std::printf("%s: the checksum is %08" PRIx32 ", but the contents sum to %08" PRIx32 "\n", c.path, stored,
+                    c.crc);
+        return false;
+    }
+    std::printf("%s: OK, %" PRIu32 " channels\n", c.path, c.count);
+    return true;
+}
+
+// What does not make the list unwhole, but is worth knowing.
+void remark(const Check &c)
+{
+    if (c.body != kUnknown && c.size > c.body + kTrailerSize)
+        std::printf("%s: %" PRIu64 " bytes after the trailer\n", c.path, c.size - c.body - kTrailerSize);
+    // Only a record that is there in full is named; numbers are 16 bits
+    // wide, so channel 65,536 should carry 0.
+    if (c.misnumbered != 0 && kHeaderSize + c.misnumbered * kRecordSize <= c.size)
+        std::printf("%s: channel %" PRIu64 " is numbered %u and %u, not %u\n", c.path, c.misnumbered,
+                    c.badNumbers[0], c.badNumbers[1], static_cast<unsigned>(static_cast<uint16_t>(c.misnumbered)));
+}
+
+// A regular file read from its start is summed where it lies in the page
+// cache, without a copy: that takes the check from about 1.6 times the time
+// of `cat FILE > /dev/null` to less. Each window is brought in by a call
+// that fails on a page the kernel cannot read, rather than raise SIGBUS;
+// then, or where the file cannot be mapped, the rest is read instead.
+void consumeMapped(Check &c, int fd)
+{
+#ifdef MADV_POPULATE_READ
+    struct stat st {};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size <= 0 || lseek(fd, 0, SEEK_CUR) != 0 ||
+        static_cast<uint64_t>(st.st_size) > SIZE_MAX)
+        return;
+    auto size = static_cast<size_t>(st.st_size);
+    void *map = mmap(nullptr, size, PROT_READ, MAP_SHARED, fd, 0);
+    if (map == MAP_FAILED)
+        return;
+    const auto *bytes = static_cast<const uint8_t *>(map);
+    for (size_t at = 0; at < size; at += kWindowBytes) {
+        size_t n = size - at < kWindowBytes ? size - at : kWindowBytes;
+        if (madvise(const_cast<uint8_t *>(bytes + at), n, MADV_POPULATE_READ) != 0)
+            break;
+        // In pieces, so that the numbers are looked at while in the cache.
+        for (size_t done = 0; done < n; done += kPieceBytes)
+            consume(c, bytes + at + done, n - done < kPieceBytes ? n - done : kPieceBytes);
+    }
+    munmap(map, size);
+    lseek(fd, static_cast<off_t>(c.size), SEEK_SET);
+#else
+    (void)c, (void)fd;
+#endif
+}
+
+}  // namespace
+
+bool checkChannelFile(const char *path)
+{
+    Check c;
+    c.path = path;
+    int fd = openInputFile(path);
+    if (fd < 0) {
+        std::printf("%s: cannot be read: %s\n", path, std::strerror(errno));
+        return false;
+    }
+    consumeMapped(c, fd);
+    static uint8_t piece[kPieceBytes];
+    for (;;) {
+        ssize_t n = read(fd, piece, sizeof piece);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            std::printf("%s: cannot be read: %s\n", path, std::strerror(errno));
+            close(fd);
+            return false;
+        }
+        if (n == 0)
+            break;
+        consume(c, piece, static_cast<size_t>(n));
+    }
+    close(fd);
+    bool whole = judge(c);
+    remark(c);
+    return whole;
+}
