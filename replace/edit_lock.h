@@ -5,6 +5,10 @@
 // would both load the same list and the last rename would win, losing the
 // other's edit; so the whole run holds an exclusive advisory lock on the
 // input, and a second run waits for it and then loads what the first left.
+//
+// Not promised: a hard link names the same file only until the first save,
+// which gives the name it writes a new file; edits through the other names
+// then edit the old file, apart.
 #pragma once
 
 // Takes the lock when output and input are one regular file; otherwise, or

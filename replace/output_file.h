@@ -4,15 +4,19 @@
 // never a mixture or a part; a save that fails leaves the old file as it was,
 // and a save that was reported complete survives a power cut. A regular file
 // (or a path not there yet) is written to a temporary file in the same
-// directory, flushed to disk and then renamed over the destination, and the
-// directory is flushed in turn. Anything else that can be opened for writing
-// (a device, a FIFO, a terminal) is written directly, since it cannot be
-// replaced by a rename.
+// directory, read back to check that it holds what was written, flushed to
+// disk and then renamed over the destination, and the directory is flushed
+// in turn. The new file keeps what the old one was (see file_attributes.h);
+// a new file gets what open() gives it. Anything else that can be opened for
+// writing (a device, a FIFO, a terminal, one of the process's own
+// descriptors) is written directly, since it cannot be replaced by a rename.
+// One in-place edit at a time is edit_lock.h's promise; nothing is left
+// behind on a caught signal, temp_file.h's.
 //
 // Does not promise: that other hard links to the destination see the new
 // content (the rename gives the name a new file; the other names keep the
 // old one); nor anything when the process is killed by SIGKILL, which may
-// leave the temporary file behind (see temp_file.h).
+// leave the temporary file behind.
 #pragma once
 
 #include <sys/stat.h>
