@@ -1,8 +1,4 @@
 // Saving the channel list with its checksum trailer.
-#include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstdint>
@@ -10,6 +6,7 @@
 
 #include "channel.h"
 #include "crc32.h"
+#include "file_scan.h"
 #include "output_file.h"
 #include "record_codec.h"
 
@@ -17,8 +14,6 @@ namespace {
 
 constexpr int kRecordsPerWrite = 1024;
 constexpr size_t kBatchBytes = kRecordsPerWrite * kRecordSize;
-// Read back in pieces that stay in the processor's fastest caches.
-constexpr size_t kReadBackBytes = 64u << 10;
 
 struct Save {
     OutputFile out;
@@ -40,53 +35,22 @@ bool writeAndSum(Save &save, iovec *vector, int count)
     return writeOutputVector(&save.out, vector, count);
 }
 
-// Sums the file through a mapping: no copy, so reading back costs little
-// more than the sum. Pages the kernel cannot read fail the populate call
-// with an error instead of a SIGBUS later; where it has no such call, or
-// the file cannot be mapped, false, and the file is read instead.
-bool sumMapped(const Save &save, uint64_t body, uint32_t *crc, uint8_t *trailer)
-{
-#ifdef MADV_POPULATE_READ
-    if (save.out.written > SIZE_MAX)
-        return false;
-    auto size = static_cast<size_t>(save.out.written);
-    void *map = mmap(nullptr, size, PROT_READ, MAP_SHARED, save.out.fd, 0);
-    if (map == MAP_FAILED)
-        return false;
-    bool readable = madvise(map, size, MADV_POPULATE_READ) == 0;
-    if (readable) {
-        const auto *bytes = static_cast<const uint8_t *>(map);
-        *crc = crc32Block(bytes, static_cast<size_t>(body), kCrcInitial);
-        std::memcpy(trailer, bytes + body, kTrailerSize);
-    }
-    munmap(map, size);
-    return readable;
-#else
-    (void)save, (void)body, (void)crc, (void)trailer;
-    return false;
-#endif
-}
+// What reading back has found so far.
+struct ReadBack {
+    uint64_t body;  // the bytes the trailer covers
+    uint64_t at = 0;
+    uint32_t crc = kCrcInitial;
+    uint8_t trailer[kTrailerSize] = {};
+};
 
-// Sums the file read piece by piece; false, with its message, on an error.
-bool sumRead(const Save &save, uint64_t body, uint32_t *crc, uint8_t *trailer)
+void sumPiece(void *context, const uint8_t *bytes, size_t length)
 {
-    static uint8_t block[kReadBackBytes];
-    *crc = kCrcInitial;
-    for (uint64_t at = 0; at < save.out.written;) {
-        size_t want = save.out.written - at < sizeof block ? static_cast<size_t>(save.out.written - at) : sizeof block;
-        ssize_t n = pread(save.out.fd, block, want, static_cast<off_t>(at));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return failReadBack(save, n < 0 ? std::strerror(errno) : "the file is shorter than what was written");
-        auto got = static_cast<uint64_t>(n);
-        size_t inBody = at >= body ? 0 : static_cast<size_t>(body - at < got ? body - at : got);
-        *crc = crc32Block(block, inBody, *crc);
-        for (size_t i = inBody; i < got; ++i)
-            trailer[at + i - body] = block[i];
-        at += got;
-    }
-    return true;
+    auto &r = *static_cast<ReadBack *>(context);
+    size_t inBody = r.at >= r.body ? 0 : static_cast<size_t>(r.body - r.at < length ? r.body - r.at : length);
+    r.crc = crc32Block(bytes, inBody, r.crc);
+    for (size_t i = inBody; i < length && r.at + i < r.body + kTrailerSize; ++i)
+        r.trailer[r.at + i - r.body] = bytes[i];
+    r.at += length;
 }
 
 // The trailer must cover what actually reached the file, so a replacement
@@ -102,19 +66,13 @@ bool readBack(Save &save)
         return true;
     if (!reopenOutputForReading(&save.out))
         return false;
-    struct stat st {};
-    if (fstat(save.out.fd, &st) != 0)
+    ReadBack r{save.out.written - kTrailerSize};
+    if (!scanFile(save.out.fd, sumPiece, &r))
         return failReadBack(save, std::strerror(errno));
-    if (static_cast<uint64_t>(st.st_size) != save.out.written)
-        return failReadBack(save, st.st_size < 0 || static_cast<uint64_t>(st.st_size) < save.out.written
-                                      ? "the file is shorter than what was written"
-                                      : "the file is longer than what was written");
-    uint64_t body = save.out.written - kTrailerSize;
-    uint32_t crc = 0;
-    uint8_t trailer[kTrailerSize];
-    if (!sumMapped(save, body, &crc, trailer) && !sumRead(save, body, &crc, trailer))
-        return false;
-    if (crc != save.crc || loadLE32(trailer) != save.crc)
+    if (r.at != save.out.written)
+        return failReadBack(save, r.at < save.out.written ? "the file is shorter than what was written"
+                                                          : "the file is longer than what was written");
+    if (r.crc != save.crc || loadLE32(r.trailer) != save.crc)
         return failReadBack(save, "the file does not hold what was written");
     return true;
 }
