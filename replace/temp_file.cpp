@@ -53,10 +53,13 @@ extern "C" void removeAndReraise(int signal)
     std::raise(signal);
 }
 
+// Only a signal that would end the process is taken over: one the caller
+// ignores stays ignored, and one that something else in the process
+// handles (a test harness's watchdog alarm) stays its.
 void installHandler(int s)
 {
     struct sigaction old {};
-    if (sigaction(s, nullptr, &old) != 0 || old.sa_handler == SIG_IGN)
+    if (sigaction(s, nullptr, &old) != 0 || (old.sa_flags & SA_SIGINFO) != 0 || old.sa_handler != SIG_DFL)
         return;
     struct sigaction action {};
     action.sa_handler = removeAndReraise;

@@ -5,10 +5,10 @@
 // SIGALRM, SIGUSR1, SIGUSR2, SIGIO, SIGPROF, SIGVTALRM, SIGXCPU, SIGXFSZ,
 // SIGPWR, SIGSTKFLT and the real-time signals) removes it and then ends the
 // process by that same signal, so that the caller still sees how the run
-// ended; a signal the caller ignores stays ignored. Creation, the rename that
-// ends its life and its removal each happen with those signals held, so a
-// signal finds the file either registered or gone: never on disk and
-// forgotten. SIGKILL cannot be caught, nor a crash (SIGSEGV, SIGBUS, SIGABRT
+// ended; a signal the caller ignores, or handles itself, stays as it is.
+// Creation, the rename that ends its life and its removal each happen with
+// those signals held, so a signal finds the file either registered or gone:
+// never on disk and forgotten. SIGKILL cannot be caught, nor a crash (SIGSEGV, SIGBUS, SIGABRT
 // and the like) cleaned up after: either may leave the file behind.
 #pragma once
 
