@@ -1,4 +1,5 @@
-// Checking a channel file without loading it.
+// Reading a channel file whole without loading it: --check, and the save's
+// read-back of what it wrote.
 #include "check.h"
 
 #include <unistd.h>
@@ -16,20 +17,9 @@
 
 namespace {
 
-constexpr uint64_t kUnknown = UINT64_MAX;
-
-struct Check {
-    const char *path;
-    uint64_t size = 0;        // bytes so far
-    uint8_t header[kHeaderSize];
-    uint32_t count = 0;
-    uint64_t body = kUnknown;  // header and records: what the trailer covers
-    uint32_t crc = kCrcInitial;
-    uint8_t trailer[kTrailerSize];
-    uint8_t numbers[4];        // of the record being looked at
-    uint64_t misnumbered = 0;  // the first record numbered otherwise, from 1
-    uint16_t badNumbers[2] = {0, 0};
-};
+constexpr uint64_t kUnknown = ListScan::kUnknown;
+static_assert(sizeof ListScan{}.header == kHeaderSize && sizeof ListScan{}.trailer == kTrailerSize &&
+              ListScan{}.crc == kCrcInitial);
 
 // Copies the bytes of [from, from + n) that this piece holds, starting at
 // `at` in the file, into out.
@@ -43,7 +33,7 @@ void take(const uint8_t *piece, uint64_t at, size_t length, uint64_t from, size_
 // The two numbers of every record whose numbers end in this piece, until
 // one is found that is not its position. Numbers cut by the end of a piece
 // are gathered in c.numbers.
-void lookAtNumbers(Check &c, const uint8_t *piece, uint64_t at, size_t length)
+void lookAtNumbers(ListScan &c, const uint8_t *piece, uint64_t at, size_t length)
 {
     if (c.misnumbered != 0 || c.body == kUnknown)
         return;
@@ -67,7 +57,7 @@ void lookAtNumbers(Check &c, const uint8_t *piece, uint64_t at, size_t length)
     }
 }
 
-void consume(Check &c, const uint8_t *piece, size_t length)
+void consume(ListScan &c, const uint8_t *piece, size_t length)
 {
     uint64_t at = c.size;
     take(piece, at, length, 0, kHeaderSize, c.header);
@@ -86,67 +76,71 @@ void consume(Check &c, const uint8_t *piece, size_t length)
 }
 
 // The verdict; false when the list is not whole.
-bool judge(const Check &c)
+bool judge(const ListScan &c, const char *path)
 {
     if (c.size < kHeaderSize) {
-        std::printf("%s: shorter than its header: %" PRIu64 " bytes\n", c.path, c.size);
+        std::printf("%s: shorter than its header: %" PRIu64 " bytes\n", path, c.size);
         return false;
     }
     if (c.size < c.body) {
         std::printf("%s: the count says %" PRIu32 " channels, %" PRIu64 " bytes with the trailer, but the file "
                     "holds %" PRIu64 " bytes\n",
-                    c.path, c.count, c.body + kTrailerSize, c.size);
+                    path, c.count, c.body + kTrailerSize, c.size);
         return false;
     }
     if (c.size < c.body + kTrailerSize) {
         if (c.size == c.body)
-            std::printf("%s: the checksum trailer is missing\n", c.path);
+            std::printf("%s: the checksum trailer is missing\n", path);
         else
-            std::printf("%s: the checksum trailer is cut short: %" PRIu64 " of 4 bytes\n", c.path, c.size - c.body);
+            std::printf("%s: the checksum trailer is cut short: %" PRIu64 " of 4 bytes\n", path, c.size - c.body);
         return false;
     }
     uint32_t stored = loadLE32(c.trailer);
     if (stored != c.crc) {
-        std::printf("%s: the checksum is %08" PRIx32 ", but the contents sum to %08" PRIx32 "\n", c.path, stored,
+        std::printf("%s: the checksum is %08" PRIx32 ", but the contents sum to %08" PRIx32 "\n", path, stored,
                     c.crc);
         return false;
     }
-    std::printf("%s: OK, %" PRIu32 " channels\n", c.path, c.count);
+    std::printf("%s: OK, %" PRIu32 " channels\n", path, c.count);
     return true;
 }
 
 // What does not make the list unwhole, but is worth knowing.
-void remark(const Check &c)
+void remark(const ListScan &c, const char *path)
 {
     if (c.body != kUnknown && c.size > c.body + kTrailerSize)
-        std::printf("%s: %" PRIu64 " bytes after the trailer\n", c.path, c.size - c.body - kTrailerSize);
+        std::printf("%s: %" PRIu64 " bytes after the trailer\n", path, c.size - c.body - kTrailerSize);
     // Only a record that is there in full is named; numbers are 16 bits
     // wide, so channel 65,536 should carry 0.
     if (c.misnumbered != 0 && kHeaderSize + c.misnumbered * kRecordSize <= c.size)
-        std::printf("%s: channel %" PRIu64 " is numbered %u and %u, not %u\n", c.path, c.misnumbered,
+        std::printf("%s: channel %" PRIu64 " is numbered %u and %u, not %u\n", path, c.misnumbered,
                     c.badNumbers[0], c.badNumbers[1], static_cast<unsigned>(static_cast<uint16_t>(c.misnumbered)));
 }
 
 void consumePiece(void *context, const uint8_t *bytes, size_t length)
 {
-    consume(*static_cast<Check *>(context), bytes, length);
+    consume(*static_cast<ListScan *>(context), bytes, length);
 }
 
 }  // namespace
 
+bool scanChannelFile(int fd, ListScan *scan)
+{
+    return scanFile(fd, consumePiece, scan);
+}
+
 bool checkChannelFile(const char *path)
 {
-    Check c;
-    c.path = path;
+    ListScan c;
     int fd = openInputFile(path);
-    if (fd < 0 || !scanFile(fd, consumePiece, &c)) {
+    if (fd < 0 || !scanChannelFile(fd, &c)) {
         std::printf("%s: cannot be read: %s\n", path, std::strerror(errno));
         if (fd >= 0)
             close(fd);
         return false;
     }
     close(fd);
-    bool whole = judge(c);
-    remark(c);
+    bool whole = judge(c, path);
+    remark(c, path);
     return whole;
 }

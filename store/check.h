@@ -3,6 +3,28 @@
 // trailer is the CRC-32/MPEG-2 of every byte before it.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+
+// What one reading of a channel file from end to end finds; the save reads
+// its new file back through the same.
+struct ListScan {
+    static constexpr uint64_t kUnknown = UINT64_MAX;
+    uint64_t size = 0;         // bytes so far
+    uint32_t count = 0;        // as the header says
+    uint64_t body = kUnknown;  // header and records: what the trailer covers
+    uint32_t crc = 0xFFFFFFFFu;  // of the body read so far
+    uint8_t trailer[4] = {};   // as far as it was there
+    uint64_t misnumbered = 0;  // the first channel numbered otherwise, from 1
+    uint16_t badNumbers[2] = {0, 0};
+    uint8_t header[8] = {};    // gathered as it arrives
+    uint8_t numbers[4] = {};   // of the record being looked at
+};
+
+// Reads fd from its offset to the end of the file into scan. False, with
+// errno set, when reading fails.
+bool scanChannelFile(int fd, ListScan *scan);
+
 // Reads the file strictly, as it arrives (a pipe too), and prints one line,
 // "FILE: OK, N channels" or "FILE: " and what is wrong; then, on lines of
 // their own, what a receiver may accept but tunvex would change: bytes after

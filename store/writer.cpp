@@ -5,8 +5,8 @@
 #include <cstring>
 
 #include "channel.h"
+#include "check.h"
 #include "crc32.h"
-#include "file_scan.h"
 #include "output_file.h"
 #include "record_codec.h"
 
@@ -35,24 +35,6 @@ bool writeAndSum(Save &save, iovec *vector, int count)
     return writeOutputVector(&save.out, vector, count);
 }
 
-// What reading back has found so far.
-struct ReadBack {
-    uint64_t body;  // the bytes the trailer covers
-    uint64_t at = 0;
-    uint32_t crc = kCrcInitial;
-    uint8_t trailer[kTrailerSize] = {};
-};
-
-void sumPiece(void *context, const uint8_t *bytes, size_t length)
-{
-    auto &r = *static_cast<ReadBack *>(context);
-    size_t inBody = r.at >= r.body ? 0 : static_cast<size_t>(r.body - r.at < length ? r.body - r.at : length);
-    r.crc = crc32Block(bytes, inBody, r.crc);
-    for (size_t i = inBody; i < length && r.at + i < r.body + kTrailerSize; ++i)
-        r.trailer[r.at + i - r.body] = bytes[i];
-    r.at += length;
-}
-
 // The trailer must cover what actually reached the file, so a replacement
 // is read back whole once it is closed, before it takes the old file's
 // place: it must be as long as what was written, and the bytes before the
@@ -66,13 +48,13 @@ bool readBack(Save &save)
         return true;
     if (!reopenOutputForReading(&save.out))
         return false;
-    ReadBack r{save.out.written - kTrailerSize};
-    if (!scanFile(save.out.fd, sumPiece, &r))
+    ListScan scan;
+    if (!scanChannelFile(save.out.fd, &scan))
         return failReadBack(save, std::strerror(errno));
-    if (r.at != save.out.written)
-        return failReadBack(save, r.at < save.out.written ? "the file is shorter than what was written"
-                                                          : "the file is longer than what was written");
-    if (r.crc != save.crc || loadLE32(r.trailer) != save.crc)
+    if (scan.size != save.out.written)
+        return failReadBack(save, scan.size < save.out.written ? "the file is shorter than what was written"
+                                                               : "the file is longer than what was written");
+    if (scan.body + kTrailerSize != save.out.written || scan.crc != save.crc || loadLE32(scan.trailer) != save.crc)
         return failReadBack(save, "the file does not hold what was written");
     return true;
 }
