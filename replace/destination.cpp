@@ -70,3 +70,11 @@ bool findDestination(const char *path, Destination *destination)
     }
     return false;
 }
+
+std::string directoryPath(int dirFd)
+{
+    char target[PATH_MAX];
+    std::string link = "/proc/self/fd/" + std::to_string(dirFd);
+    ssize_t n = readlink(link.c_str(), target, sizeof target);
+    return n > 0 && n < static_cast<ssize_t>(sizeof target) ? std::string(target, static_cast<size_t>(n)) : ".";
+}

@@ -16,3 +16,7 @@ struct Destination {
 // file here: empty, ending in a slash, a missing directory, a link that
 // cannot be read, or links that go round.
 bool findDestination(const char *path, Destination *destination);
+
+// Where a directory opened here is, as messages show it: its path as the
+// process's own view of its descriptor gives it, or "." where none does.
+std::string directoryPath(int dirFd);

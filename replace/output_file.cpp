@@ -5,6 +5,7 @@
 #include "descriptor_name.h"
 #include "destination.h"
 #include "file_attributes.h"
+#include "in_place.h"
 #include "io_vector.h"
 #include "temp_file.h"
 
@@ -37,6 +38,17 @@ void closeKeepingErrno(int fd)
     errno = e;
 }
 
+// A temporary file that cannot be removed is named, so that the user can.
+void discardTemp(OutputFile *out)
+{
+    int e = errno;
+    if (removeTempFile(out->dirFd, out->tempName) != 0 && errno != ENOENT)
+        std::printf("Error removing temporary file: %s/%s: %s\n", directoryPath(out->dirFd).c_str(),
+                    out->tempName.c_str(), std::strerror(errno));
+    out->tempName.clear();
+    errno = e;
+}
+
 // The destination's directory, for reading so that it can be flushed after
 // the rename. A directory we may write and search but not read (mode 0333)
 // cannot be opened so; the rename is then made durable by flushing the whole
@@ -54,9 +66,46 @@ bool openDirectory(OutputFile *out, const Destination &d)
     return out->flushBySyncfs;
 }
 
+// The file at out->name, overwritten where it is; it must be the file that
+// was there when we looked.
+bool openInPlace(OutputFile *out)
+{
+    struct stat st {};
+    int fd = openat(out->dirFd, out->name.c_str(), O_RDWR | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0 || fstat(fd, &st) != 0 || st.st_dev != out->old.st_dev || st.st_ino != out->old.st_ino ||
+        !startInPlace(out, fd, 0, out->dirFd, out->name)) {
+        if (fd >= 0)
+            closeKeepingErrno(fd);
+        out->fd = -1;
+        abandonOutput(out);
+        return failOpen(out->shownPath);
+    }
+    return true;
+}
+
+// Whether a new file can have the old one's owner and group. One we may
+// not give them to (we are neither root nor, for the group, a member of it)
+// would take the file from its owner and open it to our group. A file
+// system that decides owners itself gives every file the same ones.
+bool ownerKept(int fd, const struct stat &old)
+{
+    struct stat st {};
+    if (fstat(fd, &st) != 0)
+        return false;
+    if (st.st_uid == old.st_uid && st.st_gid == old.st_gid)
+        return true;
+    if (fchown(fd, old.st_uid, old.st_gid) == 0)
+        return true;
+    if (errno == EPERM && st.st_uid == old.st_uid)
+        return fchown(fd, static_cast<uid_t>(-1), old.st_gid) == 0;
+    return errno != EPERM;
+}
+
 // A file being replaced lends the new one everything it was, once it is
 // written (see commitOutput); a new file gets exactly what open() gives it:
-// the umask, or the directory's default ACL where it has one.
+// the umask, or the directory's default ACL where it has one. Where the new
+// file could not be what the old one was, or could not be made at all, the
+// old file is overwritten in place.
 bool openTemp(OutputFile *out)
 {
     Destination d;
@@ -72,8 +121,15 @@ bool openTemp(OutputFile *out)
     out->fd = createTempFile(out->dirFd, out->name, out->replacing ? 0600 : 0666, &out->tempName);
     if (out->fd < 0) {
         out->tempName.clear();
+        if (out->replacing && (errno == EACCES || errno == EPERM))
+            return openInPlace(out);
         abandonOutput(out);
         return failOpen(out->shownPath);
+    }
+    if (out->replacing && !ownerKept(out->fd, out->old)) {
+        close(out->fd);
+        discardTemp(out);
+        return openInPlace(out);
     }
     return true;
 }
@@ -92,11 +148,16 @@ bool useDescriptor(OutputFile *out, int fd)
     struct stat st {};
     if (flags == -1 || (flags & O_ACCMODE) == O_RDONLY || fstat(fd, &st) != 0)
         return failOpen(out->shownPath);
-    if (fd == STDOUT_FILENO)
-        std::fflush(stdout);
+    out->borrowed = true;
+    // Written after what was read from it, the new output would follow the
+    // old; appended, it would follow it too.
+    if (uint64_t base = 0; S_ISREG(st.st_mode) && isSourceFile(st, &base)) {
+        if ((flags & O_APPEND) != 0 || !startInPlace(out, fd, base, -1, "output"))
+            return failOpen(out->shownPath);
+        return true;
+    }
     out->fd = fd;
     out->direct = true;
-    out->borrowed = true;
     out->cutAtEnd = S_ISREG(st.st_mode) && (flags & O_APPEND) == 0;
     return true;
 }
@@ -109,7 +170,7 @@ void startWriteback(OutputFile *out)
     if (out->direct || out->written - out->writtenBack < kStep)
         return;
 #ifdef SYNC_FILE_RANGE_WRITE
-    sync_file_range(out->fd, static_cast<off_t>(out->writtenBack),
+    sync_file_range(out->fd, static_cast<off_t>(out->base + out->writtenBack),
                     static_cast<off_t>(out->written - out->writtenBack), SYNC_FILE_RANGE_WRITE);
 #endif
     out->writtenBack = out->written;
@@ -149,6 +210,7 @@ bool flushRename(OutputFile *out, int syncFd)
 bool openOutput(const char *path, OutputFile *out)
 {
     out->shownPath = path;
+    std::fflush(stdout);
     if (int fd = namedDescriptor(path); fd >= 0)
         return useDescriptor(out, fd);
     struct stat st {};
@@ -192,6 +254,8 @@ bool writeOutput(OutputFile *out, const void *data, size_t length)
 
 bool reopenOutputForReading(OutputFile *out)
 {
+    if (out->inPlace)
+        return endInPlace(out) || failWrite(out);
     int rc = close(out->fd);
     out->fd = rc == 0 ? openat(out->dirFd, out->tempName.c_str(), O_RDONLY | O_CLOEXEC) : -1;
     return out->fd >= 0 || failWrite(out);
@@ -199,6 +263,12 @@ bool reopenOutputForReading(OutputFile *out)
 
 Commit commitOutput(OutputFile *out)
 {
+    if (out->inPlace) {
+        Commit commit = commitInPlace(out);
+        if (commit == Commit::failed)
+            failWrite(out);
+        return commit;
+    }
     if (out->borrowed)
         return commitBorrowed(out);
     if (out->direct) {
@@ -219,9 +289,16 @@ Commit commitOutput(OutputFile *out)
     int rc = close(out->fd);
     out->fd = -1;
     if (rc != 0 || renameTempFile(out->dirFd, out->tempName, out->name) != 0) {
-        failWrite(out);
         if (syncFd >= 0)
-            close(syncFd);
+            closeKeepingErrno(syncFd);
+        // A name that is a mount point (a bind-mounted file) cannot be
+        // renamed over; the file under it can be overwritten.
+        if (rc == 0 && errno == EBUSY) {
+            discardTemp(out);
+            out->written = out->writtenBack = 0;
+            return openInPlace(out) ? Commit::retry : Commit::failed;
+        }
+        failWrite(out);
         return Commit::failed;
     }
     out->tempName.clear();
@@ -233,12 +310,13 @@ Commit commitOutput(OutputFile *out)
 
 void abandonOutput(OutputFile *out)
 {
+    if (out->inPlace)
+        abandonInPlace(out);
     if (out->fd >= 0 && !out->borrowed)
         close(out->fd);
     out->fd = -1;
     if (!out->tempName.empty())
-        removeTempFile(out->dirFd, out->tempName);
-    out->tempName.clear();
+        discardTemp(out);
     if (out->dirFd >= 0)
         close(out->dirFd);
     out->dirFd = -1;

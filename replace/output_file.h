@@ -10,6 +10,10 @@
 // a new file gets what open() gives it. Anything else that can be opened for
 // writing (a device, a FIFO, a terminal, one of the process's own
 // descriptors) is written directly, since it cannot be replaced by a rename.
+// Where a rename could replace the file but not keep what it is (its owner,
+// a directory that takes no new file, a name that is a mount point), and
+// where a descriptor names the very file the output was read from, the file
+// is overwritten in place behind a backup instead (in_place.h).
 // One in-place edit at a time is edit_lock.h's promise; nothing is left
 // behind on a caught signal, temp_file.h's.
 //
@@ -40,6 +44,13 @@ struct OutputFile {
     struct stat old {};
     uint64_t written = 0;      // bytes so far
     uint64_t writtenBack = 0;  // bytes handed to the disk so far
+    // Overwritten where it is (see in_place.h), from `base` on.
+    bool inPlace = false;
+    bool overwriting = false;  // the backup is the only whole copy of the old bytes
+    uint64_t base = 0;
+    int backupFd = -1;
+    int backupDirFd = -1;
+    std::string backupPath;  // as messages show it
 };
 
 enum class Commit {
@@ -48,12 +59,18 @@ enum class Commit {
     notFlushed,  // the new file is in place but might not survive a crash;
                  // errno says why, and the caller, who knows what was
                  // saved, says so
+    retry,       // write everything again, into the same out
+    backupLeft,  // the file was overwritten in place, but its backup
+                 // (backupPath) could not be removed; errno says why
 };
 
-// Each of these prints its own message on failure. A path that names one
-// of the process's own descriptors (/dev/stdout, /dev/fd/N ...) is written
-// through that descriptor, as it was set up: appending where it appends, and
-// a regular file not opened for appending cut where the output ends.
+// Each of these prints its own message on failure. openOutput flushes
+// standard output first, so that what was printed comes before the output
+// wherever the two meet. A path that names one of the process's own
+// descriptors (/dev/stdout, /dev/fd/N ...) is written through that
+// descriptor, as it was set up: appending where it appends, and a regular
+// file not opened for appending cut where the output ends; the file the
+// output was read from is overwritten from where reading began.
 bool openOutput(const char *path, OutputFile *out);
 bool writeOutput(OutputFile *out, const void *data, size_t length);
 // Consumes the vector as it goes.
@@ -63,7 +80,11 @@ bool writeOutputVector(OutputFile *out, iovec *vector, int count);
 // was written only once the file is closed, and lose writes that follow a
 // read through the descriptor that wrote them.
 bool reopenOutputForReading(OutputFile *out);
+// Commit::retry when the name turned out not to be replaceable by a rename
+// (a mount point): out now writes into the file in place, and everything
+// is to be written again.
 Commit commitOutput(OutputFile *out);
-// Gives up, or cleans up after a commit: closes what is open and removes the
-// temporary file if it is still there.
+// Gives up, or cleans up after a commit: closes what is open, removes the
+// temporary file if it is still there, and puts back a file's old bytes if
+// it was being overwritten in place.
 void abandonOutput(OutputFile *out);

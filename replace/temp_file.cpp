@@ -1,5 +1,6 @@
-// The temporary file's life: created, renamed or removed with the cleanup
-// signals held, and removed by those signals.
+// The temporary file's life, and a backup's: created, renamed or removed
+// with the cleanup signals held, and removed (or, a backup, kept) by those
+// signals.
 #include "temp_file.h"
 
 #include <fcntl.h>
@@ -7,22 +8,26 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <climits>
 #include <csignal>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 
 namespace {
 
 // Signals whose default action ends the process, less those that report a
-// fault of the process itself (after which nothing should be trusted) and
-// SIGKILL, which cannot be caught. The real-time signals are added at run
-// time, since the C library reserves some of them.
+// memory fault of the process itself (after which nothing should be
+// trusted) and SIGKILL, which cannot be caught. SIGABRT and SIGSYS are sent
+// by watchdogs and sandboxes as often as raised by the process, and an
+// assertion's abort() leaves memory intact. The real-time signals are added
+// at run time, since the C library reserves some of them.
 constexpr int kEndingSignals[] = {
     SIGHUP,  SIGINT,  SIGQUIT, SIGPIPE,   SIGALRM, SIGTERM, SIGUSR1, SIGUSR2,
-    SIGIO,   SIGPROF, SIGVTALRM, SIGXCPU, SIGXFSZ,
+    SIGIO,   SIGPROF, SIGVTALRM, SIGXCPU, SIGXFSZ, SIGABRT, SIGSYS,
 #ifdef SIGPWR
     SIGPWR,
 #endif
@@ -43,10 +48,29 @@ Pending slot;
 std::atomic<const Pending *> pending{nullptr};
 static_assert(std::atomic<const Pending *>::is_always_lock_free);
 
+// The backup of a file overwritten in place. While `guarding`, the file
+// itself may be half written and the backup is the only whole copy of what
+// it held: a signal then keeps it and says where it is.
+struct Backup {
+    int dirFd;
+    char name[NAME_MAX + 1];
+    char message[PATH_MAX + 64];
+    size_t messageLength;
+};
+Backup backupSlot;
+std::atomic<const Backup *> backup{nullptr};
+std::atomic<bool> guarding{false};
+
 extern "C" void removeAndReraise(int signal)
 {
     if (const Pending *p = pending.load())
         unlinkat(p->dirFd, p->name, 0);
+    if (const Backup *b = backup.load()) {
+        if (guarding.load())
+            (void)!write(STDERR_FILENO, b->message, b->messageLength);
+        else
+            unlinkat(b->dirFd, b->name, 0);
+    }
     // Ends the process as the signal would have, once the handler returns
     // and the signal is no longer blocked.
     std::signal(signal, SIG_DFL);
@@ -120,39 +144,80 @@ void randomLetters(char *out, int n)
         out[i] = kLetters[bits % (sizeof kLetters - 1)];
 }
 
-// ".NAME.XXXXXX", NAME cut so that the whole is at most NAME_MAX bytes,
-// and never in the middle of a UTF-8 character.
-std::string tempName(const std::string &near)
+// before + NAME + after + six random letters, NAME cut so that the whole
+// is at most NAME_MAX bytes, and never in the middle of a UTF-8 character.
+std::string uniqueName(const char *before, const std::string &near, const char *after)
 {
-    constexpr size_t kRoom = NAME_MAX - 8;
-    size_t keep = near.size() < kRoom ? near.size() : kRoom;
+    const size_t room = NAME_MAX - std::strlen(before) - std::strlen(after) - 6;
+    size_t keep = near.size() < room ? near.size() : room;
     while (keep > 0 && keep < near.size() && (static_cast<unsigned char>(near[keep]) & 0xC0) == 0x80)
         --keep;
-    std::string name = ".";
-    name.append(near, 0, keep).append(".XXXXXX");
+    std::string name = before;
+    name.append(near, 0, keep).append(after).append("XXXXXX");
     randomLetters(&name[name.size() - 6], 6);
     return name;
 }
 
-}  // namespace
-
-int createTempFile(int dirFd, const std::string &near, mode_t mode, std::string *name)
+// Creates a new file of that kind of name, and hands it to publish with the
+// signals held, so that a signal never finds it on disk and unknown.
+template <typename Publish>
+int createUnique(int dirFd, const char *before, const std::string &near, const char *after, mode_t mode,
+                 std::string *name, Publish publish)
 {
     installHandlers();
     for (int attempt = 0; attempt < 100; ++attempt) {
-        *name = tempName(near);
+        *name = uniqueName(before, near, after);
         SignalsHeld held;
         int fd = openat(dirFd, name->c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0) {
-            slot.dirFd = dirFd;
-            std::memcpy(slot.name, name->c_str(), name->size() + 1);
-            pending.store(&slot);
+            publish();
             return fd;
         }
         if (errno != EEXIST)
             return -1;
     }
     return -1;
+}
+
+}  // namespace
+
+int createTempFile(int dirFd, const std::string &near, mode_t mode, std::string *name)
+{
+    return createUnique(dirFd, ".", near, ".", mode, name, [&] {
+        slot.dirFd = dirFd;
+        std::memcpy(slot.name, name->c_str(), name->size() + 1);
+        pending.store(&slot);
+    });
+}
+
+int createBackupFile(int dirFd, const std::string &near, const std::string &dirShown, std::string *name)
+{
+    return createUnique(dirFd, "", near, ".old-", 0600, name, [&] {
+        backupSlot.dirFd = dirFd;
+        std::memcpy(backupSlot.name, name->c_str(), name->size() + 1);
+        int n = std::snprintf(backupSlot.message, sizeof backupSlot.message,
+                              "Interrupted: the old list is kept in %s/%s\n", dirShown.c_str(), name->c_str());
+        backupSlot.messageLength = n < 0 ? 0 : std::min(static_cast<size_t>(n), sizeof backupSlot.message - 1);
+        guarding.store(false);
+        backup.store(&backupSlot);
+    });
+}
+
+void guardWithBackup(bool on)
+{
+    guarding.store(on);
+}
+
+int releaseBackupFile(bool remove)
+{
+    SignalsHeld held;
+    int rc = 0;
+    if (const Backup *b = backup.load(); b != nullptr && remove)
+        while ((rc = unlinkat(b->dirFd, b->name, 0)) != 0 && errno == EINTR) {
+        }
+    guarding.store(false);
+    backup.store(nullptr);
+    return rc;
 }
 
 int renameTempFile(int dirFd, const std::string &name, const std::string &destination)
@@ -164,9 +229,12 @@ int renameTempFile(int dirFd, const std::string &name, const std::string &destin
     return rc;
 }
 
-void removeTempFile(int dirFd, const std::string &name)
+int removeTempFile(int dirFd, const std::string &name)
 {
     SignalsHeld held;
-    unlinkat(dirFd, name.c_str(), 0);
+    int rc;
+    while ((rc = unlinkat(dirFd, name.c_str(), 0)) != 0 && errno == EINTR) {
+    }
     pending.store(nullptr);
+    return rc;
 }

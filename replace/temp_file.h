@@ -1,15 +1,22 @@
-// A temporary file that does not outlive an interrupted run.
+// A temporary file that does not outlive an interrupted run, and a backup
+// that outlives one only when it must.
 //
 // While one exists, every signal that would end the process and is not a
-// fault of the process itself (SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE,
-// SIGALRM, SIGUSR1, SIGUSR2, SIGIO, SIGPROF, SIGVTALRM, SIGXCPU, SIGXFSZ,
-// SIGPWR, SIGSTKFLT and the real-time signals) removes it and then ends the
-// process by that same signal, so that the caller still sees how the run
+// memory fault of the process itself (SIGINT, SIGTERM, SIGHUP, SIGQUIT,
+// SIGPIPE, SIGALRM, SIGUSR1, SIGUSR2, SIGIO, SIGPROF, SIGVTALRM, SIGXCPU,
+// SIGXFSZ, SIGABRT, SIGSYS, SIGPWR, SIGSTKFLT and the real-time signals)
+// removes it and then ends the process by that same signal, so that the caller still sees how the run
 // ended; a signal the caller ignores, or handles itself, stays as it is.
 // Creation, the rename that ends its life and its removal each happen with
 // those signals held, so a signal finds the file either registered or gone:
-// never on disk and forgotten. SIGKILL cannot be caught, nor a crash (SIGSEGV, SIGBUS, SIGABRT
-// and the like) cleaned up after: either may leave the file behind.
+// never on disk and forgotten. SIGKILL cannot be caught, nor a memory fault
+// (SIGSEGV, SIGBUS and the like) cleaned up after: either may leave the
+// file behind.
+//
+// A backup is the copy of a file's old bytes taken before the file is
+// overwritten in place. The same signals remove it, except while the file
+// itself is being overwritten: then it is the only whole copy, and the
+// signal leaves it and prints its path on standard error.
 #pragma once
 
 #include <sys/types.h>
@@ -24,5 +31,14 @@ int createTempFile(int dirFd, const std::string &near, mode_t mode, std::string 
 // Renames the registered file to destination in the same directory; on
 // success it is no longer a temporary file. Returns renameat()'s result.
 int renameTempFile(int dirFd, const std::string &name, const std::string &destination);
-// Removes the registered file.
-void removeTempFile(int dirFd, const std::string &name);
+// Removes the registered file; returns unlinkat()'s result.
+int removeTempFile(int dirFd, const std::string &name);
+
+// Creates the backup, mode 0600, in dirFd (shown to the user as dirShown),
+// named "NAME.old-XXXXXX" after `near`. Returns its descriptor and sets
+// *name, or returns -1 with errno set.
+int createBackupFile(int dirFd, const std::string &near, const std::string &dirShown, std::string *name);
+// On while the file backed up is being overwritten.
+void guardWithBackup(bool on);
+// Forgets the backup, removing it when asked; returns unlinkat()'s result.
+int releaseBackupFile(bool remove);

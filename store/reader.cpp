@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "channel.h"
+#include "in_place.h"
 #include "input_file.h"
 #include "io_vector.h"
 #include "record_codec.h"
@@ -136,6 +137,7 @@ int readFromFile(const char *path)
         std::printf("Error while opening the file: %s\n", path);
         return -1;
     }
+    rememberSourceFile(fd);
     dtv = static_cast<ChannelList *>(std::calloc(1, sizeof(ChannelList)));
     if (dtv == nullptr) {
         close(fd);

@@ -103,11 +103,18 @@ int writeToFile(const char *path)
     Save save;
     if (!openOutput(path, &save.out))
         return -1;
-    Commit commit = writeAll(save) ? commitOutput(&save.out) : Commit::failed;
+    Commit commit = Commit::retry;
+    while (commit == Commit::retry) {
+        save.crc = kCrcInitial;
+        commit = writeAll(save) ? commitOutput(&save.out) : Commit::failed;
+    }
     // A retry would repeat an edit that was made: say that it was.
     if (commit == Commit::notFlushed)
         std::printf("The new list is in place, but it could not be flushed to disk: %s: %s\n", path,
                     std::strerror(errno));
+    if (commit == Commit::backupLeft)
+        std::printf("The new list is in place, but the old one could not be removed: %s: %s\n",
+                    save.out.backupPath.c_str(), std::strerror(errno));
     abandonOutput(&save.out);
     return commit == Commit::done ? 0 : -1;
 }

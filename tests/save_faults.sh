@@ -4,18 +4,23 @@
 #
 #   tests/save_faults.sh [BUILD_DIR]     (default: build)
 #
-# The edit is traced once; then, for every call it makes from main() on and
-# every occurrence of that call, strace makes that occurrence fail (with the
-# errors the call can really give, and with EINTR) and, in separate runs,
-# delivers SIGKILL and two of the signals that should remove the temporary
-# file (taken in turn, so that each meets every stage of the save). After
-# each run:
+# Three edits: one replaced by a rename, and, as root can arrange them, two
+# overwritten in place behind a backup (a writable list in a directory its
+# user may not write, and a bind-mounted list). Each is traced once; then,
+# for every call it makes from main() on and every occurrence of that call,
+# strace makes that occurrence fail (with the errors the call can really
+# give, and with EINTR) and, in separate runs, delivers SIGKILL and two of
+# the signals that should clean up (taken in turn, so that each meets every
+# stage of the save). After each run:
 #   - exit 0: the file is exactly the edited list;
 #   - exit 1: a message was printed and the file is exactly the original,
-#     or, for a call after the rename that put the new list in place,
-#     exactly the edited list and a message that says so;
-#   - a signal: the file is the original or the edited list.
-# No temporary file may be left, except after SIGKILL, which cannot be caught.
+#     or, for a call after the point of no return (the rename, or the
+#     removal of the backup), exactly the edited list and a message that
+#     says so;
+#   - a signal: the file is the original or the edited list;
+#   - or else the backup holds the original list and the run named it.
+# No temporary file or backup may be left otherwise, except after SIGKILL,
+# which cannot be caught.
 # Last, a directory that its user may write but not read is edited in, as
 # that user: the save succeeds, and a failure to flush it after the rename
 # is reported as above; and a dangling link that cannot be followed fails
@@ -34,55 +39,62 @@ declare -A plausible=(
   [access]=EACCES [faccessat]=EACCES [faccessat2]=EACCES [readlink]=EACCES [readlinkat]=EACCES
   [write]=ENOSPC [writev]=ENOSPC [fchown]="EPERM ENOSYS EOPNOTSUPP" [fchmod]="EPERM ENOSYS EOPNOTSUPP"
   [flistxattr]="EIO EOPNOTSUPP" [fremovexattr]="EPERM EOPNOTSUPP" [fsetxattr]="ENOSPC EPERM"
-  [rename]=EXDEV [renameat]=EXDEV [mmap]=ENOMEM [brk]=ENOMEM [munmap]=EINVAL [mprotect]=ENOMEM
+  [rename]="EXDEV EBUSY" [renameat]="EXDEV EBUSY" [pread64]=EIO [pwrite64]=ENOSPC [ftruncate]=EIO
+  [fsync]=EIO [mmap]=ENOMEM [brk]=ENOMEM [munmap]=EINVAL [mprotect]=ENOMEM
   [madvise]=EINVAL [rt_sigaction]=EINVAL [rt_sigprocmask]=EINVAL [getrandom]=ENOSYS [fcntl]=EPERM
 )
 # Every signal whose default ends the process and that the save cleans up
 # after, and the first real-time signal the C library leaves free (34).
 catchable=(SIGINT SIGTERM SIGHUP SIGQUIT SIGPIPE SIGALRM SIGUSR1 SIGUSR2 SIGVTALRM SIGXCPU SIGPROF
-  SIGIO SIGPWR SIGSTKFLT 34)
+  SIGIO SIGPWR SIGSTKFLT SIGABRT SIGSYS 34)
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/tunvex-faults-XXXXXX")
-trap 'rm -rf "$work"' EXIT
+cleanup() {
+  mountpoint -q "$work/bound/list.dat" 2>/dev/null && umount "$work/bound/list.dat"
+  rm -rf "$work"
+}
+trap cleanup EXIT
+chmod 755 "$work" && cp "$tunvex" "$work/tunvex"
 # Two batches to read and write, a megabyte handed to the disk early, and
 # the read-back in many pieces: every path of the save is taken.
 "$build/mkchannels" -n 2100 "$work/original.dat"
-mkdir "$work/d"
-list=$work/d/list.dat
-edit=(-f "$list" -o "$list" -d 2)
-notFlushed="The new list is in place, but it could not be flushed to disk: $list: "
-
-cp "$work/original.dat" "$list"
-"$tunvex" "${edit[@]}" >/dev/null || { echo "save_faults: the edit itself fails" >&2; exit 1; }
-cp "$list" "$work/edited.dat"
-
-# Every call from main() on (its first call sets SIGXFSZ aside), as
-# "name occurrence after-the-rename", occurrence counted from the start of
-# the trace as strace's when= counts it.
-cp "$work/original.dat" "$list"
-strace -qq -o "$work/trace" "$tunvex" "${edit[@]}" >/dev/null
-awk -F'(' '/^[a-z0-9_]+\(/ {
-    n[$1]++
-    if ($0 ~ /^rt_sigaction\(SIGXFSZ/) inMain = 1
-    if (inMain) print $1, n[$1], renamed + 0
-    if ($1 ~ /^rename/) renamed = 1
-  }' "$work/trace" >"$work/calls"
-
+mkdir -m 777 "$work/tmp"
+export TMPDIR=$work/tmp
 runs=0 failures=0
 declare -A outcomes=()
-fail() { echo "FAIL $name#$nth $what: $*"; failures=$((failures + 1)); }
+fail() { echo "FAIL $scenario: $name#$nth $what: $*"; failures=$((failures + 1)); }
 
+# The file as the run left it, and what is left beside it or in $TMPDIR: a
+# temporary file or a backup only after SIGKILL, or where the run named it;
+# a backup it named holds the original list.
 check() {
   local status=$1 got=unknown
   cmp -s "$list" "$work/original.dat" && got=original
   cmp -s "$list" "$work/edited.dat" && got=edited
-  local strays
-  strays=$(cd "$work/d" && ls -A | grep -v '^list\.dat$')
-  if [ "$what" = signal=SIGKILL ]; then
-    strays=$(grep -v '^\.list\.dat\.......$' <<<"$strays")
+  local strays backup path
+  strays=$( (cd "$dir" && ls -A; ls -A "$TMPDIR") | grep -vxF list.dat)
+  backup=$(grep -E '^list\.dat\.old-......$' <<<"$strays")
+  if [ -n "$backup" ]; then
+    strays=$(grep -vxF "$backup" <<<"$strays")
+    path=$(ls -d "$dir/$backup" "$TMPDIR/$backup" 2>/dev/null)
+    if grep -qF "$path" "$work/out" "$work/err"; then
+      cmp -s "$path" "$work/original.dat" || fail "the backup $path is not the original list"
+      [ "$got" != unknown ] || got="in the backup"
+    elif [ "$what" != signal=SIGKILL ]; then
+      fail "left behind, and not named: $backup"
+    elif [ "$got" = unknown ]; then
+      cmp -s "$path" "$work/original.dat" || fail "the file is damaged, and the backup is not the original"
+      got="in the backup"
+    fi
   fi
-  [ -z "$strays" ] || fail "left behind: $strays"
-  local key="exit $status, $got"
+  # A temporary file only after SIGKILL, or where the run said it is.
+  local stray
+  for stray in $strays; do
+    [ "$what" = signal=SIGKILL ] && [[ $stray =~ ^\.list\.dat\.......$ ]] && continue
+    grep -qF "Error removing temporary file: $dir/$stray: " "$work/out" && continue
+    fail "left behind: $stray"
+  done
+  local key="$scenario: exit $status, $got"
   outcomes[$key]=$((${outcomes[$key]:-0} + 1))
   case $what in
   signal=*)
@@ -97,10 +109,10 @@ check() {
       [ "$got" = edited ] || fail "success, but the file is the $got"
     elif [ "$status" = 1 ] && [ "$after" = 0 ]; then
       grep -qE 'Error|truncated' "$work/out" "$work/err" || fail "failed without a message"
-      [ "$got" = original ] || fail "failed, and the file is the $got, not the original"
+      [ "$got" = original ] || [ "$got" = "in the backup" ] || fail "failed, and the file is the $got, not the original"
     elif [ "$status" = 1 ]; then
-      grep -qF "$notFlushed" "$work/out" || fail "failed after the rename without saying so"
-      [ "$got" = edited ] || fail "failed after the rename, and the file is the $got"
+      grep -qF "The new list is in place, but " "$work/out" || fail "failed after the point of no return without saying so"
+      [ "$got" = edited ] || fail "failed after the point of no return, and the file is the $got"
     else
       fail "status $status"
     fi
@@ -108,26 +120,68 @@ check() {
   esac
 }
 
-call=0
-while read -r name nth after; do
-  variants=()
-  # exit_group never returns; failing it would only test strace.
-  if [ "$name" != exit_group ]; then
-    for e in ${plausible[$name]:-EIO} EINTR; do variants+=("error=$e"); done
-  fi
-  variants+=(signal=SIGKILL)
-  for k in 0 7; do variants+=("signal=${catchable[(call + k) % ${#catchable[@]}]}"); done
-  call=$((call + 1))
-  for what in "${variants[@]}"; do
-    cp "$work/original.dat" "$list"
-    strace -qq -o /dev/null -e trace="$name" -e inject="$name:$what:when=$nth" \
-      "$tunvex" "${edit[@]}" >"$work/out" 2>"$work/err"
-    check $?
-    rm -f "$work"/d/.list.dat.*
-    runs=$((runs + 1))
-  done
-# The shell's word on each killed strace is noise here.
-done <"$work/calls" 2>/dev/null
+# Traces one edit of $list by "${runner[@]}", then fails each of its calls
+# in turn and signals it on each. The point of no return is the rename, or,
+# for a list overwritten in place, the removal of its backup.
+inject_all() {
+  local edit=(-f "$list" -o "$list" -d 2)
+  cp "$work/original.dat" "$list"
+  "${runner[@]}" "$work/tunvex" "${edit[@]}" >/dev/null || { fail "the edit itself fails"; return; }
+  cp "$list" "$work/edited.dat"
+  # Every call from main() on (its first call sets SIGXFSZ aside), as
+  # "name occurrence after-the-point-of-no-return", occurrence counted
+  # from the start of the trace as strace's when= counts it.
+  cp "$work/original.dat" "$list"
+  "${runner[@]}" strace -qq -o "$TMPDIR/trace" "$work/tunvex" "${edit[@]}" >/dev/null
+  mv "$TMPDIR/trace" "$work/trace"
+  awk -F'(' '/^[a-z0-9_]+\(/ {
+      n[$1]++
+      if ($0 ~ /^rt_sigaction\(SIGXFSZ/) inMain = 1
+      if ($0 ~ /^unlinkat\(.*\.old-/) renamed = 1
+      if (inMain) print $1, n[$1], renamed + 0
+      if ($1 ~ /^rename/ && $0 !~ /= -1/) renamed = 1
+    }' "$work/trace" >"$work/calls"
+  local call=0 variants
+  while read -r name nth after; do
+    variants=()
+    # exit_group never returns; failing it would only test strace.
+    if [ "$name" != exit_group ]; then
+      for e in ${plausible[$name]:-EIO} EINTR; do variants+=("error=$e"); done
+    fi
+    variants+=(signal=SIGKILL)
+    for k in 0 7; do variants+=("signal=${catchable[(call + k) % ${#catchable[@]}]}"); done
+    call=$((call + 1))
+    for what in "${variants[@]}"; do
+      cp "$work/original.dat" "$list"
+      "${runner[@]}" strace -qq -o /dev/null -e trace="$name" -e inject="$name:$what:when=$nth" \
+        "$work/tunvex" "${edit[@]}" >"$work/out" 2>"$work/err"
+      check $?
+      rm -f "$dir"/.list.dat.* "$dir"/list.dat.old-* "$TMPDIR"/*
+      runs=$((runs + 1))
+    done
+  # The shell's word on each killed strace is noise here.
+  done <"$work/calls" 2>/dev/null
+  echo "save_faults: $scenario: $(wc -l <"$work/calls") calls of $(cut -d' ' -f1 "$work/calls" | sort -u | wc -l) kinds"
+}
+
+# Replaced through a temporary file and a rename, as root.
+scenario="renamed" dir=$work/d list=$work/d/list.dat runner=()
+mkdir "$dir"
+inject_all
+# Overwritten in place behind a backup in $TMPDIR: a writable list in a
+# directory its user may not write; and, found only at the rename, a list
+# that is a mount point.
+as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+if [ "$(id -u)" = 0 ] && command -v setpriv >/dev/null; then
+  scenario="in place" dir=$work/ro list=$work/ro/list.dat runner=("${as_user[@]}")
+  mkdir "$dir" && touch "$list" && chmod 666 "$list"
+  inject_all
+  scenario="bind mount" dir=$work/bound list=$work/bound/list.dat runner=()
+  mkdir "$dir" && touch "$list" "$work/real.dat"
+  mount --bind "$work/real.dat" "$list" && inject_all || echo "save_faults: the bind mount is skipped: mount failed"
+else
+  echo "save_faults: overwriting in place is skipped: it needs root and setpriv"
+fi
 
 # A directory that its user may write and search but not read (0333): the
 # rename is made durable by flushing the file system instead of the
@@ -139,20 +193,18 @@ blind() {
   cp "$work/original.dat" "$work/blind/list.dat"
   chown -R 65534:65534 "$work/blind" && chmod 333 "$work/blind"
   local list=$work/blind/list.dat
-  "$@" setpriv --reuid=65534 --regid=65534 --clear-groups \
-    "$work/tunvex" -f "$list" -o "$list" -d 2 >"$work/out" 2>"$work/err"
+  "$@" "${as_user[@]}" "$work/tunvex" -f "$list" -o "$list" -d 2 >"$work/out" 2>"$work/err"
   local status=$?
   runs=$((runs + 1))
-  what="unreadable directory" name=syncfs nth=1
+  scenario="unreadable directory" what="" name=syncfs nth=1
   [ "$status" = "$expected" ] || fail "status $status: $(cat "$work/out" "$work/err")"
   cmp -s "$list" "$work/edited.dat" || fail "the file is not the edited list"
   [ "$(ls -A "$work/blind")" = list.dat ] || fail "left behind: $(ls -A "$work/blind")"
   [ -z "$message" ] || grep -qF "$message$list: " "$work/out" || fail "no message after the rename"
 }
 if [ "$(id -u)" = 0 ] && command -v setpriv >/dev/null; then
-  chmod 755 "$work" && cp "$tunvex" "$work/tunvex"
   blind 0 ""
-  blind 1 "${notFlushed%%: *}: " strace -qq -o /dev/null -e trace=syncfs -e inject=syncfs:error=EIO
+  blind 1 "The new list is in place, but it could not be flushed to disk: " strace -qq -o /dev/null -e trace=syncfs -e inject=syncfs:error=EIO
 else
   echo "save_faults: the unreadable directory is skipped: it needs root and setpriv"
 fi
@@ -162,16 +214,16 @@ fi
 mkdir "$work/links" && ln -s missing.dat "$work/links/link.dat"
 strace -qq -o /dev/null -e trace=readlink,readlinkat -e inject=readlink,readlinkat:error=EACCES \
   "$tunvex" -f "$work/original.dat" -o "$work/links/link.dat" -d 2 >"$work/out" 2>&1
-status=$? runs=$((runs + 1)) what="dangling link" name=readlinkat nth=1
+status=$? runs=$((runs + 1)) scenario="dangling link" what="" name=readlinkat nth=1
 [ "$status" = 1 ] || fail "status $status"
 [ "$(cat "$work/out")" = "Error opening output file: $work/links/link.dat" ] || fail "$(cat "$work/out")"
 [ -L "$work/links/link.dat" ] && [ "$(ls -A "$work/links")" = link.dat ] || fail "the link was replaced"
 
 for key in "${!outcomes[@]}"; do echo "  $key: ${outcomes[$key]}"; done | sort
 # Injection that never made a save fail would prove nothing.
-if [ -z "${outcomes[exit 1, original]:-}" ]; then
+if [ -z "${outcomes[renamed: exit 1, original]:-}" ]; then
   echo "FAIL: no injected fault made the edit fail"
   failures=$((failures + 1))
 fi
-echo "save_faults: $(wc -l <"$work/calls") calls of $(cut -d' ' -f1 "$work/calls" | sort -u | wc -l) kinds, $runs runs, $failures failures"
+echo "save_faults: $runs runs, $failures failures"
 [ "$failures" = 0 ]

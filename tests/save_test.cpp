@@ -1,6 +1,7 @@
 // Saving: the bytes written, the checksum, and a save that never destroys
 // the file it replaces.
 #include <fcntl.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -448,6 +449,72 @@ TEST_F(SafeSave, TheFileKeepsWhatItWas)
         EXPECT_EQ(attributesOf(c.output), expected) << c.what;
         std::filesystem::remove(output);
     }
+}
+
+// Where a rename would take the file from its owner, cannot make a file
+// beside it, or cannot replace its name, and where the output descriptor is
+// the input's own file: the file is overwritten where it is, and keeps its
+// inode, owner, mode and ACL; nothing is left beside it or in $TMPDIR.
+TEST_F(SafeSave, OverwrittenWhereItIs)
+{
+    const std::string original = readFile(input), edited = fileOf(pick({2, 3, 4, 5})), tmp = dir.path("tmp");
+    const std::string program = dir.path("tunvex"), real = dir.path("real.dat");
+    std::filesystem::copy_file(TUNVEX_BIN, program);
+    std::filesystem::create_directory(tmp);
+    ASSERT_EQ(chmod(tmp.c_str(), 0777), 0);
+    const std::string deleteFirst[] = {"-o", input, "-d", "1"};
+    const struct {
+        const char *what;
+        std::function<bool()> setUp;  // false: needs root
+        std::vector<std::string> args;
+        RunOptions options;
+        int status;
+        std::string expected;
+    } cases[] = {
+        {"one open file for input and output", [] { return true; }, {"-f", "/dev/stdout", "-o", "/dev/stdout"},
+         {.stdoutPath = input}, 0, edited},
+        {"the input's file through another descriptor", [] { return true; }, {"-f", input, "-o", "/dev/stdout"},
+         {.stdoutPath = input}, 0, edited},
+        {"appended to the input's file", [] { return true; }, {"-f", input, "-o", "/dev/stdout"},
+         {.stdoutPath = input, .stdoutAppend = true}, 1, original + "Error opening output file: /dev/stdout\n"},
+        {"by a user the owner's ACL lets write",
+         [&] {
+             return getuid() == 0 && chown(input.c_str(), 2001, 3001) == 0 && chmod(input.c_str(), 0640) == 0 &&
+                    setAttribute(input, "system.posix_acl_access",
+                                 acl({{kUserObj, 6, kNone}, {kUser, 6, 65534}, {kGroupObj, 4, kNone},
+                                      {kMask, 6, kNone}, {kOther, 0, kNone}})) &&
+                    chmod(dir.path("").c_str(), 0777) == 0;
+         },
+         {"-f", input, deleteFirst[0], deleteFirst[1]}, {.asNobody = true, .program = program}, 0, edited},
+        {"in a directory its editor may not write",
+         [&] { return getuid() == 0 && chmod(input.c_str(), 0666) == 0 && chmod(dir.path("").c_str(), 0755) == 0; },
+         {"-f", input, deleteFirst[0], deleteFirst[1]}, {.asNobody = true, .program = program}, 0, edited},
+        {"a bind-mounted file",
+         [&] { writeFile(real, original); return mount(real.c_str(), input.c_str(), nullptr, MS_BIND, nullptr) == 0; },
+         {"-f", input, deleteFirst[0], deleteFirst[1]}, {}, 0, edited},
+    };
+    bool skipped = false;
+    for (auto c : cases) {
+        writeFile(input, original);
+        if (!c.setUp()) {
+            skipped = true;
+            continue;
+        }
+        const Attributes before = attributesOf(input);
+        const std::vector<std::string> entries = dir.entries();
+        c.args.insert(c.args.end(), {"-d", "1"});
+        c.options.env = {"TMPDIR=" + tmp};
+        RunResult r = runTunvex(c.args, c.options);
+        EXPECT_EQ(r.status, c.status) << c.what << ": " << r.out;
+        EXPECT_TRUE(readFile(input) == c.expected) << c.what;
+        EXPECT_EQ(attributesOf(input), before) << c.what;
+        EXPECT_EQ(dir.entries(), entries) << c.what;
+        EXPECT_TRUE(std::filesystem::is_empty(tmp)) << c.what;
+        umount2(input.c_str(), MNT_DETACH);
+        chmod(dir.path("").c_str(), 0700);
+    }
+    if (skipped)
+        GTEST_SKIP() << "another user's edits and a mount need root";
 }
 
 }  // namespace

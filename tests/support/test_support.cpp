@@ -53,11 +53,13 @@ void drain(std::vector<pollfd> fds, const std::vector<std::string *> &sinks)
     close(out[0]);
     close(err[0]);
     if (!options.stdoutPath.empty()) {
-        int fd = open(options.stdoutPath.c_str(), O_WRONLY | (options.stdoutAppend ? O_APPEND : 0));
+        int fd = open(options.stdoutPath.c_str(), options.stdoutAppend ? O_WRONLY | O_APPEND : O_RDWR);
         if (fd < 0)
             _exit(126);
         dup2(fd, 1);
     }
+    for (const std::string &e : options.env)
+        putenv(const_cast<char *>(e.c_str()));
     if (options.asNobody && getuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
         _exit(125);
     if (options.fileSizeLimit > 0) {

@@ -21,6 +21,7 @@ struct RunOptions {
     const std::string *stdinBytes = nullptr;  // when set, fed through a pipe
     bool stdoutAppend = false;  // stdoutPath is opened for appending
     bool stdinSocket = false;   // stdinBytes come through a socket instead
+    std::vector<std::string> env;  // NAME=VALUE, set in the child
 };
 
 // Runs the tunvex binary with these arguments (program name excluded).

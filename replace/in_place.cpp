@@ -1,0 +1,161 @@
+// Overwriting a file where it is, with a backup of its old bytes.
+#include "in_place.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "destination.h"
+#include "temp_file.h"
+
+namespace {
+
+struct Source {
+    bool known = false;
+    dev_t dev = 0;
+    ino_t ino = 0;
+    uint64_t offset = 0;
+};
+Source source;
+
+// Copies from `from` at fromAt to its end into `to` at toAt; *copied is how
+// many bytes went over.
+bool copyToEnd(int from, uint64_t fromAt, int to, uint64_t toAt, uint64_t *copied)
+{
+    std::vector<char> buffer(256u << 10);
+    *copied = 0;
+    for (;;) {
+        ssize_t n = pread(from, buffer.data(), buffer.size(), static_cast<off_t>(fromAt + *copied));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n == 0;
+        for (ssize_t done = 0; done < n;) {
+            ssize_t w = pwrite(to, buffer.data() + done, static_cast<size_t>(n - done),
+                               static_cast<off_t>(toAt + *copied + static_cast<uint64_t>(done)));
+            if (w < 0 && errno == EINTR)
+                continue;
+            if (w <= 0) {
+                if (w == 0)
+                    errno = EIO;
+                return false;
+            }
+            done += w;
+        }
+        *copied += static_cast<uint64_t>(n);
+    }
+}
+
+// A directory opened with O_PATH cannot be flushed itself; its file system
+// can.
+bool flushDirectory(int dirFd, int fileFd)
+{
+    return fsync(dirFd) == 0 || errno == EINVAL || (errno == EBADF && syncfs(fileFd) == 0);
+}
+
+bool createBackup(OutputFile *out, int dirFd, const std::string &near)
+{
+    std::string name;
+    if (dirFd >= 0 && (out->backupFd = createBackupFile(dirFd, near, directoryPath(dirFd), &name)) >= 0) {
+        out->backupDirFd = fcntl(dirFd, F_DUPFD_CLOEXEC, 0);
+        out->backupPath = directoryPath(dirFd) + "/" + name;
+        return out->backupDirFd >= 0;
+    }
+    const char *tmp = std::getenv("TMPDIR");
+    std::string dir = tmp != nullptr && *tmp != '\0' ? tmp : "/tmp";
+    out->backupDirFd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (out->backupDirFd < 0)
+        return false;
+    out->backupFd = createBackupFile(out->backupDirFd, near, dir, &name);
+    out->backupPath = dir + "/" + name;
+    return out->backupFd >= 0;
+}
+
+void closeBackup(OutputFile *out)
+{
+    int e = errno;
+    if (out->backupFd >= 0)
+        close(out->backupFd);
+    if (out->backupDirFd >= 0)
+        close(out->backupDirFd);
+    out->backupFd = out->backupDirFd = -1;
+    errno = e;
+}
+
+}  // namespace
+
+void rememberSourceFile(int fd)
+{
+    struct stat st {};
+    off_t at = lseek(fd, 0, SEEK_CUR);
+    source.known = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && at >= 0;
+    source.dev = st.st_dev;
+    source.ino = st.st_ino;
+    source.offset = at < 0 ? 0 : static_cast<uint64_t>(at);
+}
+
+bool isSourceFile(const struct stat &st, uint64_t *offset)
+{
+    *offset = source.offset;
+    return source.known && st.st_dev == source.dev && st.st_ino == source.ino;
+}
+
+bool startInPlace(OutputFile *out, int fd, uint64_t base, int dirFd, const std::string &near)
+{
+    out->fd = fd;
+    out->inPlace = true;
+    out->base = base;
+    uint64_t copied = 0;
+    if (!createBackup(out, dirFd, near) || !copyToEnd(fd, base, out->backupFd, 0, &copied) ||
+        fsync(out->backupFd) != 0 || !flushDirectory(out->backupDirFd, out->backupFd) ||
+        lseek(fd, static_cast<off_t>(base), SEEK_SET) < 0) {
+        int e = errno;
+        if (out->backupFd >= 0)
+            releaseBackupFile(true);
+        closeBackup(out);
+        out->inPlace = false;
+        errno = e;
+        return false;
+    }
+    out->overwriting = true;
+    guardWithBackup(true);
+    return true;
+}
+
+bool endInPlace(OutputFile *out)
+{
+    return ftruncate(out->fd, static_cast<off_t>(out->base + out->written)) == 0 &&
+           lseek(out->fd, static_cast<off_t>(out->base), SEEK_SET) >= 0;
+}
+
+Commit commitInPlace(OutputFile *out)
+{
+    if (fsync(out->fd) != 0)
+        return Commit::failed;
+    out->overwriting = false;
+    bool removed = releaseBackupFile(true) == 0;
+    closeBackup(out);
+    return removed ? Commit::done : Commit::backupLeft;
+}
+
+void abandonInPlace(OutputFile *out)
+{
+    if (out->backupFd < 0)
+        return;
+    uint64_t copied = 0;
+    bool restored = !out->overwriting ||
+                    (copyToEnd(out->backupFd, 0, out->fd, out->base, &copied) &&
+                     ftruncate(out->fd, static_cast<off_t>(out->base + copied)) == 0 && fsync(out->fd) == 0);
+    if (!restored)
+        std::printf("Error restoring output file: %s: %s; the old list is kept in %s\n", out->shownPath,
+                    std::strerror(errno), out->backupPath.c_str());
+    releaseBackupFile(restored);
+    out->overwriting = false;
+    closeBackup(out);
+}
