@@ -301,6 +301,15 @@ TEST_F(SafeSave, DescriptorsLongNamesAndDeepDirectories)
          edited},
         {"standard output appending to a file", toStdout("old log\n", true), "old log\n" + edited},
         {"standard output on a longer file", toStdout(std::string(10000, 'x'), false), edited},
+        {"standard error on standard output's file, messages first",
+         [&](std::string *result) {
+             writeFile(log, "");
+             RunResult r = runTunvex({"-f", input, "-o", "/dev/stderr", "-r", "3:Channel 3"},
+                                     {.stdoutPath = log, .stderrToStdout = true});
+             *result = readFile(log);
+             return r;
+         },
+         "Channel 3 = \"Channel 3\" -> \"Channel 3\"\n" + original},
         {"a socket on standard input",
          [&](std::string *result) {
              RunResult r = runTunvex({"-f", "/dev/stdin", "-l"}, {.fileSizeLimit = 0, .stdoutPath = "",

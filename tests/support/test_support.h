@@ -22,6 +22,7 @@ struct RunOptions {
     bool stdoutAppend = false;  // stdoutPath is opened for appending
     bool stdinSocket = false;   // stdinBytes come through a socket instead
     std::vector<std::string> env;  // NAME=VALUE, set in the child
+    bool stderrToStdout = false;   // standard error shares standard output's file
 };
 
 // Runs the tunvex binary with these arguments (program name excluded).
