@@ -6,12 +6,15 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "channel.h"
 #include "check.h"
 #include "edit_lock.h"
+#include "edit_session.h"
 #include "help.h"
 #include "operations.h"
+#include "text_file.h"
 
 namespace {
 
@@ -21,27 +24,37 @@ bool listFlag;
 bool renameFlag;
 bool deleteFlag;
 bool moveFlag;
+bool dryRunFlag;
+bool editFlag;
+const char *applyPath;  // the listing --apply reads
 const char *inputPath;
 const char *outputPath;
 char *operationArgument;  // shared by -r, -d and -m: the last one wins
 
 // Long options only, so that every short option stays as it is.
-enum : int { kCheck = 0x100, kHelp, kVersion };
+enum : int { kCheck = 0x100, kHelp, kVersion, kApply, kDryRun, kEdit };
 const option kLongOptions[] = {
     {"check", no_argument, nullptr, kCheck},
     {"help", no_argument, nullptr, kHelp},
     {"version", no_argument, nullptr, kVersion},
+    {"apply", required_argument, nullptr, kApply},
+    {"dry-run", no_argument, nullptr, kDryRun},
+    {"edit", no_argument, nullptr, kEdit},
     {nullptr, 0, nullptr, 0},
 };
 
-// A long option that is unknown (the parser leaves optopt 0) or that was
-// given an argument it does not take (optopt is its value).
+// A long option that is unknown (the parser leaves optopt 0), that was
+// given an argument it does not take, or that lacks the one it needs
+// (optopt is its value).
 [[noreturn]] void longOptionError(const char *word, int option)
 {
     const char *equals = std::strchr(word, '=');
     int length = equals ? static_cast<int>(equals - word) : static_cast<int>(std::strlen(word));
     if (option == 0)
         std::fprintf(stderr, "Unknown option `%.*s'.\n", length, word);
+    else if (option == kApply)
+        std::fprintf(stderr, "Option `%.*s' needs a file: the listing to apply, or - for standard input.\n",
+                     length, word);
     else
         std::fprintf(stderr, "Option `%.*s' takes no argument.\n", length, word);
     print_help(1);
@@ -76,6 +89,9 @@ void parseOptions(int argc, char **argv)
         case kHelp: printLongHelp();
         case kVersion: printVersion();
         case kCheck: checkFlag = true; break;
+        case kApply: applyPath = optarg; break;
+        case kDryRun: dryRunFlag = true; break;
+        case kEdit: editFlag = true; break;
         case 'l': listFlag = true; break;
         case 'f': inputPath = optarg; break;
         case 'o': outputPath = optarg; break;
@@ -90,9 +106,42 @@ void parseOptions(int argc, char **argv)
     }
 }
 
+// Whether the options asked for make one run; says why not.
+bool combinationAllowed()
+{
+    const char *whole = applyPath ? "--apply" : editFlag ? "--edit" : nullptr;
+    if (whole && (listFlag || renameFlag || deleteFlag || moveFlag)) {
+        std::fprintf(stderr, "Option `%s' cannot be combined with -l, -r, -d or -m.\n", whole);
+        return false;
+    }
+    if (applyPath && editFlag) {
+        std::fprintf(stderr, "Options `--apply' and `--edit' cannot be combined.\n");
+        return false;
+    }
+    if (dryRunFlag && !whole) {
+        std::fprintf(stderr, "Option `--dry-run' needs --apply or --edit.\n");
+        return false;
+    }
+    return true;
+}
+
+bool applyFromFile()
+{
+    Text text;
+    if (!readTextFile(applyPath, &text)) {
+        std::fprintf(stderr, "%s: %s\n", shownTextName(applyPath), std::strerror(errno));
+        return false;
+    }
+    return applyBranch(text.bytes.get(), text.size, shownTextName(applyPath), outputPath, dryRunFlag);
+}
+
 // Runs the one operation the flags select; false when it failed.
 bool dispatch()
 {
+    if (applyPath)
+        return applyFromFile();
+    if (editFlag)
+        return editBranch(inputPath, outputPath, dryRunFlag);
     if (listFlag) {
         listChannels();
         return true;
@@ -109,7 +158,8 @@ bool dispatch()
 // Whether the run will save over a file; only then may it need the lock.
 bool editSelected()
 {
-    return !listFlag && (renameFlag || deleteFlag || moveFlag) && outputPath != nullptr;
+    bool whole = (applyPath || editFlag) && !dryRunFlag;
+    return !listFlag && (renameFlag || deleteFlag || moveFlag || whole) && outputPath != nullptr;
 }
 
 }  // namespace
@@ -129,6 +179,8 @@ int main(int argc, char **argv)
         bool whole = checkChannelFile(inputPath);
         return std::fflush(stdout) == 0 && whole ? 0 : 1;
     }
+    if (!combinationAllowed())
+        return 1;
     bool ok = true;
     if ((editSelected() && lockInPlaceEdit(inputPath, outputPath) != 0) || readFromFile(inputPath) == -1) {
         std::printf("Error reading input file.\n");

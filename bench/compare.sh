@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Times tunvex against cp on channel lists made by mkchannels and prints the
-# table of the README's Performance section.
+# tables of the README's Performance section.
 #
-#   bench/compare.sh [RUNS]    (default 11 runs of each command, alternating)
+#   bench/compare.sh [RUNS] [apply]   (default 11 runs of each command,
+#                                      alternating; "apply": that table only)
 #
 # Uses only bash, cp, sync, sort, awk and GNU time. Files go to a scratch directory
 # under TMPDIR (default /tmp): time it on the disk you care about.
 set -euo pipefail
 runs=${1:-11}
+only=${2:-}
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build-bench
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTUNVEX_TESTS=OFF -DTUNVEX_BENCH=OFF >/dev/null
@@ -40,11 +42,53 @@ compare() {
   t_cp=$(median <cp.times)
 }
 
+# Alternates --apply of the reversed listing with -m N:1 on the same list,
+# into a file beside it; sets t_apply and t_move to the medians, and
+# r_apply to the median of the ratios of each pair.
+compare_apply() {
+  local file=$1 n=$2 i a m
+  "$tunvex" -f "$file" -l | tac >"rev-$file.txt"
+  : >apply.times; : >move.times; : >pair.ratios
+  for ((i = 0; i < runs; i++)); do
+    a=$(timed "$tunvex" -f "$file" -o "out-$file" --apply "rev-$file.txt")
+    m=$(timed "$tunvex" -f "$file" -o "out-$file" -m "$n":1)
+    echo "$a" >>apply.times; echo "$m" >>move.times; ratio "$a" "$m" >>pair.ratios; echo >>pair.ratios
+  done
+  t_apply=$(median <apply.times)
+  t_move=$(median <move.times)
+  r_apply=$(median <pair.ratios)
+}
+
+apply_table() {
+  echo "Applying the reversed listing, against one move; median of $runs runs each, alternating; ms."
+  echo
+  echo "| Channels | --apply | -m N:1 | ratio of the pairs | --apply per channel |"
+  echo "|---|---|---|---|---|"
+  local item file n
+  for item in small.dat:1000 mid.dat:8000 big.dat:65535; do
+    file=${item%%:*} n=${item##*:}
+    compare_apply "$file" "$n"
+    echo "| $n | $(ms "$t_apply") | $(ms "$t_move") | $r_apply |" \
+      "$(awk -v t="$t_apply" -v n="$n" 'BEGIN { printf "%.3f", t / n }') us |"
+  done
+  local size listing peak limit
+  size=$(stat -c %s big.dat) listing=$(stat -c %s rev-big.dat.txt)
+  peak=$(/usr/bin/time -f %M "$tunvex" -f big.dat -o out.dat --apply rev-big.dat.txt 2>&1 >/dev/null | tail -n 1)
+  limit=$(awk -v s="$size" -v l="$listing" 'BEGIN { printf "%d", (1.15 * s + 2 * l + 4 * 1048576) / 1024 }')
+  echo
+  echo "Peak resident memory, --apply on 65,535 channels: $peak KiB (limit 1.15 x file + 2 x listing + 4 MiB = $limit KiB)"
+}
+
 "$build/mkchannels" -n 65535 big.dat
 "$build/mkchannels" -n 8000 mid.dat
 "$build/mkchannels" -n 1000 small.dat
 "$build/mkchannels" -n 1 one.dat
 cp "$root/examples/channels.dat" example.dat
+
+if [ "$only" = apply ]; then
+  apply_table
+  exit
+fi
 
 echo "Median of $runs runs each, alternating; times in ms."
 echo
@@ -83,3 +127,6 @@ for item in small.dat:1000 mid.dat:8000 big.dat:65535; do
   per_null=$(awk -v t="$t_tunvex" -v b="$base_null" -v n="$n" 'BEGIN { printf "%.3f", (t - b) / (n - 1) }')
   echo "| $n | $(ms "$total") | $per us | $per_null us |"
 done
+
+echo
+apply_table

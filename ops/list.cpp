@@ -6,8 +6,13 @@
 
 void listChannels()
 {
+    writeListing(stdout);
+}
+
+void writeListing(std::FILE *out)
+{
     for (const ChannelRecord *r = dtv->head; r != nullptr; r = r->next)
-        std::printf("%d:%.*s:%.*s:%s\n", r->channelNumber,
+        std::fprintf(out, "%d:%.*s:%.*s:%s\n", r->channelNumber,
                     static_cast<int>(nameFieldLength(r->name)), r->name,
                     static_cast<int>(nameFieldLength(r->name2)), r->name2,
                     r->serviceType == kTvServiceType ? "TV" : "RADIO");

@@ -19,19 +19,23 @@ bool renameOne(int32_t number, const char *newName)
         std::printf("Error: channel number %d not found.\n", number);
         return false;
     }
-    size_t length = std::min(std::strlen(newName), kMaxNameLength);
     std::printf("Channel %d = \"%.*s\" -> \"%s\"\n", number,
                 static_cast<int>(nameFieldLength(r->name)), r->name, newName);
-    std::memset(r->name, 0, sizeof r->name);
-    std::memset(r->name2, 0, sizeof r->name2);
-    std::memcpy(r->name, newName, length);
-    std::memcpy(r->name2, newName, length);
-    r->nameLength = static_cast<int32_t>(length);
-    r->nameSize = static_cast<int32_t>(length + 1);
+    setChannelName(r, newName, std::min(std::strlen(newName), kMaxNameLength));
     return true;
 }
 
 }  // namespace
+
+void setChannelName(ChannelRecord *r, const char *name, size_t length)
+{
+    std::memset(r->name, 0, sizeof r->name);
+    std::memset(r->name2, 0, sizeof r->name2);
+    std::memcpy(r->name, name, length);
+    std::memcpy(r->name2, name, length);
+    r->nameLength = static_cast<int32_t>(length);
+    r->nameSize = static_cast<int32_t>(length + 1);
+}
 
 int changeChannelName(char *schema)
 {

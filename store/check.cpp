@@ -2,6 +2,8 @@
 // read-back of what it wrote.
 #include "check.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -11,7 +13,9 @@
 
 #include "channel.h"
 #include "crc32.h"
+#include "descriptor_name.h"
 #include "file_scan.h"
+#include "in_place.h"
 #include "input_file.h"
 #include "record_codec.h"
 
@@ -38,7 +42,9 @@ void lookAtNumbers(ListScan &c, const uint8_t *piece, uint64_t at, size_t length
     if (c.misnumbered != 0 || c.body == kUnknown)
         return;
     uint64_t end = at + length < c.body ? at + length : c.body;
-    uint64_t k = at <= kHeaderSize ? 0 : (at - kHeaderSize) / kRecordSize;
+    // The first record whose numbers end in this piece: one whose numbers
+    // ended before it was judged with the piece before.
+    uint64_t k = at < kHeaderSize + 4 ? 0 : (at - kHeaderSize - 4) / kRecordSize + 1;
     for (uint64_t start = kHeaderSize + k * kRecordSize; start < end; start += kRecordSize, ++k) {
         const uint8_t *numbers = piece + (start - at);
         if (start < at || start + 4 > at + length) {
@@ -127,6 +133,21 @@ void consumePiece(void *context, const uint8_t *bytes, size_t length)
 bool scanChannelFile(int fd, ListScan *scan)
 {
     return scanFile(fd, consumePiece, scan);
+}
+
+bool fileHoldsList(const char *path)
+{
+    struct stat st {};
+    uint64_t at = 0;
+    if (namedDescriptor(path) >= 0 || stat(path, &st) != 0 || !isSourceFile(st, &at) || at != 0)
+        return false;
+    ListScan c;
+    int fd = open(path, O_RDONLY | O_CLOEXEC);
+    bool read = fd >= 0 && scanChannelFile(fd, &c);
+    if (fd >= 0)
+        close(fd);
+    return read && c.count == dtv->count && c.size == c.body + kTrailerSize && loadLE32(c.trailer) == c.crc &&
+           c.misnumbered == 0;
 }
 
 bool checkChannelFile(const char *path)

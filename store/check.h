@@ -25,6 +25,11 @@ struct ListScan {
 // errno set, when reading fails.
 bool scanChannelFile(int fd, ListScan *scan);
 
+// Whether path names the file the list was loaded from, and that file holds
+// to the byte what saving the list would write: as many records, each
+// numbered with its position, the trailer right, nothing after it.
+bool fileHoldsList(const char *path);
+
 // Reads the file strictly, as it arrives (a pipe too), and prints one line,
 // "FILE: OK, N channels" or "FILE: " and what is wrong; then, on lines of
 // their own, what a receiver may accept but tunvex would change: bytes after

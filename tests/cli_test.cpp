@@ -139,9 +139,14 @@ TEST_F(Cli, LongOptions)
 {
     const std::string longHelp = helpText() +
                                  "Long options:\n"
-                                 "  --check     say whether the input file is a whole channel list\n"
-                                 "  --help      print this help, with the long options, and exit\n"
-                                 "  --version   print the version and the license, and exit\n";
+                                 "  --apply FILE    apply an edited listing to the list in one save: the lines\n"
+                                 "                  -l prints, in the new order, without the channels to delete,\n"
+                                 "                  new names as NEW:NEW; FILE - is standard input\n"
+                                 "  --edit          edit that listing in $VISUAL or $EDITOR, then apply it\n"
+                                 "  --dry-run       with --apply or --edit: print what would change, write nothing\n"
+                                 "  --check         say whether the input file is a whole channel list\n"
+                                 "  --help          print this help, with the long options, and exit\n"
+                                 "  --version       print the version and the license, and exit\n";
     const struct {
         std::vector<std::string> args;
         std::string out, err;

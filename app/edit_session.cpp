@@ -1,0 +1,168 @@
+// --edit: the listing in the user's editor, applied as --apply applies it.
+#include "edit_session.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "editor.h"
+#include "listing.h"
+#include "operations.h"
+#include "text_file.h"
+
+namespace {
+
+const char kHeader[] =
+    "# The channels of %s, one per line: NUMBER:NAME:NAME2:TYPE.\n"
+    "# Move a line to move its channel; delete a line to delete its channel.\n"
+    "# To rename a channel, write its new name twice, NEW:NEW, or once.\n"
+    "# Keep each NUMBER and TYPE as they are. Lines beginning with # are ignored.\n"
+    "# Saving a listing without a channel line changes nothing.\n";
+
+// What the editor must not lose: the file as it was when it was loaded.
+struct Snapshot {
+    bool regular = false;
+    struct stat st {};
+};
+
+Snapshot snapshot(const char *path)
+{
+    Snapshot s;
+    s.regular = stat(path, &s.st) == 0 && S_ISREG(s.st.st_mode);
+    return s;
+}
+
+bool changedSince(const Snapshot &before, const char *path)
+{
+    Snapshot now = snapshot(path);
+    auto same = [](const timespec &a, const timespec &b) { return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec; };
+    return before.regular &&
+           (!now.regular || now.st.st_dev != before.st.st_dev || now.st.st_ino != before.st.st_ino ||
+            now.st.st_size != before.st.st_size || !same(now.st.st_mtim, before.st.st_mtim) ||
+            !same(now.st.st_ctim, before.st.st_ctim));
+}
+
+std::string baseName(const char *path)
+{
+    const char *slash = std::strrchr(path, '/');
+    std::string name = slash ? slash + 1 : path;
+    return name.empty() ? "list" : name;
+}
+
+bool writeText(const std::string &path, const char *inputPath, const std::string *text)
+{
+    int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    std::FILE *out = fd >= 0 ? fdopen(fd, "w") : nullptr;
+    if (out == nullptr) {
+        if (fd >= 0)
+            close(fd);
+        return false;
+    }
+    if (text != nullptr)
+        std::fwrite(text->data(), 1, text->size(), out);
+    else {
+        std::fprintf(out, kHeader, inputPath);
+        writeListing(out);
+    }
+    return std::fclose(out) == 0;
+}
+
+// The user's text with the problems on top, as comments; those of the last
+// round are taken away first.
+std::string withProblems(const std::string &text, const Listing &listing)
+{
+    size_t at = 0;
+    uint32_t removed = 0;
+    for (; text.compare(at, 2, "#!") == 0; ++removed) {
+        size_t end = text.find('\n', at);
+        at = end == std::string::npos ? text.size() : end + 1;
+    }
+    bool more = listing.problemCount > listing.problems.size();
+    auto added = static_cast<uint32_t>(1 + listing.problems.size() + (more ? 1 : 0));
+    std::string block = "#! This listing could not be applied; mend the lines named and save it again.\n";
+    for (const ListingProblem &p : listing.problems)
+        block += (p.line == 0 ? "#! " : "#! line " + std::to_string(p.line - removed + added) + ": ") + p.what + "\n";
+    if (more)
+        block += "#! and " + std::to_string(listing.problemCount - listing.problems.size()) + " more\n";
+    return block + text.substr(at);
+}
+
+// Yes, unless the answer on the terminal begins with n.
+bool askAgain()
+{
+    int tty = openTerminal();
+    if (tty < 0)
+        return false;
+    dprintf(tty, "Edit the listing again? [Y/n] ");
+    char answer[64] = "";
+    ssize_t n = read(tty, answer, sizeof answer - 1);
+    close(tty);
+    return n > 0 && answer[0] != 'n' && answer[0] != 'N';
+}
+
+bool fail(const std::string &message)
+{
+    std::fprintf(stderr, "%s\n", message.c_str());
+    return false;
+}
+
+// The user's text stays where it is, for --apply later.
+bool keep(const std::string &path, const char *why, const char *what)
+{
+    keepSessionDirectory();
+    std::fprintf(stderr, why, what);
+    std::fprintf(stderr, "; the edited listing is kept in %s\n", path.c_str());
+    return false;
+}
+
+}  // namespace
+
+bool editBranch(const char *inputPath, const char *outputPath, bool dryRun, const std::string *proposal)
+{
+    if (!dryRun && outputPath == nullptr) {
+        std::printf("There is no specified output filename.\n");
+        return false;
+    }
+    const Snapshot before = snapshot(inputPath);
+    std::string dir = makeSessionDirectory();
+    if (dir.empty())
+        return fail(std::string("Cannot make a directory for the editor: ") + std::strerror(errno));
+    const std::string path = dir + "/" + baseName(inputPath) + ".txt";
+    if (!writeText(path, inputPath, proposal)) {
+        int e = errno;
+        removeSessionDirectory();
+        return fail("Cannot write " + path + ": " + std::strerror(e));
+    }
+    for (;;) {
+        if (std::string failure = runEditor(path); !failure.empty()) {
+            removeSessionDirectory();
+            failure[0] = 'T';
+            return fail(failure + "; nothing is saved.");
+        }
+        Text text;
+        if (!readTextFile(path.c_str(), &text))
+            return keep(path, "Cannot read the edited listing: %s", std::strerror(errno));
+        if (changedSince(before, inputPath))
+            return keep(path, "%s changed while the editor was open; nothing is saved", inputPath);
+        Listing listing;
+        readListing(text.bytes.get(), text.size, &listing);
+        if (listing.empty) {
+            removeSessionDirectory();
+            return fail("The listing holds no channel line; nothing is saved.");
+        }
+        if (listing.problemCount == 0) {
+            removeSessionDirectory();
+            return applyBranch(text.bytes.get(), text.size, path.c_str(), outputPath, dryRun);
+        }
+        printProblems(listing, path.c_str());
+        if (!askAgain())
+            return keep(path, "%s", "Nothing is saved");
+        const std::string again = withProblems(std::string(text.bytes.get(), text.size), listing);
+        if (!writeText(path, inputPath, &again))
+            return keep(path, "Cannot write the listing again: %s", std::strerror(errno));
+    }
+}

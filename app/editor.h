@@ -1,0 +1,24 @@
+// The user's editor, run on a file in a private directory of its own.
+#pragma once
+
+#include <string>
+
+// A new directory under $TMPDIR (default /tmp), mode 0700, for the file the
+// editor opens. Until it is removed or kept, SIGINT, SIGTERM and SIGHUP
+// remove it (and end a running editor by the same signal) and then end the
+// process by that signal. Empty, with errno set, when it cannot be made.
+std::string makeSessionDirectory();
+// Removes it and everything the editor left in it (swap files).
+void removeSessionDirectory();
+// Leaves it, and the file in it, for the user.
+void keepSessionDirectory();
+
+// Runs $VISUAL, else $EDITOR, else `editor` where it is on PATH, else vi,
+// as `/bin/sh -c '<editor> "$1"'`, so that a value such as "code --wait"
+// works. Where standard input is not a terminal, the editor's is the
+// controlling terminal, when there is one. Empty when the editor ended
+// well; else what went wrong.
+std::string runEditor(const std::string &path);
+
+// The controlling terminal, open for reading and writing, or -1.
+int openTerminal();

@@ -1,0 +1,49 @@
+// A listing as -l prints it, edited by its user into the list they want:
+// the order of its channel lines is the new order, a channel on no line is
+// deleted, and a line whose names were changed renames its channel.
+//
+// A channel line is NUMBER, or NUMBER:M:TYPE, where NUMBER is the digits
+// before the first colon, TYPE the text after the last one (TV or RADIO, as
+// the channel is) and M all between: exactly NAME:NAME2 as -l printed them
+// keeps the names, X:X or a plain X renames the channel to X. Blank lines
+// and lines beginning with # are ignored, as are a CR before a line feed and
+// a UTF-8 byte order mark at the start.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "channel.h"
+
+struct ListingEntry {
+    uint32_t number;  // the channel, as the listing numbered it
+    uint32_t line;    // from 1
+    const char *newName = nullptr;  // null: the names stay
+    uint8_t newNameLength = 0;
+};
+
+struct ListingProblem {
+    uint32_t line;  // 0: the listing as a whole
+    std::string what;
+};
+
+struct Listing {
+    std::vector<ListingEntry> entries;     // in the new order
+    std::vector<ChannelRecord *> records;  // of the list, by number - 1
+    std::vector<ListingProblem> problems;  // the first few
+    size_t problemCount = 0;
+    bool empty = false;  // no channel line, and no other problem
+};
+
+// The problems shown; past them, how many more there are.
+constexpr size_t kShownProblems = 20;
+
+// Reads text against the list in dtv; the text must outlive the listing.
+// Every problem is noted, each line's first; a listing without a channel
+// line is one.
+void readListing(const char *text, size_t length, Listing *listing);
+// Prints the problems on standard error, "FILE:LINE: what is wrong", and
+// how many more there were.
+void printProblems(const Listing &listing, const char *shownName);

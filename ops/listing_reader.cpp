@@ -1,0 +1,234 @@
+// Reading an edited listing against the loaded list, line by line.
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <string_view>
+
+#include "listing.h"
+
+namespace {
+
+constexpr size_t kMaxNameLength = kNameFieldSize - 1;
+
+struct Reader {
+    Listing *listing;
+    std::vector<uint32_t> lineOf;  // where each number was seen, 0 if not yet
+    uint32_t line = 0;
+};
+
+void problem(Reader &r, const char *format, ...) __attribute__((format(printf, 2, 3)));
+void problem(Reader &r, const char *format, ...)
+{
+    if (r.listing->problemCount++ >= kShownProblems)
+        return;
+    char text[256];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(text, sizeof text, format, args);
+    va_end(args);
+    r.listing->problems.push_back({r.line, text});
+}
+
+// M as -l printed it: NAME:NAME2, each up to its first zero byte. Compared
+// in one pass, since every line of a long listing comes here.
+bool namesAsListed(std::string_view m, const ChannelRecord *r)
+{
+    size_t at = 0;
+    for (const uint8_t(*field)[kNameFieldSize] : {&r->name, &r->name2}) {
+        if (field == &r->name2 && (at == m.size() || m[at++] != ':'))
+            return false;
+        for (size_t i = 0; i < kNameFieldSize && (*field)[i] != 0; ++i, ++at)
+            if (at == m.size() || static_cast<uint8_t>(m[at]) != (*field)[i])
+                return false;
+    }
+    return at == m.size();
+}
+
+// The new name M asks for: M itself without a colon, X for X:X; false when
+// it cannot be told.
+bool newNameOf(std::string_view m, std::string_view *name)
+{
+    if (m.find(':') == std::string_view::npos) {
+        *name = m;
+        return true;
+    }
+    size_t half = m.size() / 2;
+    if (m.size() % 2 == 0 || m[half] != ':' || m.substr(0, half) != m.substr(half + 1))
+        return false;
+    *name = m.substr(0, half);
+    return true;
+}
+
+// Whether a receiver can show the name: 1 to 31 bytes, none of them a
+// control byte.
+bool nameFits(Reader &r, uint32_t number, std::string_view name)
+{
+    if (name.empty() || name.size() > kMaxNameLength) {
+        problem(r, "the new name of channel %u must be 1 to %zu bytes, not %zu", number, kMaxNameLength,
+                name.size());
+        return false;
+    }
+    for (char c : name)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            problem(r, "the new name of channel %u holds a control character", number);
+            return false;
+        }
+    return true;
+}
+
+// NUMBER:M:TYPE, past NUMBER; false with a problem noted.
+bool readNames(Reader &r, std::string_view rest, ListingEntry *entry)
+{
+    size_t last = rest.rfind(':');
+    if (last == 0) {
+        problem(r, "expected NUMBER:NAME:NAME2:TYPE, or NUMBER alone");
+        return false;
+    }
+    const ChannelRecord *record = r.listing->records[entry->number - 1];
+    std::string_view m = rest.substr(1, last - 1), type = rest.substr(last + 1);
+    bool tv = type.size() == 2 && type[0] == 'T' && type[1] == 'V';
+    if (!tv && (type.size() != 5 || std::memcmp(type.data(), "RADIO", 5) != 0)) {
+        problem(r, "the type must be TV or RADIO, not \"%.*s\"", static_cast<int>(type.size()), type.data());
+        return false;
+    }
+    if (tv != (record->serviceType == kTvServiceType)) {
+        const char *isType = tv ? "RADIO" : "TV";
+        problem(r, "channel %u is %s, not %.*s: is this the listing of another list, or was a number changed?",
+                entry->number, isType, static_cast<int>(type.size()), type.data());
+        return false;
+    }
+    if (namesAsListed(m, record))
+        return true;
+    std::string_view name;
+    if (!newNameOf(m, &name)) {
+        problem(r, "which is the new name of channel %u? To rename it, write the name twice, NEW:NEW",
+                entry->number);
+        return false;
+    }
+    if (!nameFits(r, entry->number, name))
+        return false;
+    entry->newName = name.data();
+    entry->newNameLength = static_cast<uint8_t>(name.size());
+    return true;
+}
+
+void readLine(Reader &r, std::string_view text)
+{
+    if (text.empty() || text[0] == '#' ||
+        ((text[0] == ' ' || text[0] == '\t') && text.find_first_not_of(" \t") == std::string_view::npos))
+        return;
+    size_t digits = 0;
+    uint64_t number = 0;
+    for (; digits < text.size() && text[digits] >= '0' && text[digits] <= '9'; ++digits)
+        number = number > UINT32_MAX ? number : number * 10 + static_cast<uint64_t>(text[digits] - '0');
+    if (digits == 0 || (digits < text.size() && text[digits] != ':')) {
+        problem(r, "expected NUMBER:NAME:NAME2:TYPE, or NUMBER alone");
+        return;
+    }
+    const uint32_t count = dtv->count;
+    if (number < 1 || number > count) {
+        problem(r, "there is no channel %.*s: the list has %u", static_cast<int>(digits), text.data(), count);
+        return;
+    }
+    ListingEntry entry{static_cast<uint32_t>(number), r.line};
+    if (uint32_t seen = r.lineOf[entry.number - 1]; seen != 0) {
+        problem(r, "channel %u is on line %u too", entry.number, seen);
+        return;
+    }
+    r.lineOf[entry.number - 1] = r.line;
+    if (digits == text.size() || readNames(r, text.substr(digits), &entry))
+        r.listing->entries.push_back(entry);
+}
+
+// Asks for the pages of a large table in one call rather than a fault each,
+// which costs more than filling it.
+template <typename T>
+void populate(std::vector<T> &table)
+{
+#ifdef MADV_POPULATE_WRITE
+    auto page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
+    auto from = reinterpret_cast<uintptr_t>(table.data()) & ~(page - 1);
+    auto to = reinterpret_cast<uintptr_t>(table.data() + table.capacity()) & ~(page - 1);
+    if (to > from)
+        madvise(reinterpret_cast<void *>(from), to - from, MADV_POPULATE_WRITE);
+#else
+    (void)table;
+#endif
+}
+
+// The records a listing names lie anywhere in memory, and most of the time
+// of reading a long listing went to waiting for them; a cursor some lines
+// ahead of the reading fetches the names of the channel on its line.
+struct Lookahead {
+    static constexpr int kLines = 16;
+    std::string_view rest;
+
+    void start(const Listing &listing)
+    {
+        for (int i = 0; i < kLines; ++i)
+            step(listing);
+    }
+    void step(const Listing &listing)
+    {
+        uint32_t number = 0;
+        for (size_t i = 0; i < rest.size() && i < 6 && rest[i] >= '0' && rest[i] <= '9'; ++i)
+            number = number * 10 + static_cast<uint32_t>(rest[i] - '0');
+        if (number >= 1 && number <= listing.records.size()) {
+            const char *record = reinterpret_cast<const char *>(listing.records[number - 1]);
+            __builtin_prefetch(record);
+            __builtin_prefetch(record + 64);
+        }
+        size_t end = rest.find('\n');
+        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
+    }
+};
+
+}  // namespace
+
+void readListing(const char *text, size_t length, Listing *listing)
+{
+    Reader r{listing, {}};
+    r.lineOf.reserve(dtv->count);
+    listing->records.reserve(dtv->count);
+    listing->entries.reserve(dtv->count);
+    populate(r.lineOf);
+    populate(listing->records);
+    populate(listing->entries);
+    r.lineOf.assign(dtv->count, 0);
+    for (ChannelRecord *c = dtv->head; c != nullptr; c = c->next)
+        listing->records.push_back(c);
+    std::string_view all(text, length);
+    if (all.substr(0, 3) == "\xEF\xBB\xBF")
+        all.remove_prefix(3);
+    Lookahead ahead{all};
+    ahead.start(*listing);
+    while (!all.empty()) {
+        size_t end = all.find('\n');
+        std::string_view line = all.substr(0, end);
+        all.remove_prefix(end == std::string_view::npos ? all.size() : end + 1);
+        ahead.step(*listing);
+        if (end != std::string_view::npos && !line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        ++r.line;
+        readLine(r, line);
+    }
+    if (listing->entries.empty() && listing->problemCount == 0) {
+        listing->empty = true;
+        ++listing->problemCount;
+        listing->problems.push_back({0, "no channel line: an empty listing would delete every channel"});
+    }
+}
+
+void printProblems(const Listing &listing, const char *shownName)
+{
+    for (const ListingProblem &p : listing.problems)
+        if (p.line == 0)
+            std::fprintf(stderr, "%s: %s\n", shownName, p.what.c_str());
+        else
+            std::fprintf(stderr, "%s:%u: %s\n", shownName, p.line, p.what.c_str());
+    if (listing.problemCount > listing.problems.size())
+        std::fprintf(stderr, "%s: %zu more problems\n", shownName, listing.problemCount - listing.problems.size());
+}
