@@ -46,6 +46,8 @@ void printLongHelp()
                 "                  new names as NEW:NEW; FILE - is standard input\n"
                 "  --edit          edit that listing in $VISUAL or $EDITOR, then apply it\n"
                 "  --dry-run       with --apply or --edit: print what would change, write nothing\n"
+                "  --match FILE    print the listing in the order of FILE, a listing made before a\n"
+                "                  rescan; with --edit, edit that instead\n"
                 "  --check         say whether the input file is a whole channel list\n"
                 "  --help          print this help, with the long options, and exit\n"
                 "  --version       print the version and the license, and exit\n");

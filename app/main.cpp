@@ -27,12 +27,13 @@ bool moveFlag;
 bool dryRunFlag;
 bool editFlag;
 const char *applyPath;  // the listing --apply reads
+const char *matchPath;  // the reference --match reads
 const char *inputPath;
 const char *outputPath;
 char *operationArgument;  // shared by -r, -d and -m: the last one wins
 
 // Long options only, so that every short option stays as it is.
-enum : int { kCheck = 0x100, kHelp, kVersion, kApply, kDryRun, kEdit };
+enum : int { kCheck = 0x100, kHelp, kVersion, kApply, kDryRun, kEdit, kMatch };
 const option kLongOptions[] = {
     {"check", no_argument, nullptr, kCheck},
     {"help", no_argument, nullptr, kHelp},
@@ -40,6 +41,7 @@ const option kLongOptions[] = {
     {"apply", required_argument, nullptr, kApply},
     {"dry-run", no_argument, nullptr, kDryRun},
     {"edit", no_argument, nullptr, kEdit},
+    {"match", required_argument, nullptr, kMatch},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -52,9 +54,9 @@ const option kLongOptions[] = {
     int length = equals ? static_cast<int>(equals - word) : static_cast<int>(std::strlen(word));
     if (option == 0)
         std::fprintf(stderr, "Unknown option `%.*s'.\n", length, word);
-    else if (option == kApply)
-        std::fprintf(stderr, "Option `%.*s' needs a file: the listing to apply, or - for standard input.\n",
-                     length, word);
+    else if (option == kApply || option == kMatch)
+        std::fprintf(stderr, "Option `%.*s' needs a file: the listing to %s, or - for standard input.\n", length,
+                     word, option == kApply ? "apply" : "match");
     else
         std::fprintf(stderr, "Option `%.*s' takes no argument.\n", length, word);
     print_help(1);
@@ -92,6 +94,7 @@ void parseOptions(int argc, char **argv)
         case kApply: applyPath = optarg; break;
         case kDryRun: dryRunFlag = true; break;
         case kEdit: editFlag = true; break;
+        case kMatch: matchPath = optarg; break;
         case 'l': listFlag = true; break;
         case 'f': inputPath = optarg; break;
         case 'o': outputPath = optarg; break;
@@ -109,16 +112,16 @@ void parseOptions(int argc, char **argv)
 // Whether the options asked for make one run; says why not.
 bool combinationAllowed()
 {
-    const char *whole = applyPath ? "--apply" : editFlag ? "--edit" : nullptr;
+    const char *whole = applyPath ? "--apply" : editFlag ? "--edit" : matchPath ? "--match" : nullptr;
     if (whole && (listFlag || renameFlag || deleteFlag || moveFlag)) {
         std::fprintf(stderr, "Option `%s' cannot be combined with -l, -r, -d or -m.\n", whole);
         return false;
     }
-    if (applyPath && editFlag) {
-        std::fprintf(stderr, "Options `--apply' and `--edit' cannot be combined.\n");
+    if (applyPath && (editFlag || matchPath)) {
+        std::fprintf(stderr, "Options `--apply' and `%s' cannot be combined.\n", editFlag ? "--edit" : "--match");
         return false;
     }
-    if (dryRunFlag && !whole) {
+    if (dryRunFlag && !applyPath && !editFlag) {
         std::fprintf(stderr, "Option `--dry-run' needs --apply or --edit.\n");
         return false;
     }
@@ -135,11 +138,29 @@ bool applyFromFile()
     return applyBranch(text.bytes.get(), text.size, shownTextName(applyPath), outputPath, dryRunFlag);
 }
 
+// The proposal goes to the editor with --edit, else to standard output.
+bool matchFromFile()
+{
+    Text text;
+    if (!readTextFile(matchPath, &text)) {
+        std::fprintf(stderr, "%s: %s\n", shownTextName(matchPath), std::strerror(errno));
+        return false;
+    }
+    std::string proposal;
+    matchProposal(text.bytes.get(), text.size, shownTextName(matchPath), &proposal);
+    if (editFlag)
+        return editBranch(inputPath, outputPath, dryRunFlag, &proposal);
+    std::fwrite(proposal.data(), 1, proposal.size(), stdout);
+    return true;
+}
+
 // Runs the one operation the flags select; false when it failed.
 bool dispatch()
 {
     if (applyPath)
         return applyFromFile();
+    if (matchPath)
+        return matchFromFile();
     if (editFlag)
         return editBranch(inputPath, outputPath, dryRunFlag);
     if (listFlag) {

@@ -5,12 +5,17 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 #include "channel.h"
 
 void listChannels();
 // The same lines, to out.
 void writeListing(std::FILE *out);
+// One of them, with its line feed: "NUMBER:NAME:NAME2:TYPE\n". Returns its
+// length.
+constexpr size_t kListingLineSize = 5 + 1 + 32 + 1 + 32 + 1 + 5 + 2;
+size_t listingLine(const ChannelRecord *record, char (&line)[kListingLineSize]);
 
 // Each returns -1 when a channel it was given was not found; the rest of the
 // schema is still applied.
@@ -35,3 +40,13 @@ bool moveBranch(char *argument, const char *outputPath);
 // is refused whole, its problems printed, when any line is wrong. True when
 // it was applied (or would be).
 bool applyBranch(const char *text, size_t length, const char *shownName, const char *outputPath, bool dryRun);
+
+// --match: the list's listing in the order of a reference listing (what -l
+// printed before a rescan), for --apply or --edit. Channels are matched by
+// NAME:NAME2:TYPE, byte for byte and then with letters in lower case and
+// no spaces at the ends of each field, the k-th line of a key with the k-th
+// channel of it. Then come the channels that matched nothing, in their
+// order; a reference line that found nothing is named on a # line. Lines
+// --apply would refuse are named on standard error and left out, and a
+// count of the matches follows there.
+void matchProposal(const char *text, size_t length, const char *shownName, std::string *proposal);

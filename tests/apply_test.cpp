@@ -140,4 +140,48 @@ TEST_F(Apply, EditInTheEditor)
     }
 }
 
+// --match proposes the reference's order for a rescanned list; applied,
+// the proposal gives that order and loses no channel.
+TEST_F(Apply, MatchProposesTheReferenceOrder)
+{
+    writeList({.channels = {makeChannel(1, 0x10, "Weather"), makeChannel(2, 0x10, " news ONE"),
+                            makeChannel(3, 0x02, "Jazz"), makeChannel(4, 0x10, "Jazz"), makeChannel(5, 0x10, "Music"),
+                            makeChannel(6, 0x10, "Music", "", 6), makeChannel(7, 0x10, "Shopping")}});
+    const struct {
+        const char *what;
+        std::string reference;
+        std::string proposal, err;  // err after "FILE"
+        std::vector<int> order;
+    } cases[] = {
+        {"reordered, duplicates, one name for TV and radio, case and spaces, a channel gone, one new",
+         "9:Music:Music:TV\n2:News One:News One:TV\n4:Jazz:Jazz:TV\n5:Gone:Gone:TV\n1:Music:Music:TV\n"
+         "3:Jazz:Jazz:RADIO\n6:Weather:Weather:TV\n",
+         "5:Music:Music:TV\n2: news ONE: news ONE:TV\n4:Jazz:Jazz:TV\n# no longer in the list: 5:Gone:Gone:TV\n"
+         "6:Music:Music:TV\n3:Jazz:Jazz:RADIO\n1:Weather:Weather:TV\n"
+         "# not found in the reference, in their present order:\n7:Shopping:Shopping:TV\n",
+         ": 5 channels matched exactly, 1 loosely, 1 not at all; 1 of its lines found nothing\n",
+         {5, 2, 4, 6, 3, 1, 7}},
+        {"lines --apply would refuse", "7:Shopping:Shopping:TV\nx\n7:Weather:Weather:TV\n3:Jazz:Jazz:Radio\n", "",
+         ":2: expected NUMBER:NAME:NAME2:TYPE, or NUMBER alone\nFILE:3: channel 7 is on line 1 too\n"
+         "FILE:4: the type must be TV or RADIO\nFILE: 1 channels matched exactly, 0 loosely, 6 not at all; 0 of its "
+         "lines found nothing\n",
+         {7, 1, 2, 3, 4, 5, 6}},
+    };
+    for (const auto &c : cases) {
+        writeFile(listing, c.reference);
+        RunResult r = runTunvex({"-f", input, "--match", listing});
+        std::string err = listing + c.err;
+        for (size_t at; (at = err.find("FILE")) != std::string::npos;)
+            err.replace(at, 4, listing);
+        EXPECT_EQ(r.status, 0) << c.what;
+        EXPECT_EQ(r.err, err) << c.what;
+        if (!c.proposal.empty()) {
+            EXPECT_EQ(r.out, c.proposal) << c.what;
+        }
+        RunResult applied = runTunvex({"-f", input, "-o", output, "--apply", "-"}, {.stdinBytes = &r.out});
+        EXPECT_NE(applied.out.find(" 0 renamed, 0 deleted\n"), std::string::npos) << c.what << applied.out;
+        EXPECT_TRUE(readFile(output) == fileOf(pick(c.order))) << c.what;
+    }
+}
+
 }  // namespace
