@@ -2,7 +2,6 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
-#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
@@ -19,16 +18,16 @@ struct Reader {
     uint32_t line = 0;
 };
 
-void problem(Reader &r, const char *format, ...) __attribute__((format(printf, 2, 3)));
-void problem(Reader &r, const char *format, ...)
+template <typename... Args>
+void problem(Reader &r, const char *format, Args... args)
 {
     if (r.listing->problemCount++ >= kShownProblems)
         return;
     char text[256];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(text, sizeof text, format, args);
-    va_end(args);
+    if constexpr (sizeof...(args) == 0)
+        std::snprintf(text, sizeof text, "%s", format);
+    else
+        std::snprintf(text, sizeof text, format, args...);
     r.listing->problems.push_back({r.line, text});
 }
 
@@ -149,11 +148,13 @@ template <typename T>
 void populate(std::vector<T> &table)
 {
 #ifdef MADV_POPULATE_WRITE
-    auto page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
-    auto from = reinterpret_cast<uintptr_t>(table.data()) & ~(page - 1);
-    auto to = reinterpret_cast<uintptr_t>(table.data() + table.capacity()) & ~(page - 1);
+    auto page = static_cast<size_t>(sysconf(_SC_PAGESIZE));
+    char *begin = reinterpret_cast<char *>(table.data());
+    char *end = reinterpret_cast<char *>(table.data() + table.capacity());
+    char *from = begin + (page - reinterpret_cast<uintptr_t>(begin) % page) % page;
+    char *to = end - reinterpret_cast<uintptr_t>(end) % page;
     if (to > from)
-        madvise(reinterpret_cast<void *>(from), to - from, MADV_POPULATE_WRITE);
+        madvise(from, static_cast<size_t>(to - from), MADV_POPULATE_WRITE);
 #else
     (void)table;
 #endif
