@@ -2,6 +2,7 @@
 #include <getopt.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -183,6 +184,27 @@ bool editSelected()
     return !listFlag && (renameFlag || deleteFlag || moveFlag || whole) && outputPath != nullptr;
 }
 
+// --check reads each file itself, strictly: the -f file and every operand,
+// in turn. As cmp and diff: 2 when one could not be read, else 1 when one
+// is not whole.
+int checkFiles(int argc, char **argv)
+{
+    if (inputPath == nullptr && optind == argc) {
+        std::printf("You must specify the input file.\n");
+        print_help(1);
+    }
+    int status = 0;
+    for (int i = inputPath ? optind - 1 : optind; i < argc; ++i) {
+        Verdict v = checkChannelFile(i < optind ? inputPath : argv[i]);
+        status = std::max(status, v == Verdict::whole ? 0 : v == Verdict::damaged ? 1 : 2);
+    }
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "Error writing standard output: %s\n", std::strerror(errno));
+        return 2;
+    }
+    return status;
+}
+
 }  // namespace
 
 int main(int argc, char **argv)
@@ -191,14 +213,11 @@ int main(int argc, char **argv)
     // temporary file behind, rather than kill the process.
     std::signal(SIGXFSZ, SIG_IGN);
     parseOptions(argc, argv);
+    if (checkFlag)
+        return checkFiles(argc, argv);
     if (inputPath == nullptr) {
         std::printf("You must specify the input file.\n");
         print_help(1);
-    }
-    // The check reads the file itself, strictly; it is the run's one operation.
-    if (checkFlag) {
-        bool whole = checkChannelFile(inputPath);
-        return std::fflush(stdout) == 0 && whole ? 0 : 1;
     }
     if (!combinationAllowed())
         return 1;

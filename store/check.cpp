@@ -63,6 +63,28 @@ void lookAtNumbers(ListScan &c, const uint8_t *piece, uint64_t at, size_t length
     }
 }
 
+// Bytes past the body: all but the last four go on into crcAll, which
+// starts from the body's checksum.
+void sumBeyond(ListScan &c, const uint8_t *bytes, size_t length)
+{
+    if (c.size <= c.body && c.held == 0)
+        c.crcAll = c.crc;
+    uint8_t joined[2 * kTrailerSize];
+    if (length >= kTrailerSize) {
+        c.crcAll = crc32Block(c.last, c.held, c.crcAll);
+        c.crcAll = crc32Block(bytes, length - kTrailerSize, c.crcAll);
+        std::memcpy(c.last, bytes + length - kTrailerSize, kTrailerSize);
+        c.held = kTrailerSize;
+        return;
+    }
+    std::memcpy(joined, c.last, c.held);
+    std::memcpy(joined + c.held, bytes, length);
+    size_t total = c.held + length, summed = total > kTrailerSize ? total - kTrailerSize : 0;
+    c.crcAll = crc32Block(joined, summed, c.crcAll);
+    std::memcpy(c.last, joined + summed, total - summed);
+    c.held = static_cast<uint8_t>(total - summed);
+}
+
 void consume(ListScan &c, const uint8_t *piece, size_t length)
 {
     uint64_t at = c.size;
@@ -75,10 +97,23 @@ void consume(ListScan &c, const uint8_t *piece, size_t length)
         uint64_t summed = c.body - at < length ? c.body - at : length;
         c.crc = crc32Block(piece, static_cast<size_t>(summed), c.crc);
     }
-    if (c.body != kUnknown)
+    if (c.body != kUnknown) {
         take(piece, at, length, c.body, kTrailerSize, c.trailer);
+        if (at + length > c.body) {
+            size_t from = at < c.body ? static_cast<size_t>(c.body - at) : 0;
+            sumBeyond(c, piece + from, length - from);
+        }
+    }
     lookAtNumbers(c, piece, at, length);
     c.size += length;
+}
+
+// Records whole, and a trailer that sums them at the end, but more of them
+// than the count says.
+bool countTooSmall(const ListScan &c)
+{
+    return c.size > c.body + kTrailerSize && (c.size - kHeaderSize - kTrailerSize) % kRecordSize == 0 &&
+           c.held == kTrailerSize && loadLE32(c.last) == c.crcAll && loadLE32(c.trailer) != c.crc;
 }
 
 // The verdict; false when the list is not whole.
@@ -101,6 +136,12 @@ bool judge(const ListScan &c, const char *path)
             std::printf("%s: the checksum trailer is cut short: %" PRIu64 " of 4 bytes\n", path, c.size - c.body);
         return false;
     }
+    if (countTooSmall(c)) {
+        std::printf("%s: the count says %" PRIu32 " channels, but the file holds %" PRIu64
+                    " and a checksum of them all\n",
+                    path, c.count, (c.size - kHeaderSize - kTrailerSize) / kRecordSize);
+        return false;
+    }
     uint32_t stored = loadLE32(c.trailer);
     if (stored != c.crc) {
         std::printf("%s: the checksum is %08" PRIx32 ", but the contents sum to %08" PRIx32 "\n", path, stored,
@@ -114,6 +155,8 @@ bool judge(const ListScan &c, const char *path)
 // What does not make the list unwhole, but is worth knowing.
 void remark(const ListScan &c, const char *path)
 {
+    if (countTooSmall(c))
+        return;
     if (c.body != kUnknown && c.size > c.body + kTrailerSize)
         std::printf("%s: %" PRIu64 " bytes after the trailer\n", path, c.size - c.body - kTrailerSize);
     // Only a record that is there in full is named; numbers are 16 bits
@@ -123,9 +166,13 @@ void remark(const ListScan &c, const char *path)
                     c.badNumbers[0], c.badNumbers[1], static_cast<unsigned>(static_cast<uint16_t>(c.misnumbered)));
 }
 
+// A piece is taken whole or not at all: one a shrinking file cuts short
+// leaves the scan as it was before it.
 void consumePiece(void *context, const uint8_t *bytes, size_t length)
 {
-    consume(*static_cast<ListScan *>(context), bytes, length);
+    ListScan next = *static_cast<ListScan *>(context);
+    consume(next, bytes, length);
+    *static_cast<ListScan *>(context) = next;
 }
 
 }  // namespace
@@ -150,7 +197,7 @@ bool fileHoldsList(const char *path)
            c.misnumbered == 0;
 }
 
-bool checkChannelFile(const char *path)
+Verdict checkChannelFile(const char *path)
 {
     ListScan c;
     int fd = openInputFile(path);
@@ -158,10 +205,10 @@ bool checkChannelFile(const char *path)
         std::printf("%s: cannot be read: %s\n", path, std::strerror(errno));
         if (fd >= 0)
             close(fd);
-        return false;
+        return Verdict::unreadable;
     }
     close(fd);
     bool whole = judge(c, path);
     remark(c, path);
-    return whole;
+    return whole ? Verdict::whole : Verdict::damaged;
 }

@@ -19,6 +19,11 @@ struct ListScan {
     uint16_t badNumbers[2] = {0, 0};
     uint8_t header[8] = {};    // gathered as it arrives
     uint8_t numbers[4] = {};   // of the record being looked at
+    // Past the body: the checksum of every byte but the last four, which
+    // are held, so that a count too small shows by the file's real trailer.
+    uint32_t crcAll = 0;
+    uint8_t last[4] = {};
+    uint8_t held = 0;
 };
 
 // Reads fd from its offset to the end of the file into scan. False, with
@@ -30,9 +35,11 @@ bool scanChannelFile(int fd, ListScan *scan);
 // numbered with its position, the trailer right, nothing after it.
 bool fileHoldsList(const char *path);
 
+enum class Verdict { whole, damaged, unreadable };
+
 // Reads the file strictly, as it arrives (a pipe too), and prints one line,
 // "FILE: OK, N channels" or "FILE: " and what is wrong; then, on lines of
 // their own, what a receiver may accept but tunvex would change: bytes after
 // the trailer, and the first record whose numbers are not its position.
-// Changes nothing and takes no lock. True when the list is whole.
-bool checkChannelFile(const char *path);
+// Changes nothing, the space the file takes included, and takes no lock.
+Verdict checkChannelFile(const char *path);
