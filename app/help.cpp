@@ -1,8 +1,10 @@
 // The help text.
 #include "help.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #ifndef TUNVEX_VERSION
 #error "TUNVEX_VERSION comes from the build"
@@ -29,18 +31,29 @@ void printHelpText()
                 "  -o FILE     set output file\n\n");
 }
 
+// Text that never reached its reader is no success.
+[[noreturn]] void finish(int status)
+{
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "Error writing standard output: %s\n", std::strerror(errno));
+        std::exit(1);
+    }
+    std::exit(status);
+}
+
 }  // namespace
 
 void print_help(int status)
 {
     printHelpText();
-    std::exit(status);
+    finish(status);
 }
 
 void printLongHelp()
 {
     printHelpText();
-    std::printf("Long options:\n"
+    std::printf("  -l              list the channels, one a line: NUMBER:NAME:NAME2:TV or RADIO\n"
+                "Long options:\n"
                 "  --apply FILE    apply an edited listing to the list in one save: the lines\n"
                 "                  -l prints, in the new order, without the channels to delete,\n"
                 "                  new names as NEW:NEW; FILE - is standard input\n"
@@ -50,8 +63,13 @@ void printLongHelp()
                 "                  rescan; with --edit, edit that instead\n"
                 "  --check         say whether the input file is a whole channel list\n"
                 "  --help          print this help, with the long options, and exit\n"
-                "  --version       print the version and the license, and exit\n");
-    std::exit(0);
+                "  --version       print the version and the license, and exit\n"
+                "Examples:\n"
+                "  tunvex -f list.dat -l                      print the list\n"
+                "  tunvex -f list.dat -o list.dat -m 12:1     make channel 12 the first, in place\n"
+                "  tunvex -f list.dat -o list.dat --edit      reorder, delete and rename in an editor\n"
+                "  tunvex --check -f list.dat                 is the list whole?\n");
+    finish(0);
 }
 
 void printVersion()
@@ -60,5 +78,5 @@ void printVersion()
                 "Copyright (C) 2026 the tunvex developers.\n"
                 "License MIT (Expat): you may use, change and redistribute it; there is NO WARRANTY.\n",
                 TUNVEX_VERSION);
-    std::exit(0);
+    finish(0);
 }

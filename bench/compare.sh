@@ -2,8 +2,9 @@
 # Times tunvex against cp on channel lists made by mkchannels and prints the
 # tables of the README's Performance section.
 #
-#   bench/compare.sh [RUNS] [apply]   (default 11 runs of each command,
-#                                      alternating; "apply": that table only)
+#   bench/compare.sh [RUNS] [apply|check]   (default 11 runs of each
+#                                      command, alternating; "apply" or
+#                                      "check": that table only)
 #
 # Uses only bash, cp, sync, sort, awk and GNU time. Files go to a scratch directory
 # under TMPDIR (default /tmp): time it on the disk you care about.
@@ -59,6 +60,41 @@ compare_apply() {
   r_apply=$(median <pair.ratios)
 }
 
+# A pipeline through sh, a plain command directly, so that a pair pays for
+# the same shells.
+run() { case $1 in *"|"*) sh -c "$1" >/dev/null ;; *) $1 >/dev/null ;; esac; }
+
+# Runs two commands in turn RUNS times, each from a warm page cache and
+# without a sync (they only read), and prints the median time of each and
+# the median of the ratios of the pairs.
+pair() {
+  local label=$1 a=$2 b=$3 i s m e
+  : >a.times; : >b.times; : >pair.ratios
+  for ((i = 0; i < runs; i++)); do
+    s=$(now); run "$a"; m=$(now); run "$b"; e=$(now)
+    echo $((m - s)) >>a.times; echo $((e - m)) >>b.times; ratio $((m - s)) $((e - m)) >>pair.ratios; echo >>pair.ratios
+  done
+  echo "| $label | $(ms "$(median <a.times)") | $(ms "$(median <b.times)") | $(median <pair.ratios) |"
+}
+
+check_table() {
+  cat big.dat >/dev/null
+  echo "Reading the 65,535-channel list; median of $runs pairs each, alternating; ms."
+  echo
+  echo "| Run | tunvex | against | ratio of the pairs |"
+  echo "|---|---|---|---|"
+  pair "--check -f big.dat, just written, against cat big.dat > /dev/null" "$tunvex --check -f big.dat" "cat big.dat"
+  # A file read in from disk sits in the page cache in smaller pieces than
+  # one just written, and costs more to map.
+  if [ "$(id -u)" = 0 ] && sync && echo 1 >/proc/sys/vm/drop_caches 2>/dev/null; then
+    cat big.dat >/dev/null
+    pair "--check -f big.dat, read in from disk, against cat" "$tunvex --check -f big.dat" "cat big.dat"
+  fi
+  pair "--check from a pipe, against cat big.dat \| wc -c" "cat big.dat | $tunvex --check -f /dev/stdin" \
+    "cat big.dat | wc -c"
+  pair "-l from a pipe, against cat big.dat \| wc -c" "cat big.dat | $tunvex -f /dev/stdin -l" "cat big.dat | wc -c"
+}
+
 apply_table() {
   echo "Applying the reversed listing, against one move; median of $runs runs each, alternating; ms."
   echo
@@ -85,10 +121,12 @@ apply_table() {
 "$build/mkchannels" -n 1 one.dat
 cp "$root/examples/channels.dat" example.dat
 
-if [ "$only" = apply ]; then
-  apply_table
+case $only in
+apply | check)
+  "${only}_table"
   exit
-fi
+  ;;
+esac
 
 echo "Median of $runs runs each, alternating; times in ms."
 echo
@@ -130,3 +168,6 @@ done
 
 echo
 apply_table
+
+echo
+check_table

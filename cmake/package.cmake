@@ -1,6 +1,6 @@
-# Installation and the Debian package: the program, its manual page, and the
-# copyright and changelog every Debian package carries, compressed as
-# Debian wants them.
+# Installation and the Debian package: the program, its manual page, its
+# bash completion, and the copyright and changelog every Debian package
+# carries, compressed as Debian wants them.
 include(GNUInstallDirs)
 
 configure_file(doc/tunvex.1.in ${PROJECT_BINARY_DIR}/tunvex.1 @ONLY)
@@ -34,6 +34,8 @@ install(TARGETS tunvex RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_BINARY_DIR}/tunvex.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${PROJECT_BINARY_DIR}/copyright ${PROJECT_BINARY_DIR}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES doc/tunvex.bash-completion DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
+        RENAME tunvex)
 
 set(TUNVEX_MAINTAINER "The tunvex developers <tunvex@tunvex.invalid>" CACHE STRING
     "Maintainer of the Debian package: a name and mail address")

@@ -31,19 +31,12 @@ void problem(Reader &r, const char *format, Args... args)
     r.listing->problems.push_back({r.line, text});
 }
 
-// M as -l printed it: NAME:NAME2, each up to its first zero byte. Compared
-// in one pass, since every line of a long listing comes here.
+// M as -l printed it: NAME:NAME2, each up to its first zero byte.
 bool namesAsListed(std::string_view m, const ChannelRecord *r)
 {
-    size_t at = 0;
-    for (const uint8_t(*field)[kNameFieldSize] : {&r->name, &r->name2}) {
-        if (field == &r->name2 && (at == m.size() || m[at++] != ':'))
-            return false;
-        for (size_t i = 0; i < kNameFieldSize && (*field)[i] != 0; ++i, ++at)
-            if (at == m.size() || static_cast<uint8_t>(m[at]) != (*field)[i])
-                return false;
-    }
-    return at == m.size();
+    size_t a = nameFieldLength(r->name), b = nameFieldLength(r->name2);
+    return m.size() == a + 1 + b && m[a] == ':' && std::memcmp(m.data(), r->name, a) == 0 &&
+           std::memcmp(m.data() + a + 1, r->name2, b) == 0;
 }
 
 // The new name M asks for: M itself without a colon, X for X:X; false when
@@ -87,7 +80,7 @@ bool readNames(Reader &r, std::string_view rest, ListingEntry *entry)
         return false;
     }
     const ChannelRecord *record = r.listing->records[entry->number - 1];
-    std::string_view m = rest.substr(1, last - 1), type = rest.substr(last + 1);
+    std::string_view m(rest.data() + 1, last - 1), type(rest.data() + last + 1, rest.size() - last - 1);
     bool tv = type.size() == 2 && type[0] == 'T' && type[1] == 'V';
     if (!tv && (type.size() != 5 || std::memcmp(type.data(), "RADIO", 5) != 0)) {
         problem(r, "the type must be TV or RADIO, not \"%.*s\"", static_cast<int>(type.size()), type.data());
@@ -138,7 +131,7 @@ void readLine(Reader &r, std::string_view text)
         return;
     }
     r.lineOf[entry.number - 1] = r.line;
-    if (digits == text.size() || readNames(r, text.substr(digits), &entry))
+    if (digits == text.size() || readNames(r, {text.data() + digits, text.size() - digits}, &entry))
         r.listing->entries.push_back(entry);
 }
 
@@ -160,33 +153,6 @@ void populate(std::vector<T> &table)
 #endif
 }
 
-// The records a listing names lie anywhere in memory, and most of the time
-// of reading a long listing went to waiting for them; a cursor some lines
-// ahead of the reading fetches the names of the channel on its line.
-struct Lookahead {
-    static constexpr int kLines = 16;
-    std::string_view rest;
-
-    void start(const Listing &listing)
-    {
-        for (int i = 0; i < kLines; ++i)
-            step(listing);
-    }
-    void step(const Listing &listing)
-    {
-        uint32_t number = 0;
-        for (size_t i = 0; i < rest.size() && i < 6 && rest[i] >= '0' && rest[i] <= '9'; ++i)
-            number = number * 10 + static_cast<uint32_t>(rest[i] - '0');
-        if (number >= 1 && number <= listing.records.size()) {
-            const char *record = reinterpret_cast<const char *>(listing.records[number - 1]);
-            __builtin_prefetch(record);
-            __builtin_prefetch(record + 64);
-        }
-        size_t end = rest.find('\n');
-        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-    }
-};
-
 }  // namespace
 
 void readListing(const char *text, size_t length, Listing *listing)
@@ -199,18 +165,21 @@ void readListing(const char *text, size_t length, Listing *listing)
     populate(listing->records);
     populate(listing->entries);
     r.lineOf.assign(dtv->count, 0);
-    for (ChannelRecord *c = dtv->head; c != nullptr; c = c->next)
+    // A list just loaded lies in memory in its order, and following its
+    // links one cache miss after another cost more than the rest of
+    // reading a long listing: the records some way on are asked for early.
+    constexpr size_t kAhead = 8 * sizeof(ChannelRecord) + offsetof(ChannelRecord, next);
+    for (ChannelRecord *c = dtv->head; c != nullptr; c = c->next) {
+        __builtin_prefetch(reinterpret_cast<const char *>(c) + kAhead);
         listing->records.push_back(c);
+    }
     std::string_view all(text, length);
     if (all.substr(0, 3) == "\xEF\xBB\xBF")
         all.remove_prefix(3);
-    Lookahead ahead{all};
-    ahead.start(*listing);
     while (!all.empty()) {
         size_t end = all.find('\n');
-        std::string_view line = all.substr(0, end);
+        std::string_view line(all.data(), end == std::string_view::npos ? all.size() : end);
         all.remove_prefix(end == std::string_view::npos ? all.size() : end + 1);
-        ahead.step(*listing);
         if (end != std::string_view::npos && !line.empty() && line.back() == '\r')
             line.remove_suffix(1);
         ++r.line;

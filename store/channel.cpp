@@ -47,9 +47,3 @@ void releaseChannelList()
     std::free(dtv);
     dtv = nullptr;
 }
-
-size_t nameFieldLength(const uint8_t (&field)[kNameFieldSize])
-{
-    const void *zero = std::memchr(field, 0, kNameFieldSize);
-    return zero ? static_cast<size_t>(static_cast<const uint8_t *>(zero) - field) : kNameFieldSize;
-}

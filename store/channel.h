@@ -2,8 +2,10 @@
 // a channel file, and the record exactly as it sits in that file.
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 // One channel, 576 bytes on disk. Only the numbers, the names with their
 // lengths and the service type mean anything to us; the opaque bytes belong
@@ -64,5 +66,20 @@ ChannelRecord **findChannelLink(int64_t number);
 void releaseChannelList();
 
 // Length of a name in its field: up to the first zero byte, never beyond the
-// field, since a loaded file need not hold a zero byte there.
-size_t nameFieldLength(const uint8_t (&field)[kNameFieldSize]);
+// field, since a loaded file need not hold a zero byte there. Eight bytes
+// at a time, here where it can be inlined: a listing asks it of every name.
+inline size_t nameFieldLength(const uint8_t (&field)[kNameFieldSize])
+{
+    constexpr uint64_t kLows = 0x7F7F7F7F7F7F7F7Fu;
+    for (size_t at = 0; at < kNameFieldSize; at += 8) {
+        uint64_t word;
+        std::memcpy(&word, field + at, sizeof word);
+        // The high bit of exactly each zero byte, with no carry between
+        // bytes, so that the first in memory order is the first zero byte.
+        if (uint64_t zeros = ~(((word & kLows) + kLows) | word | kLows); zeros != 0) {
+            int bit = std::endian::native == std::endian::little ? std::countr_zero(zeros) : std::countl_zero(zeros);
+            return at + static_cast<size_t>(bit / 8);
+        }
+    }
+    return kNameFieldSize;
+}

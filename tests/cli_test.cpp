@@ -127,17 +127,24 @@ TEST_F(Cli, LastInputPathWins)
     EXPECT_EQ(r.out.substr(0, 2), "1:");
 }
 
-TEST_F(Cli, ListingThatCannotReachItsReaderFails)
+// Text that never reached its reader is no success, whatever the text.
+TEST_F(Cli, OutputThatCannotReachItsReaderFails)
 {
-    RunResult r = runTunvex({"-f", list, "-l"}, {.fileSizeLimit = 0, .stdoutPath = "/dev/full", .asNobody = false, .program = ""});
-    EXPECT_EQ(r.err, "Error writing standard output: No space left on device\n");
-    EXPECT_EQ(r.status, 1);
+    const std::pair<std::vector<std::string>, int> cases[] = {
+        {{"-f", list, "-l"}, 1}, {{"-h"}, 1}, {{"--help"}, 1}, {{"--version"}, 1}, {{"--check", list}, 2},
+    };
+    for (const auto &[args, status] : cases) {
+        RunResult r = runTunvex(args, {.stdoutPath = "/dev/full"});
+        EXPECT_EQ(r.err, "Error writing standard output: No space left on device\n") << args[0];
+        EXPECT_EQ(r.status, status) << args[0];
+    }
 }
 
 // The long options, and what the end-of-options marker still does.
 TEST_F(Cli, LongOptions)
 {
     const std::string longHelp = helpText() +
+                                 "  -l              list the channels, one a line: NUMBER:NAME:NAME2:TV or RADIO\n"
                                  "Long options:\n"
                                  "  --apply FILE    apply an edited listing to the list in one save: the lines\n"
                                  "                  -l prints, in the new order, without the channels to delete,\n"
@@ -148,7 +155,12 @@ TEST_F(Cli, LongOptions)
                                  "                  rescan; with --edit, edit that instead\n"
                                  "  --check         say whether the input file is a whole channel list\n"
                                  "  --help          print this help, with the long options, and exit\n"
-                                 "  --version       print the version and the license, and exit\n";
+                                 "  --version       print the version and the license, and exit\n"
+                                 "Examples:\n"
+                                 "  tunvex -f list.dat -l                      print the list\n"
+                                 "  tunvex -f list.dat -o list.dat -m 12:1     make channel 12 the first, in place\n"
+                                 "  tunvex -f list.dat -o list.dat --edit      reorder, delete and rename in an editor\n"
+                                 "  tunvex --check -f list.dat                 is the list whole?\n";
     const struct {
         std::vector<std::string> args;
         std::string out, err;
@@ -159,6 +171,7 @@ TEST_F(Cli, LongOptions)
          "License MIT (Expat): you may use, change and redistribute it; there is NO WARRANTY.\n",
          "", 0},
         {{"-f", list, "--help", "-l"}, longHelp, "", 0},
+        {{"- "}, helpText(), kProgram + ": invalid option -- ' '\nUnknown option `- '.\n", 1},
         {{"--frobnicate", "-h"}, helpText(), kProgram + ": unrecognized option '--frobnicate'\nUnknown option `--frobnicate'.\n", 1},
         {{"--list=3"}, helpText(), kProgram + ": unrecognized option '--list=3'\nUnknown option `--list'.\n", 1},
         {{"--check=yes"}, helpText(), kProgram + ": option '--check' doesn't allow an argument\nOption `--check' takes no argument.\n", 1},

@@ -310,6 +310,13 @@ TEST_F(SafeSave, DescriptorsLongNamesAndDeepDirectories)
              return r;
          },
          "Channel 3 = \"Channel 3\" -> \"Channel 3\"\n" + original},
+        {"without standard input: the temporary file is descriptor 0",
+         [&](std::string *result) {
+             RunResult r = runTunvex({"-f", input, "-o", log, "-d", "3"}, {.stdinClosed = true});
+             *result = readFile(log);
+             return r;
+         },
+         edited},
         {"a socket on standard input",
          [&](std::string *result) {
              RunResult r = runTunvex({"-f", "/dev/stdin", "-l"}, {.fileSizeLimit = 0, .stdoutPath = "",

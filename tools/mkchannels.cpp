@@ -19,7 +19,8 @@ namespace {
 
 int usage()
 {
-    std::fprintf(stderr, "usage: mkchannels [-n COUNT] OUTPUT\n");
+    std::fprintf(stderr, "usage: mkchannels -n COUNT OUTPUT\n"
+                         "       mkchannels OUTPUT < LIST     (LIST: one channel a line, number|type|name[|name2])\n");
     return 2;
 }
 

@@ -60,6 +60,8 @@ void drain(std::vector<pollfd> fds, const std::vector<std::string *> &sinks)
     }
     if (options.stderrToStdout)
         dup2(1, 2);
+    if (options.stdinClosed)
+        close(0);
     for (const std::string &e : options.env)
         putenv(const_cast<char *>(e.c_str()));
     if (options.asNobody && getuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))

@@ -23,6 +23,7 @@ struct RunOptions {
     bool stdinSocket = false;   // stdinBytes come through a socket instead
     std::vector<std::string> env;  // NAME=VALUE, set in the child
     bool stderrToStdout = false;   // standard error shares standard output's file
+    bool stdinClosed = false;      // the child starts without standard input
 };
 
 // Runs the tunvex binary with these arguments (program name excluded).
