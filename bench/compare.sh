@@ -62,7 +62,7 @@ compare_apply() {
 
 # A pipeline through sh, a plain command directly, so that a pair pays for
 # the same shells.
-run() { case $1 in *"|"*) sh -c "$1" >/dev/null ;; *) $1 >/dev/null ;; esac; }
+run() { case $1 in *"|"*) sh -c "$1" >/dev/null 2>&1 ;; *) $1 >/dev/null 2>&1 ;; esac; }
 
 # Runs two commands in turn RUNS times, each from a warm page cache and
 # without a sync (they only read), and prints the median time of each and
@@ -93,6 +93,9 @@ check_table() {
   pair "--check from a pipe, against cat big.dat \| wc -c" "cat big.dat | $tunvex --check -f /dev/stdin" \
     "cat big.dat | wc -c"
   pair "-l from a pipe, against cat big.dat \| wc -c" "cat big.dat | $tunvex -f /dev/stdin -l" "cat big.dat | wc -c"
+  "$tunvex" -f big.dat -l | shuf --random-source=big.dat >shuffled.txt
+  pair "--match of a shuffled listing of itself, against -l" "$tunvex -f big.dat --match shuffled.txt" \
+    "$tunvex -f big.dat -l"
 }
 
 apply_table() {

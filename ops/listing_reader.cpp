@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "listing.h"
+#include "listing_lines.h"
 
 namespace {
 
@@ -109,13 +110,8 @@ bool readNames(Reader &r, std::string_view rest, ListingEntry *entry)
 
 void readLine(Reader &r, std::string_view text)
 {
-    if (text.empty() || text[0] == '#' ||
-        ((text[0] == ' ' || text[0] == '\t') && text.find_first_not_of(" \t") == std::string_view::npos))
-        return;
-    size_t digits = 0;
     uint64_t number = 0;
-    for (; digits < text.size() && text[digits] >= '0' && text[digits] <= '9'; ++digits)
-        number = number > UINT32_MAX ? number : number * 10 + static_cast<uint64_t>(text[digits] - '0');
+    size_t digits = leadingNumber(text, &number);
     if (digits == 0 || (digits < text.size() && text[digits] != ':')) {
         problem(r, "expected NUMBER:NAME:NAME2:TYPE, or NUMBER alone");
         return;
@@ -173,16 +169,9 @@ void readListing(const char *text, size_t length, Listing *listing)
         __builtin_prefetch(reinterpret_cast<const char *>(c) + kAhead);
         listing->records.push_back(c);
     }
-    std::string_view all(text, length);
-    if (all.substr(0, 3) == "\xEF\xBB\xBF")
-        all.remove_prefix(3);
-    while (!all.empty()) {
-        size_t end = all.find('\n');
-        std::string_view line(all.data(), end == std::string_view::npos ? all.size() : end);
-        all.remove_prefix(end == std::string_view::npos ? all.size() : end + 1);
-        if (end != std::string_view::npos && !line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        ++r.line;
+    ListingLines lines = startLines(text, length);
+    for (std::string_view line; nextChannelLine(lines, &line);) {
+        r.line = lines.number;
         readLine(r, line);
     }
     if (listing->entries.empty() && listing->problemCount == 0) {

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "listing_lines.h"
 #include "operations.h"
 
 namespace {
@@ -110,22 +111,11 @@ std::vector<Reference> readReference(const char *text, size_t length, const char
     std::vector<Reference> refs;
     std::vector<uint64_t> numbers;
     FlatIndex seen(length / 16);
-    std::string_view all(text, length);
-    if (all.substr(0, 3) == "\xEF\xBB\xBF")
-        all.remove_prefix(3);
-    for (uint32_t lineNumber = 1; !all.empty(); ++lineNumber) {
-        size_t end = all.find('\n');
-        std::string_view line = all.substr(0, end);
-        all.remove_prefix(end == std::string_view::npos ? all.size() : end + 1);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        if (line.empty() || line[0] == '#' ||
-            ((line[0] == ' ' || line[0] == '\t') && line.find_first_not_of(" \t") == std::string_view::npos))
-            continue;
-        size_t digits = 0;
+    ListingLines lines = startLines(text, length);
+    for (std::string_view line; nextChannelLine(lines, &line);) {
+        const uint32_t lineNumber = lines.number;
         uint64_t number = 0;
-        for (; digits < line.size() && line[digits] >= '0' && line[digits] <= '9'; ++digits)
-            number = number > UINT32_MAX ? number : number * 10 + static_cast<uint64_t>(line[digits] - '0');
+        size_t digits = leadingNumber(line, &number);
         if (const char *why = refused(line, digits)) {
             std::fprintf(stderr, "%s:%u: %s\n", shownName, lineNumber, why);
             continue;

@@ -1,0 +1,36 @@
+// Splitting a listing into its lines.
+#include "listing_lines.h"
+
+ListingLines startLines(const char *text, size_t length)
+{
+    std::string_view all(text, length);
+    if (all.substr(0, 3) == "\xEF\xBB\xBF")
+        all.remove_prefix(3);
+    return {all};
+}
+
+bool nextChannelLine(ListingLines &lines, std::string_view *line)
+{
+    while (!lines.rest.empty()) {
+        size_t end = lines.rest.find('\n');
+        *line = std::string_view(lines.rest.data(), end == std::string_view::npos ? lines.rest.size() : end);
+        lines.rest.remove_prefix(end == std::string_view::npos ? lines.rest.size() : end + 1);
+        if (end != std::string_view::npos && !line->empty() && line->back() == '\r')
+            line->remove_suffix(1);
+        ++lines.number;
+        std::string_view l = *line;
+        if (!l.empty() && l[0] != '#' &&
+            !((l[0] == ' ' || l[0] == '\t') && l.find_first_not_of(" \t") == std::string_view::npos))
+            return true;
+    }
+    return false;
+}
+
+size_t leadingNumber(std::string_view line, uint64_t *number)
+{
+    size_t digits = 0;
+    *number = 0;
+    for (; digits < line.size() && line[digits] >= '0' && line[digits] <= '9'; ++digits)
+        *number = *number > UINT32_MAX ? *number : *number * 10 + static_cast<uint64_t>(line[digits] - '0');
+    return digits;
+}

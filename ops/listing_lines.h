@@ -1,0 +1,20 @@
+// The lines of a listing, as both --apply and --match read one: a UTF-8
+// byte order mark at the start and a CR before each line feed are not part
+// of them, and blank lines and # comments are no channel lines.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+struct ListingLines {
+    std::string_view rest;
+    uint32_t number = 0;  // of the line last given, from 1
+};
+
+ListingLines startLines(const char *text, size_t length);
+// The next line that may be a channel line; false at the end.
+bool nextChannelLine(ListingLines &lines, std::string_view *line);
+// The decimal digits a line begins with: how many, and their value (held
+// past 32 bits, where it no longer matters).
+size_t leadingNumber(std::string_view line, uint64_t *number);
