@@ -10,12 +10,10 @@
 
 namespace {
 
-// Room for at least `wanted` bytes, the bytes so far kept. Not cleared
-// first: a listing of a large list is read straight into it.
+// Room for `wanted` bytes, the bytes so far kept. Not cleared first: a
+// listing of a large list is read straight into it.
 bool makeRoom(Text *text, size_t *room, size_t wanted)
 {
-    if (wanted <= *room)
-        return true;
     std::unique_ptr<char[]> bigger(new (std::nothrow) char[wanted]);
     if (bigger == nullptr) {
         errno = ENOMEM;
@@ -40,8 +38,12 @@ bool readTextFile(const char *path, Text *text)
     struct stat st {};
     size_t room = 0, step = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) ? static_cast<size_t>(st.st_size) + 1 : 1u << 16;
     text->size = 0;
-    ssize_t n = -1;
-    while (makeRoom(text, &room, text->size == room ? room + (room > step ? room : step) : room)) {
+    ssize_t n;
+    for (;;) {
+        if (text->size == room && !makeRoom(text, &room, room + (room > step ? room : step))) {
+            n = -1;
+            break;
+        }
         n = read(fd, text->bytes.get() + text->size, room - text->size);
         if (n > 0)
             text->size += static_cast<size_t>(n);

@@ -61,14 +61,14 @@ bool flushDirectory(int dirFd, int fileFd)
 
 bool createBackup(OutputFile *out, int dirFd, const std::string &near)
 {
-    std::string name;
-    if (dirFd >= 0 && (out->backupFd = createBackupFile(dirFd, near, directoryPath(dirFd), &name)) >= 0) {
+    std::string name, dir = dirFd >= 0 ? directoryPath(dirFd) : "";
+    if (dirFd >= 0 && (out->backupFd = createBackupFile(dirFd, near, dir, &name)) >= 0) {
         out->backupDirFd = fcntl(dirFd, F_DUPFD_CLOEXEC, 0);
-        out->backupPath = directoryPath(dirFd) + "/" + name;
+        out->backupPath = dir + "/" + name;
         return out->backupDirFd >= 0;
     }
     const char *tmp = std::getenv("TMPDIR");
-    std::string dir = tmp != nullptr && *tmp != '\0' ? tmp : "/tmp";
+    dir = tmp != nullptr && *tmp != '\0' ? tmp : "/tmp";
     out->backupDirFd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (out->backupDirFd < 0)
         return false;
