@@ -59,22 +59,54 @@ bool flushDirectory(int dirFd, int fileFd)
     return fsync(dirFd) == 0 || errno == EINVAL || (errno == EBADF && syncfs(fileFd) == 0);
 }
 
-bool createBackup(OutputFile *out, int dirFd, const std::string &near)
+void closeBackup(OutputFile *out);
+
+// The copy is made under a temporary name and named as the backup only once
+// it is whole and flushed.
+bool copyAsBackup(OutputFile *out, int fd, uint64_t base, const std::string &near, const std::string &dir)
 {
-    std::string name, dir = dirFd >= 0 ? directoryPath(dirFd) : "";
-    if (dirFd >= 0 && (out->backupFd = createBackupFile(dirFd, near, dir, &name)) >= 0) {
-        out->backupDirFd = fcntl(dirFd, F_DUPFD_CLOEXEC, 0);
-        out->backupPath = dir + "/" + name;
-        return out->backupDirFd >= 0;
+    std::string tempName, name;
+    out->backupFd = createTempFile(out->backupDirFd, near, 0600, &tempName);
+    if (out->backupFd < 0)
+        return false;
+    uint64_t copied = 0;
+    if (!copyToEnd(fd, base, out->backupFd, 0, &copied) || fsync(out->backupFd) != 0 ||
+        promoteToBackup(out->backupDirFd, tempName, near, dir, out->shownPath, &name) != 0) {
+        int e = errno;
+        removeTempFile(out->backupDirFd, tempName);
+        errno = e;
+        return false;
+    }
+    out->backupPath = dir + "/" + name;
+    return flushDirectory(out->backupDirFd, out->backupFd);
+}
+
+bool failBackup(const OutputFile *out, const std::string &dir)
+{
+    std::printf("Error opening output file: %s: cannot make a backup in %s: %s\n", out->shownPath, dir.c_str(),
+                std::strerror(errno));
+    return false;
+}
+
+// Beside the file where its directory takes one, else in $TMPDIR. Says why
+// when neither does.
+bool createBackup(OutputFile *out, int fd, uint64_t base, int dirFd, const std::string &near)
+{
+    std::string dir;
+    if (dirFd >= 0 && (out->backupDirFd = fcntl(dirFd, F_DUPFD_CLOEXEC, 0)) >= 0) {
+        dir = directoryPath(dirFd);
+        if (copyAsBackup(out, fd, base, near, dir))
+            return true;
+        if (!out->backupPath.empty() || (errno != EACCES && errno != EPERM && errno != EROFS))
+            return failBackup(out, dir);
+        closeBackup(out);
     }
     const char *tmp = std::getenv("TMPDIR");
     dir = tmp != nullptr && *tmp != '\0' ? tmp : "/tmp";
     out->backupDirFd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (out->backupDirFd < 0)
-        return false;
-    out->backupFd = createBackupFile(out->backupDirFd, near, dir, &name);
-    out->backupPath = dir + "/" + name;
-    return out->backupFd >= 0;
+    if (out->backupDirFd >= 0 && copyAsBackup(out, fd, base, near, dir))
+        return true;
+    return failBackup(out, dir);
 }
 
 void closeBackup(OutputFile *out)
@@ -111,20 +143,21 @@ bool startInPlace(OutputFile *out, int fd, uint64_t base, int dirFd, const std::
     out->fd = fd;
     out->inPlace = true;
     out->base = base;
-    uint64_t copied = 0;
-    if (!createBackup(out, dirFd, near) || !copyToEnd(fd, base, out->backupFd, 0, &copied) ||
-        fsync(out->backupFd) != 0 || !flushDirectory(out->backupDirFd, out->backupFd) ||
-        lseek(fd, static_cast<off_t>(base), SEEK_SET) < 0) {
-        int e = errno;
-        if (out->backupFd >= 0)
+    bool started = createBackup(out, fd, base, dirFd, near);
+    if (started && lseek(fd, static_cast<off_t>(base), SEEK_SET) < 0) {
+        std::printf("Error opening output file: %s: %s\n", out->shownPath, std::strerror(errno));
+        started = false;
+    }
+    if (!started) {
+        if (!out->backupPath.empty())
             releaseBackupFile(true);
         closeBackup(out);
         out->inPlace = false;
-        errno = e;
+        out->backupPath.clear();
         return false;
     }
     out->overwriting = true;
-    guardWithBackup(true);
+    guardWithBackup(BackupGuard::oldKept);
     return true;
 }
 
@@ -138,6 +171,7 @@ Commit commitInPlace(OutputFile *out)
 {
     if (fsync(out->fd) != 0)
         return Commit::failed;
+    guardWithBackup(BackupGuard::newWritten);
     out->overwriting = false;
     bool removed = releaseBackupFile(true) == 0;
     closeBackup(out);

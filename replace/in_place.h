@@ -32,7 +32,8 @@ bool isSourceFile(const struct stat &st, uint64_t *offset);
 // Makes out write into fd, open for reading and writing, from base on, once
 // the bytes from base to the end are in a backup. The backup goes into
 // dirFd, named after `near`, or where that fails (or dirFd is -1) into
-// $TMPDIR. False, with errno set and nothing changed, when it cannot.
+// $TMPDIR. False, with its message printed and nothing changed, when it
+// cannot.
 bool startInPlace(OutputFile *out, int fd, uint64_t base, int dirFd, const std::string &near);
 // Everything is written: cuts the file where the output ends, and goes back
 // to its start to read it back.

@@ -72,15 +72,14 @@ bool openInPlace(OutputFile *out)
 {
     struct stat st {};
     int fd = openat(out->dirFd, out->name.c_str(), O_RDWR | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0 || fstat(fd, &st) != 0 || st.st_dev != out->old.st_dev || st.st_ino != out->old.st_ino ||
-        !startInPlace(out, fd, 0, out->dirFd, out->name)) {
-        if (fd >= 0)
-            closeKeepingErrno(fd);
-        out->fd = -1;
-        abandonOutput(out);
-        return failOpen(out->shownPath);
-    }
-    return true;
+    bool same = fd >= 0 && fstat(fd, &st) == 0 && st.st_dev == out->old.st_dev && st.st_ino == out->old.st_ino;
+    if (same && startInPlace(out, fd, 0, out->dirFd, out->name))
+        return true;
+    if (fd >= 0)
+        closeKeepingErrno(fd);
+    out->fd = -1;
+    abandonOutput(out);
+    return !same && failOpen(out->shownPath);
 }
 
 // Whether a new file can have the old one's owner and group. One we may
@@ -152,9 +151,9 @@ bool useDescriptor(OutputFile *out, int fd)
     // Written after what was read from it, the new output would follow the
     // old; appended, it would follow it too.
     if (uint64_t base = 0; S_ISREG(st.st_mode) && isSourceFile(st, &base)) {
-        if ((flags & O_APPEND) != 0 || !startInPlace(out, fd, base, -1, "output"))
+        if ((flags & O_APPEND) != 0)
             return failOpen(out->shownPath);
-        return true;
+        return startInPlace(out, fd, base, -1, "output");
     }
     out->fd = fd;
     out->direct = true;

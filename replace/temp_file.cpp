@@ -4,6 +4,7 @@
 #include "temp_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/random.h>
 #include <time.h>
 #include <unistd.h>
@@ -54,22 +55,27 @@ static_assert(std::atomic<const Pending *>::is_always_lock_free);
 struct Backup {
     int dirFd;
     char name[NAME_MAX + 1];
-    char message[PATH_MAX + 64];
-    size_t messageLength;
+    // What a signal says while the file holds a part of the new list, and
+    // once it holds all of it.
+    char messages[2][2 * PATH_MAX + 64];
+    size_t lengths[2];
 };
 Backup backupSlot;
 std::atomic<const Backup *> backup{nullptr};
-std::atomic<bool> guarding{false};
+std::atomic<BackupGuard> guarding{BackupGuard::none};
+static_assert(std::atomic<BackupGuard>::is_always_lock_free);
 
 extern "C" void removeAndReraise(int signal)
 {
     if (const Pending *p = pending.load())
         unlinkat(p->dirFd, p->name, 0);
     if (const Backup *b = backup.load()) {
-        if (guarding.load())
-            (void)!write(STDERR_FILENO, b->message, b->messageLength);
-        else
+        if (BackupGuard g = guarding.load(); g != BackupGuard::none) {
+            int i = g == BackupGuard::oldKept ? 0 : 1;
+            (void)!write(STDERR_FILENO, b->messages[i], b->lengths[i]);
+        } else {
             unlinkat(b->dirFd, b->name, 0);
+        }
     }
     // Ends the process as the signal would have, once the handler returns
     // and the signal is no longer blocked.
@@ -190,22 +196,63 @@ int createTempFile(int dirFd, const std::string &near, mode_t mode, std::string 
     });
 }
 
-int createBackupFile(int dirFd, const std::string &near, const std::string &dirShown, std::string *name)
+namespace {
+
+// The messages a signal may give, filled in before the backup is published.
+void prepareMessages(Backup *b, const std::string &dirShown, const char *fileShown)
 {
-    return createUnique(dirFd, "", near, ".old-", 0600, name, [&] {
-        backupSlot.dirFd = dirFd;
-        std::memcpy(backupSlot.name, name->c_str(), name->size() + 1);
-        int n = std::snprintf(backupSlot.message, sizeof backupSlot.message,
-                              "Interrupted: the old list is kept in %s/%s\n", dirShown.c_str(), name->c_str());
-        backupSlot.messageLength = n < 0 ? 0 : std::min(static_cast<size_t>(n), sizeof backupSlot.message - 1);
-        guarding.store(false);
-        backup.store(&backupSlot);
-    });
+    const char *formats[2] = {"Interrupted: the old list is kept in %s/%s\n",
+                              "Interrupted: %s holds the new list; the old one is kept in %s/%s\n"};
+    for (int i = 0; i < 2; ++i) {
+        int n = i == 0 ? std::snprintf(b->messages[i], sizeof b->messages[i], formats[i], dirShown.c_str(), b->name)
+                       : std::snprintf(b->messages[i], sizeof b->messages[i], formats[i], fileShown,
+                                       dirShown.c_str(), b->name);
+        b->lengths[i] = n < 0 ? 0 : std::min(static_cast<size_t>(n), sizeof b->messages[i] - 1);
+    }
 }
 
-void guardWithBackup(bool on)
+// A rename that never takes the place of a file already there. Where the
+// file system cannot promise that (some FUSE drivers), a name found free
+// just before serves: the random part makes a clash unlikely.
+int renameToFreeName(int dirFd, const char *from, const char *to)
 {
-    guarding.store(on);
+    int rc = renameat2(dirFd, from, dirFd, to, RENAME_NOREPLACE);
+    if (rc == 0 || (errno != EINVAL && errno != ENOSYS))
+        return rc;
+    struct stat st {};
+    if (fstatat(dirFd, to, &st, AT_SYMLINK_NOFOLLOW) == 0) {
+        errno = EEXIST;
+        return -1;
+    }
+    return renameat(dirFd, from, dirFd, to);
+}
+
+}  // namespace
+
+int promoteToBackup(int dirFd, const std::string &tempName, const std::string &near, const std::string &dirShown,
+                    const char *fileShown, std::string *name)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        *name = uniqueName("", near, ".old-");
+        SignalsHeld held;
+        backupSlot.dirFd = dirFd;
+        std::memcpy(backupSlot.name, name->c_str(), name->size() + 1);
+        prepareMessages(&backupSlot, dirShown, fileShown);
+        if (renameToFreeName(dirFd, tempName.c_str(), name->c_str()) == 0) {
+            pending.store(nullptr);
+            guarding.store(BackupGuard::none);
+            backup.store(&backupSlot);
+            return 0;
+        }
+        if (errno != EEXIST)
+            return -1;
+    }
+    return -1;
+}
+
+void guardWithBackup(BackupGuard guard)
+{
+    guarding.store(guard);
 }
 
 int releaseBackupFile(bool remove)
@@ -215,7 +262,7 @@ int releaseBackupFile(bool remove)
     if (const Backup *b = backup.load(); b != nullptr && remove)
         while ((rc = unlinkat(b->dirFd, b->name, 0)) != 0 && errno == EINTR) {
         }
-    guarding.store(false);
+    guarding.store(BackupGuard::none);
     backup.store(nullptr);
     return rc;
 }

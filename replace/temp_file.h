@@ -16,7 +16,9 @@
 // A backup is the copy of a file's old bytes taken before the file is
 // overwritten in place. The same signals remove it, except while the file
 // itself is being overwritten: then it is the only whole copy, and the
-// signal leaves it and prints its path on standard error.
+// signal leaves it and prints its path on standard error; and once the new
+// list is flushed, when the signal leaves it too and says that the file
+// holds the new list.
 #pragma once
 
 #include <sys/types.h>
@@ -34,11 +36,20 @@ int renameTempFile(int dirFd, const std::string &name, const std::string &destin
 // Removes the registered file; returns unlinkat()'s result.
 int removeTempFile(int dirFd, const std::string &name);
 
-// Creates the backup, mode 0600, in dirFd (shown to the user as dirShown),
-// named "NAME.old-XXXXXX" after `near`. Returns its descriptor and sets
-// *name, or returns -1 with errno set.
-int createBackupFile(int dirFd, const std::string &near, const std::string &dirShown, std::string *name);
-// On while the file backed up is being overwritten.
-void guardWithBackup(bool on);
+// Gives the registered temporary file, a whole and flushed copy of the file
+// to be overwritten, a new name "NAME.old-XXXXXX" after `near` in the same
+// directory (dirShown to the user), never taking the place of a file there:
+// from then on it is the backup, no longer a temporary file. So a file of a
+// backup's name always holds the whole copy; a SIGKILL while copying leaves
+// a temporary file. fileShown is the file backed up, as messages name it.
+// Returns 0, or -1 with errno set.
+int promoteToBackup(int dirFd, const std::string &tempName, const std::string &near, const std::string &dirShown,
+                    const char *fileShown, std::string *name);
+
+// What a signal does to the backup: removes it (none), or keeps it and says
+// so, while the file holds part of the new list (oldKept) or, once flushed,
+// all of it (newWritten).
+enum class BackupGuard : int { none, oldKept, newWritten };
+void guardWithBackup(BackupGuard guard);
 // Forgets the backup, removing it when asked; returns unlinkat()'s result.
 int releaseBackupFile(bool remove);

@@ -19,6 +19,7 @@
 #     says so;
 #   - a signal: the file is the original or the edited list;
 #   - or else the backup holds the original list and the run named it.
+# A file of a backup's name, whenever there is one, holds the whole original.
 # No temporary file or backup may be left otherwise, except after SIGKILL,
 # which cannot be caught.
 # Last, a directory that its user may write but not read is edited in, as
@@ -77,13 +78,13 @@ check() {
   if [ -n "$backup" ]; then
     strays=$(grep -vxF "$backup" <<<"$strays")
     path=$(ls -d "$dir/$backup" "$TMPDIR/$backup" 2>/dev/null)
+    # A file of a backup's name is only ever the whole original list.
+    cmp -s "$path" "$work/original.dat" || fail "the backup $path is not the whole original list"
     if grep -qF "$path" "$work/out" "$work/err"; then
-      cmp -s "$path" "$work/original.dat" || fail "the backup $path is not the original list"
       [ "$got" != unknown ] || got="in the backup"
     elif [ "$what" != signal=SIGKILL ]; then
       fail "left behind, and not named: $backup"
     elif [ "$got" = unknown ]; then
-      cmp -s "$path" "$work/original.dat" || fail "the file is damaged, and the backup is not the original"
       got="in the backup"
     fi
   fi
@@ -96,6 +97,10 @@ check() {
   done
   local key="$scenario: exit $status, $got"
   outcomes[$key]=$((${outcomes[$key]:-0} + 1))
+  # Once the new list is flushed, a signal says that the file holds it.
+  if grep -qF " holds the new list; the old one is kept in " "$work/err"; then
+    [ "$got" = edited ] || fail "said the file holds the new list, but it is the $got"
+  fi
   case $what in
   signal=*)
     local number=${what#signal=}
@@ -139,7 +144,7 @@ inject_all() {
       if ($0 ~ /^rt_sigaction\(SIGXFSZ/) inMain = 1
       if ($0 ~ /^unlinkat\(.*\.old-/) renamed = 1
       if (inMain) print $1, n[$1], renamed + 0
-      if ($1 ~ /^rename/ && $0 !~ /= -1/) renamed = 1
+      if ($1 ~ /^rename/ && $0 !~ /= -1/ && $0 !~ /\.old-/) renamed = 1
     }' "$work/trace" >"$work/calls"
   local call=0 variants
   while read -r name nth after; do
@@ -156,7 +161,7 @@ inject_all() {
       "${runner[@]}" strace -qq -o /dev/null -e trace="$name" -e inject="$name:$what:when=$nth" \
         "$work/tunvex" "${edit[@]}" >"$work/out" 2>"$work/err"
       check $?
-      rm -f "$dir"/.list.dat.* "$dir"/list.dat.old-* "$TMPDIR"/*
+      rm -f "$dir"/.list.dat.* "$dir"/list.dat.old-* "$TMPDIR"/* "$TMPDIR"/.list.dat.*
       runs=$((runs + 1))
     done
   # The shell's word on each killed strace is noise here.

@@ -486,6 +486,7 @@ TEST_F(SafeSave, OverwrittenWhereItIs)
         RunOptions options;
         int status;
         std::string expected;
+        std::string out = "";  // when not empty, what tunvex printed
     } cases[] = {
         {"one open file for input and output", [] { return true; }, {"-f", "/dev/stdout", "-o", "/dev/stdout"},
          {.stdoutPath = input}, 0, edited},
@@ -508,6 +509,11 @@ TEST_F(SafeSave, OverwrittenWhereItIs)
         {"a bind-mounted file",
          [&] { writeFile(real, original); return mount(real.c_str(), input.c_str(), nullptr, MS_BIND, nullptr) == 0; },
          {"-f", input, deleteFirst[0], deleteFirst[1]}, {}, 0, edited},
+        {"no directory for the backup",
+         [&] { return getuid() == 0 && chmod(input.c_str(), 0666) == 0 && chmod(dir.path("").c_str(), 0755) == 0; },
+         {"-f", input, deleteFirst[0], deleteFirst[1]},
+         {.asNobody = true, .program = program, .env = {"TMPDIR=/nonexistent"}}, 1, original,
+         "Error opening output file: " + input + ": cannot make a backup in /nonexistent: No such file or directory\n"},
     };
     bool skipped = false;
     for (auto c : cases) {
@@ -519,9 +525,13 @@ TEST_F(SafeSave, OverwrittenWhereItIs)
         const Attributes before = attributesOf(input);
         const std::vector<std::string> entries = dir.entries();
         c.args.insert(c.args.end(), {"-d", "1"});
-        c.options.env = {"TMPDIR=" + tmp};
+        if (c.options.env.empty())
+            c.options.env = {"TMPDIR=" + tmp};
         RunResult r = runTunvex(c.args, c.options);
         EXPECT_EQ(r.status, c.status) << c.what << ": " << r.out;
+        if (!c.out.empty()) {
+            EXPECT_EQ(r.out, c.out) << c.what;
+        }
         EXPECT_TRUE(readFile(input) == c.expected) << c.what;
         EXPECT_EQ(attributesOf(input), before) << c.what;
         EXPECT_EQ(dir.entries(), entries) << c.what;
