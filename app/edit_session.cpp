@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "editor.h"
+#include "list_state.h"
 #include "listing.h"
 #include "operations.h"
 #include "text_file.h"
@@ -53,9 +54,23 @@ std::string baseName(const char *path)
     return name.empty() ? "list" : name;
 }
 
+// A path as a comment shows it: a line feed in it would end the comment.
+std::string shownInComment(const char *path)
+{
+    std::string shown = path;
+    for (char &c : shown)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = '?';
+    return shown;
+}
+
 bool writeText(const std::string &path, const char *inputPath, const std::string *text)
 {
-    int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    // Always a new regular file of our own: whatever the editor left at the
+    // path (a link, too) goes first.
+    if (unlink(path.c_str()) != 0 && errno != ENOENT)
+        return false;
+    int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     std::FILE *out = fd >= 0 ? fdopen(fd, "w") : nullptr;
     if (out == nullptr) {
         if (fd >= 0)
@@ -65,17 +80,19 @@ bool writeText(const std::string &path, const char *inputPath, const std::string
     if (text != nullptr)
         std::fwrite(text->data(), 1, text->size(), out);
     else {
-        std::fprintf(out, kHeader, inputPath);
+        std::fputs(listStateLine(currentListState()).c_str(), out);
+        std::fprintf(out, kHeader, shownInComment(inputPath).c_str());
         writeListing(out);
     }
     return std::fclose(out) == 0;
 }
 
-// The user's text with the problems on top, as comments; those of the last
-// round are taken away first.
+// The user's text with the problems on top, as comments, after a byte
+// order mark if it has one; those of the last round are taken away first.
 std::string withProblems(const std::string &text, const Listing &listing)
 {
-    size_t at = 0;
+    const std::string bom = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? text.substr(0, 3) : "";
+    size_t at = bom.size();
     uint32_t removed = 0;
     for (; text.compare(at, 2, "#!") == 0; ++removed) {
         size_t end = text.find('\n', at);
@@ -88,7 +105,7 @@ std::string withProblems(const std::string &text, const Listing &listing)
         block += (p.line == 0 ? "#! " : "#! line " + std::to_string(p.line - removed + added) + ": ") + p.what + "\n";
     if (more)
         block += "#! and " + std::to_string(listing.problemCount - listing.problems.size()) + " more\n";
-    return block + text.substr(at);
+    return bom + block + text.substr(at);
 }
 
 // Yes, unless the answer on the terminal begins with n.
@@ -111,12 +128,31 @@ bool fail(const std::string &message)
 }
 
 // The user's text stays where it is, for --apply later.
-bool keep(const std::string &path, const char *why, const char *what)
+bool keep(const std::string &path, const char *why, const char *what, const char *after = "")
 {
     keepSessionDirectory();
     std::fprintf(stderr, why, what);
-    std::fprintf(stderr, "; the edited listing is kept in %s\n", path.c_str());
+    std::fprintf(stderr, "; the edited listing is kept in %s%s\n", path.c_str(), after);
     return false;
+}
+
+// Whatever the editor left at the path, it is read only as a regular file.
+bool readEdited(const std::string &path, Text *text)
+{
+    TextRead result = readPrivateTextFile(path.c_str(), text);
+    if (result == TextRead::read)
+        return true;
+    if (result == TextRead::failed && errno == ENOENT) {
+        removeSessionDirectory();
+        return fail("The editor left no listing in " + path + "; nothing is saved.");
+    }
+    if (result == TextRead::notRegular) {
+        removeSessionDirectory();
+        return fail("The editor left something other than a regular file in " + path + "; nothing is saved.");
+    }
+    if (result == TextRead::tooLong)
+        return keep(path, "The edited listing is longer than %s, which no listing is", "16 MiB");
+    return keep(path, "Cannot read the edited listing: %s", std::strerror(errno));
 }
 
 }  // namespace
@@ -130,7 +166,8 @@ bool editBranch(const char *inputPath, const char *outputPath, bool dryRun, cons
     const Snapshot before = snapshot(inputPath);
     std::string dir = makeSessionDirectory();
     if (dir.empty())
-        return fail(std::string("Cannot make a directory for the editor: ") + std::strerror(errno));
+        return fail("Cannot make a directory for the editor in " + sessionParentDirectory() + ": " +
+                    std::strerror(errno));
     const std::string path = dir + "/" + baseName(inputPath) + ".txt";
     if (!writeText(path, inputPath, proposal)) {
         int e = errno;
@@ -144,10 +181,13 @@ bool editBranch(const char *inputPath, const char *outputPath, bool dryRun, cons
             return fail(failure + "; nothing is saved.");
         }
         Text text;
-        if (!readTextFile(path.c_str(), &text))
-            return keep(path, "Cannot read the edited listing: %s", std::strerror(errno));
-        if (changedSince(before, inputPath))
-            return keep(path, "%s changed while the editor was open; nothing is saved", inputPath);
+        if (!readEdited(path, &text))
+            return false;
+        if (changedSince(before, inputPath)) {
+            const std::string match =
+                std::string(": tunvex -f ") + inputPath + " --match " + path + " proposes its order for the list as it is now";
+            return keep(path, "%s changed while the editor was open; nothing is saved", inputPath, match.c_str());
+        }
         Listing listing;
         readListing(text.bytes.get(), text.size, &listing);
         if (listing.empty) {

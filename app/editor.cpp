@@ -94,11 +94,20 @@ std::string editorCommand()
 
 }  // namespace
 
-std::string makeSessionDirectory()
+std::string sessionParentDirectory()
 {
     const char *tmp = std::getenv("TMPDIR");
-    std::string pattern = std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/tunvex-XXXXXX";
-    if (pattern.size() >= sizeof sessionPath || mkdtemp(pattern.data()) == nullptr)
+    return tmp != nullptr && *tmp != '\0' ? tmp : "/tmp";
+}
+
+std::string makeSessionDirectory()
+{
+    std::string pattern = sessionParentDirectory() + "/tunvex-XXXXXX";
+    if (pattern.size() >= sizeof sessionPath) {
+        errno = ENAMETOOLONG;
+        return "";
+    }
+    if (mkdtemp(pattern.data()) == nullptr)
         return "";
     std::memcpy(sessionPath, pattern.c_str(), pattern.size() + 1);
     struct sigaction action {};

@@ -8,6 +8,8 @@
 // remove it (and end a running editor by the same signal) and then end the
 // process by that signal. Empty, with errno set, when it cannot be made.
 std::string makeSessionDirectory();
+// Where it is made: $TMPDIR, else /tmp.
+std::string sessionParentDirectory();
 // Removes it and everything the editor left in it (swap files).
 void removeSessionDirectory();
 // Leaves it, and the file in it, for the user.

@@ -8,12 +8,14 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "channel.h"
 #include "check.h"
 #include "edit_lock.h"
 #include "edit_session.h"
 #include "help.h"
+#include "listing.h"
 #include "operations.h"
 #include "text_file.h"
 
@@ -82,6 +84,14 @@ const option kLongOptions[] = {
     print_help(1);
 }
 
+// An empty word names no file: it is as if none were given.
+const char *fileArgument(char **argv, int option)
+{
+    if (*optarg == '\0')
+        longOptionError(argv[optind - 1], option);
+    return optarg;
+}
+
 void parseOptions(int argc, char **argv)
 {
     opterr = 1;
@@ -92,10 +102,10 @@ void parseOptions(int argc, char **argv)
         case kHelp: printLongHelp();
         case kVersion: printVersion();
         case kCheck: checkFlag = true; break;
-        case kApply: applyPath = optarg; break;
+        case kApply: applyPath = fileArgument(argv, kApply); break;
         case kDryRun: dryRunFlag = true; break;
         case kEdit: editFlag = true; break;
-        case kMatch: matchPath = optarg; break;
+        case kMatch: matchPath = fileArgument(argv, kMatch); break;
         case 'l': listFlag = true; break;
         case 'f': inputPath = optarg; break;
         case 'o': outputPath = optarg; break;
@@ -129,39 +139,60 @@ bool combinationAllowed()
     return true;
 }
 
-bool applyFromFile()
+// The listing or the reference, read whole before the list is loaded (and
+// locked: a slow pipe must not hold other edits of the list waiting).
+Text userText;
+
+bool readUserText()
 {
-    Text text;
-    if (!readTextFile(applyPath, &text)) {
-        std::fprintf(stderr, "%s: %s\n", shownTextName(applyPath), std::strerror(errno));
+    const char *path = applyPath ? applyPath : matchPath;
+    if (path == nullptr)
+        return true;
+    TextRead result = readTextFile(path, &userText);
+    if (result != TextRead::read)
+        reportTextRead(result, path);
+    return result == TextRead::read;
+}
+
+// A listing numbers channels in 16 bits, as -l does, and gives each channel
+// one line: past 65,535 channels, or with a line feed in a name, it cannot
+// name every channel.
+bool listingCanNameTheList()
+{
+    if (dtv->count > kMaxListedChannels) {
+        std::fprintf(stderr, "%s: %u channels, but a listing can number no more than %u; nothing is done\n", inputPath,
+                     dtv->count, kMaxListedChannels);
         return false;
     }
-    return applyBranch(text.bytes.get(), text.size, shownTextName(applyPath), outputPath, dryRunFlag);
+    if (applyPath != nullptr)
+        return true;
+    std::vector<ListingProblem> broken;
+    size_t count = channelsBreakingLines(&broken);
+    printProblems(broken, count, inputPath);
+    return count == 0;
 }
 
 // The proposal goes to the editor with --edit, else to standard output.
-bool matchFromFile()
+bool matchFromText()
 {
-    Text text;
-    if (!readTextFile(matchPath, &text)) {
-        std::fprintf(stderr, "%s: %s\n", shownTextName(matchPath), std::strerror(errno));
-        return false;
-    }
-    std::string proposal;
-    matchProposal(text.bytes.get(), text.size, shownTextName(matchPath), &proposal);
+    MatchResult result;
+    matchReference(userText.bytes.get(), userText.size, &result);
+    printMatchResult(result, shownTextName(matchPath));
     if (editFlag)
-        return editBranch(inputPath, outputPath, dryRunFlag, &proposal);
-    std::fwrite(proposal.data(), 1, proposal.size(), stdout);
+        return editBranch(inputPath, outputPath, dryRunFlag, &result.proposal);
+    std::fwrite(result.proposal.data(), 1, result.proposal.size(), stdout);
     return true;
 }
 
 // Runs the one operation the flags select; false when it failed.
 bool dispatch()
 {
+    if ((applyPath || matchPath || editFlag) && !listingCanNameTheList())
+        return false;
     if (applyPath)
-        return applyFromFile();
+        return applyBranch(userText.bytes.get(), userText.size, shownTextName(applyPath), outputPath, dryRunFlag);
     if (matchPath)
-        return matchFromFile();
+        return matchFromText();
     if (editFlag)
         return editBranch(inputPath, outputPath, dryRunFlag);
     if (listFlag) {
@@ -219,7 +250,7 @@ int main(int argc, char **argv)
         std::printf("You must specify the input file.\n");
         print_help(1);
     }
-    if (!combinationAllowed())
+    if (!combinationAllowed() || !readUserText())
         return 1;
     bool ok = true;
     if ((editSelected() && lockInPlaceEdit(inputPath, outputPath) != 0) || readFromFile(inputPath) == -1) {

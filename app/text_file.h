@@ -9,7 +9,18 @@ struct Text {
     size_t size = 0;
 };
 
-// "-" is standard input. False, with errno set, when it cannot be read.
-bool readTextFile(const char *path, Text *text);
+// A listing of the largest list is about 5 MiB; a text past this is no
+// listing, and is not read on (/dev/zero would fill the memory).
+constexpr size_t kMaxTextSize = 16u << 20;
+
+enum class TextRead { read, failed, tooLong, notRegular };
+
+// "-" is standard input. failed sets errno.
+TextRead readTextFile(const char *path, Text *text);
+// A file of tunvex's own private directory: only a regular file, never
+// through a symbolic link.
+TextRead readPrivateTextFile(const char *path, Text *text);
 // How messages name it: "(standard input)" for "-".
 const char *shownTextName(const char *path);
+// Says on standard error why the text could not be read ("NAME: reason").
+void reportTextRead(TextRead result, const char *path);

@@ -1,7 +1,9 @@
 // Printing the channel list, one line per channel.
 #include <cstdio>
+#include <cstring>
 
 #include "channel.h"
+#include "listing.h"
 #include "operations.h"
 
 void listChannels()
@@ -23,4 +25,21 @@ size_t listingLine(const ChannelRecord *r, char (&line)[kListingLineSize])
                           static_cast<int>(nameFieldLength(r->name2)), r->name2,
                           r->serviceType == kTvServiceType ? "TV" : "RADIO");
     return n < 0 ? 0 : static_cast<size_t>(n);
+}
+
+size_t channelsBreakingLines(std::vector<ListingProblem> *problems)
+{
+    size_t count = 0;
+    uint32_t number = 0;
+    for (const ChannelRecord *r = dtv->head; r != nullptr; r = r->next) {
+        ++number;
+        if (std::memchr(r->name, '\n', nameFieldLength(r->name)) == nullptr &&
+            std::memchr(r->name2, '\n', nameFieldLength(r->name2)) == nullptr)
+            continue;
+        if (count++ < kShownProblems)
+            problems->push_back({0, "channel " + std::to_string(number) +
+                                        " has a line feed in its name, which would split its line: rename it with "
+                                        "-r first"});
+    }
+    return count;
 }

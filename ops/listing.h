@@ -40,10 +40,21 @@ struct Listing {
 // The problems shown; past them, how many more there are.
 constexpr size_t kShownProblems = 20;
 
+// A listing numbers channels as -l does, in 16 bits.
+constexpr uint32_t kMaxListedChannels = 65535;
+// The channels of dtv with a line feed in a name, which would split their
+// line: a problem of the list as a whole (line 0) each, the first few kept.
+// Returns how many there are.
+size_t channelsBreakingLines(std::vector<ListingProblem> *problems);
+
 // Reads text against the list in dtv; the text must outlive the listing.
 // Every problem is noted, each line's first; a listing without a channel
 // line is one.
 void readListing(const char *text, size_t length, Listing *listing);
 // Prints the problems on standard error, "FILE:LINE: what is wrong", and
 // how many more there were.
-void printProblems(const Listing &listing, const char *shownName);
+void printProblems(const std::vector<ListingProblem> &problems, size_t count, const char *shownName);
+inline void printProblems(const Listing &listing, const char *shownName)
+{
+    printProblems(listing.problems, listing.problemCount, shownName);
+}

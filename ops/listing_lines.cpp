@@ -1,6 +1,8 @@
 // Splitting a listing into its lines.
 #include "listing_lines.h"
 
+#include "list_state.h"
+
 ListingLines startLines(const char *text, size_t length)
 {
     std::string_view all(text, length);
@@ -19,6 +21,8 @@ bool nextChannelLine(ListingLines &lines, std::string_view *line)
             line->remove_suffix(1);
         ++lines.number;
         std::string_view l = *line;
+        if (lines.stateLines && isListStateLine(l))
+            return true;
         if (!l.empty() && l[0] != '#' &&
             !((l[0] == ' ' || l[0] == '\t') && l.find_first_not_of(" \t") == std::string_view::npos))
             return true;

@@ -10,10 +10,12 @@
 struct ListingLines {
     std::string_view rest;
     uint32_t number = 0;  // of the line last given, from 1
+    bool stateLines = false;  // give the list's state lines (list_state.h) too
 };
 
 ListingLines startLines(const char *text, size_t length);
-// The next line that may be a channel line; false at the end.
+// The next line that may be a channel line (or a state line, when asked
+// for); false at the end.
 bool nextChannelLine(ListingLines &lines, std::string_view *line);
 // The decimal digits a line begins with: how many, and their value (held
 // past 32 bits, where it no longer matters).

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <string_view>
 
+#include "flat_index.h"
+#include "list_state.h"
 #include "listing.h"
 #include "listing_lines.h"
 
@@ -14,9 +16,12 @@ namespace {
 constexpr size_t kMaxNameLength = kNameFieldSize - 1;
 
 struct Reader {
-    Listing *listing;
+    Listing *listing = nullptr;
     std::vector<uint32_t> lineOf;  // where each number was seen, 0 if not yet
     uint32_t line = 0;
+    // Every channel by its NAME:NAME2, made when a line first renames.
+    FlatIndex names;
+    bool named = false;
 };
 
 template <typename... Args>
@@ -38,6 +43,32 @@ bool namesAsListed(std::string_view m, const ChannelRecord *r)
     size_t a = nameFieldLength(r->name), b = nameFieldLength(r->name2);
     return m.size() == a + 1 + b && m[a] == ':' && std::memcmp(m.data(), r->name, a) == 0 &&
            std::memcmp(m.data() + a + 1, r->name2, b) == 0;
+}
+
+uint64_t hashOfNames(const ChannelRecord *r)
+{
+    char both[2 * kNameFieldSize + 1];
+    size_t a = nameFieldLength(r->name), b = nameFieldLength(r->name2);
+    std::memcpy(both, r->name, a);
+    both[a] = ':';
+    std::memcpy(both + a + 1, r->name2, b);
+    return std::hash<std::string_view>()(std::string_view(both, a + 1 + b));
+}
+
+// The first channel of the list whose NAME:NAME2 is m, from 1; 0 if none.
+uint32_t channelNamed(Reader &r, std::string_view m)
+{
+    const std::vector<ChannelRecord *> &records = r.listing->records;
+    if (!r.named) {
+        // Sized for all of them at once, so that the first of one name is
+        // found first.
+        r.names = FlatIndex(records.size());
+        for (uint32_t i = 0; i < records.size(); ++i)
+            r.names.insert(hashOfNames(records[i]), i);
+        r.named = true;
+    }
+    uint32_t k = r.names.find(std::hash<std::string_view>()(m), [&](uint32_t i) { return namesAsListed(m, records[i]); });
+    return k == FlatIndex::kNone ? 0 : k + 1;
 }
 
 // The new name M asks for: M itself without a colon, X for X:X; false when
@@ -95,6 +126,13 @@ bool readNames(Reader &r, std::string_view rest, ListingEntry *entry)
     }
     if (namesAsListed(m, record))
         return true;
+    // A listing made before a move or a delete names each channel by its
+    // old number: its line carries the names of the channel that had it.
+    if (uint32_t other = channelNamed(r, m); other != 0) {
+        problem(r, "channel %u has the names of channel %u: this listing no longer fits the list; make it again, "
+                   "or give a channel another's name with -r", entry->number, other);
+        return false;
+    }
     std::string_view name;
     if (!newNameOf(m, &name)) {
         problem(r, "which is the new name of channel %u? To rename it, write the name twice, NEW:NEW",
@@ -131,6 +169,27 @@ void readLine(Reader &r, std::string_view text)
         r.listing->entries.push_back(entry);
 }
 
+// A listing made from another state of the list is refused whole, with
+// this one problem: its other lines would only name the wrong channels.
+bool stateHolds(Reader &r, std::string_view line)
+{
+    ListState then, now = currentListState();
+    bool read = readListStateLine(line, &then);
+    if (read && then.count == now.count && then.checksum == now.checksum)
+        return true;
+    r.listing->problems.clear();
+    r.listing->entries.clear();
+    r.listing->problemCount = 0;
+    if (!read)
+        problem(r, "the list state line is damaged: make the listing again, or delete this line to apply it "
+                   "unchecked");
+    else
+        problem(r, "the list has changed since this listing was made (then %u channels, checksum %08x; now %u, "
+                   "checksum %08x): make the listing again, or carry its order over with --match",
+                then.count, then.checksum, now.count, now.checksum);
+    return false;
+}
+
 // Asks for the pages of a large table in one call rather than a fault each,
 // which costs more than filling it.
 template <typename T>
@@ -153,7 +212,8 @@ void populate(std::vector<T> &table)
 
 void readListing(const char *text, size_t length, Listing *listing)
 {
-    Reader r{listing, {}};
+    Reader r;
+    r.listing = listing;
     r.lineOf.reserve(dtv->count);
     listing->records.reserve(dtv->count);
     listing->entries.reserve(dtv->count);
@@ -170,9 +230,13 @@ void readListing(const char *text, size_t length, Listing *listing)
         listing->records.push_back(c);
     }
     ListingLines lines = startLines(text, length);
+    lines.stateLines = true;
     for (std::string_view line; nextChannelLine(lines, &line);) {
         r.line = lines.number;
-        readLine(r, line);
+        if (!isListStateLine(line))
+            readLine(r, line);
+        else if (!stateHolds(r, line))
+            return;
     }
     if (listing->entries.empty() && listing->problemCount == 0) {
         listing->empty = true;
@@ -181,13 +245,13 @@ void readListing(const char *text, size_t length, Listing *listing)
     }
 }
 
-void printProblems(const Listing &listing, const char *shownName)
+void printProblems(const std::vector<ListingProblem> &problems, size_t count, const char *shownName)
 {
-    for (const ListingProblem &p : listing.problems)
+    for (const ListingProblem &p : problems)
         if (p.line == 0)
             std::fprintf(stderr, "%s: %s\n", shownName, p.what.c_str());
         else
             std::fprintf(stderr, "%s:%u: %s\n", shownName, p.line, p.what.c_str());
-    if (listing.problemCount > listing.problems.size())
-        std::fprintf(stderr, "%s: %zu more problems\n", shownName, listing.problemCount - listing.problems.size());
+    if (count > problems.size())
+        std::fprintf(stderr, "%s: %zu more problems\n", shownName, count - problems.size());
 }

@@ -7,12 +7,18 @@
 #include <string_view>
 #include <vector>
 
+#include <deque>
+
+#include "flat_index.h"
+#include "list_state.h"
+#include "listing.h"
 #include "listing_lines.h"
 #include "operations.h"
 
 namespace {
 
-constexpr uint32_t kNone = UINT32_MAX;
+constexpr uint32_t kNone = FlatIndex::kNone;
+constexpr size_t kMaxNameLength = kNameFieldSize - 1;
 
 struct Reference {
     std::string_view line;  // without its line feed (and CR)
@@ -27,36 +33,6 @@ struct Channels {
     std::vector<uint32_t> lineStart;  // one more than channels: the end
     std::vector<uint32_t> keyStart;
     std::vector<bool> taken;
-};
-
-// An open-addressed table of items the caller keeps, found by a hash and
-// confirmed by the caller: one hashed look per line, with no allocation per
-// entry, which a list of 65,535 channels would feel.
-class FlatIndex {
-public:
-    explicit FlatIndex(size_t items)
-    {
-        size_t size = 16;
-        while (size < 2 * items)
-            size *= 2;
-        slots_.assign(size, kNone);
-        hashes_.resize(size);
-    }
-    // The slot of the item with this hash that `same` accepts, or the empty
-    // slot where it would go.
-    template <typename Same>
-    uint32_t &find(uint64_t hash, Same same)
-    {
-        for (size_t i = hash & (slots_.size() - 1);; i = (i + 1) & (slots_.size() - 1))
-            if (slots_[i] == kNone || (hashes_[i] == hash && same(slots_[i]))) {
-                hashes_[i] = hash;
-                return slots_[i];
-            }
-    }
-
-private:
-    std::vector<uint32_t> slots_;
-    std::vector<uint64_t> hashes_;
 };
 
 uint64_t hashOf(std::string_view key)
@@ -90,47 +66,88 @@ Channels listChannelsOf()
     return c;
 }
 
-// The channel line --apply would take, or why not: NUMBER (digits, not all
-// zeros) alone or before a colon, and TYPE after the last colon.
-const char *refused(std::string_view line, size_t digits)
+// What is wrong with a line as --apply would judge it without a list to
+// hold it against: where it names a channel, its NAME:NAME2 could be what
+// -l prints (each name at most 32 bytes), and a single NAME could be a new
+// name. Empty when nothing is.
+std::string refused(std::string_view line, size_t digits)
 {
     if (digits == 0 || (digits < line.size() && (line[digits] != ':' || line.rfind(':') == digits)))
         return "expected NUMBER:NAME:NAME2:TYPE, or NUMBER alone";
-    std::string_view type = line.substr(line.rfind(':') + 1);
-    if (digits < line.size() && type != "TV" && type != "RADIO")
-        return "the type must be TV or RADIO";
     if (line.substr(0, digits).find_first_not_of('0') == std::string_view::npos)
         return "there is no channel 0";
-    return nullptr;
+    if (digits == line.size())
+        return "";
+    std::string_view type = line.substr(line.rfind(':') + 1);
+    std::string_view m = line.substr(digits + 1, line.size() - digits - 2 - type.size());
+    if (type != "TV" && type != "RADIO")
+        return "the type must be TV or RADIO, not \"" + std::string(type) + "\"";
+    if (m.find(':') == std::string_view::npos) {
+        if (m.empty() || m.size() > kMaxNameLength)
+            return "the name must be 1 to " + std::to_string(kMaxNameLength) + " bytes, not " +
+                   std::to_string(m.size());
+        for (char c : m)
+            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+                return "the name holds a control character";
+        return "";
+    }
+    for (size_t colon = m.find(':'); colon != std::string_view::npos; colon = m.find(':', colon + 1))
+        if (colon <= kNameFieldSize && m.size() - colon - 1 <= kNameFieldSize)
+            return "";
+    return "NAME and NAME2 must be at most " + std::to_string(kNameFieldSize) + " bytes each";
 }
 
-// Reads the reference's channel lines; one --apply would refuse is named
-// and left out.
-std::vector<Reference> readReference(const char *text, size_t length, const char *shownName)
-{
+struct ReadReference {
     std::vector<Reference> refs;
+    std::deque<std::string> keys;  // the keys a line holds in another form
+    Listing problems;
+};
+
+// The key of a line NUMBER:NAME:TYPE is that of NUMBER:NAME:NAME:TYPE, as
+// --apply reads it.
+std::string_view referenceKey(ReadReference &read, std::string_view key)
+{
+    size_t type = key.rfind(':');
+    std::string_view name = key.substr(0, type);
+    if (name.find(':') != std::string_view::npos)
+        return key;
+    read.keys.push_back(std::string(name).append(":").append(key));
+    return read.keys.back();
+}
+
+void note(ReadReference &read, uint32_t line, const std::string &what)
+{
+    if (read.problems.problemCount++ < kShownProblems)
+        read.problems.problems.push_back({line, what});
+}
+
+// Reads the reference's channel lines; one --apply would refuse is noted
+// and left out.
+void readReference(const char *text, size_t length, ReadReference &read)
+{
     std::vector<uint64_t> numbers;
-    FlatIndex seen(length / 16);
+    FlatIndex seen;
     ListingLines lines = startLines(text, length);
     for (std::string_view line; nextChannelLine(lines, &line);) {
         const uint32_t lineNumber = lines.number;
         uint64_t number = 0;
         size_t digits = leadingNumber(line, &number);
-        if (const char *why = refused(line, digits)) {
-            std::fprintf(stderr, "%s:%u: %s\n", shownName, lineNumber, why);
+        if (std::string why = refused(line, digits); !why.empty()) {
+            note(read, lineNumber, why);
             continue;
         }
-        uint32_t &first = seen.find(number * 0x9E3779B97F4A7C15u, [&](uint32_t r) { return numbers[r] == number; });
-        if (first != kNone) {
-            std::fprintf(stderr, "%s:%u: channel %.*s is on line %u too\n", shownName, lineNumber,
-                         static_cast<int>(digits), line.data(), refs[first].lineNumber);
+        uint64_t hash = number * 0x9E3779B97F4A7C15u;
+        if (uint32_t first = seen.find(hash, [&](uint32_t r) { return numbers[r] == number; }); first != kNone) {
+            note(read, lineNumber,
+                 "channel " + std::string(line.substr(0, digits)) + " is on line " +
+                     std::to_string(read.refs[first].lineNumber) + " too");
             continue;
         }
-        first = static_cast<uint32_t>(refs.size());
+        seen.insert(hash, static_cast<uint32_t>(read.refs.size()));
         numbers.push_back(number);
-        refs.push_back({line, digits == line.size() ? "" : line.substr(digits + 1), lineNumber});
+        std::string_view key = digits == line.size() ? "" : referenceKey(read, line.substr(digits + 1));
+        read.refs.push_back({line, key, lineNumber});
     }
-    return refs;
 }
 
 // ASCII letters in lower case, and no spaces at either end of any field.
@@ -167,12 +184,13 @@ uint32_t matchBy(std::vector<Reference> &refs, Channels &c, Form form)
         if (c.taken[i])
             continue;
         Key key = form(keyOf(c, i));
-        uint32_t &group = index.find(hashOf(key), [&](uint32_t g) { return keys[g] == key; });
+        uint64_t hash = hashOf(key);
+        uint32_t group = index.find(hash, [&](uint32_t g) { return keys[g] == key; });
         if (group != kNone) {
             last[group] = next[last[group]] = i;
             continue;
         }
-        group = static_cast<uint32_t>(keys.size());
+        index.insert(hash, static_cast<uint32_t>(keys.size()));
         keys.push_back(std::move(key));
         first.push_back(i);
         last.push_back(i);
@@ -195,25 +213,43 @@ uint32_t matchBy(std::vector<Reference> &refs, Channels &c, Form form)
 
 }  // namespace
 
-void matchProposal(const char *text, size_t length, const char *shownName, std::string *proposal)
+void matchReference(const char *text, size_t length, MatchResult *result)
 {
-    std::vector<Reference> refs = readReference(text, length, shownName);
+    ReadReference read;
+    readReference(text, length, read);
+    std::vector<Reference> &refs = read.refs;
     Channels c = listChannelsOf();
-    uint32_t exact = matchBy(refs, c, [](std::string_view k) { return k; });
-    uint32_t loosely = matchBy(refs, c, [](std::string_view k) { return loose(k); });
-    uint32_t lost = 0;
+    MatchCounts &n = result->counts;
+    n.exact = matchBy(refs, c, [](std::string_view k) { return k; });
+    n.loosely = matchBy(refs, c, [](std::string_view k) { return loose(k); });
+    std::string &proposal = result->proposal;
+    proposal = listStateLine(currentListState());
     for (const Reference &r : refs) {
-        if (r.channel != kNone)
-            proposal->append(lineOf(c, r.channel));
-        else
-            proposal->append("# no longer in the list: ").append(r.line).append("\n"), ++lost;
+        if (r.channel != kNone) {
+            proposal.append(lineOf(c, r.channel));
+            continue;
+        }
+        proposal.append("# no longer in the list: ").append(r.line).append("\n");
+        ++n.lost;
+        n.lostBare += r.key.empty();
     }
-    auto unmatched = static_cast<uint32_t>(c.taken.size()) - exact - loosely;
-    if (unmatched != 0)
-        proposal->append("# not found in the reference, in their present order:\n");
+    n.unmatched = static_cast<uint32_t>(c.taken.size()) - n.exact - n.loosely;
+    if (n.unmatched != 0)
+        proposal.append("# not found in the reference, in their present order:\n");
     for (uint32_t i = 0; i < c.taken.size(); ++i)
         if (!c.taken[i])
-            proposal->append(lineOf(c, i));
-    std::fprintf(stderr, "%s: %u channels matched exactly, %u loosely, %u not at all; %u of its lines found nothing\n",
-                 shownName, exact, loosely, unmatched, lost);
+            proposal.append(lineOf(c, i));
+    result->problems = std::move(read.problems.problems);
+    result->problemCount = read.problems.problemCount;
+}
+
+void printMatchResult(const MatchResult &result, const char *shownName)
+{
+    printProblems(result.problems, result.problemCount, shownName);
+    const MatchCounts &n = result.counts;
+    std::fprintf(stderr, "%s: %u channels matched exactly, %u loosely, %u not at all; %u of its lines found nothing",
+                 shownName, n.exact, n.loosely, n.unmatched, n.lost);
+    if (n.lostBare != 0)
+        std::fprintf(stderr, ", %u of them a NUMBER alone, which names no channel", n.lostBare);
+    std::fputc('\n', stderr);
 }

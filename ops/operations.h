@@ -6,8 +6,10 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "channel.h"
+#include "listing.h"
 
 void listChannels();
 // The same lines, to out.
@@ -47,6 +49,17 @@ bool applyBranch(const char *text, size_t length, const char *shownName, const c
 // no spaces at the ends of each field, the k-th line of a key with the k-th
 // channel of it. Then come the channels that matched nothing, in their
 // order; a reference line that found nothing is named on a # line. Lines
-// --apply would refuse are named on standard error and left out, and a
-// count of the matches follows there.
-void matchProposal(const char *text, size_t length, const char *shownName, std::string *proposal);
+// --apply would refuse are left out, each a problem.
+struct MatchCounts {
+    uint32_t exact = 0, loosely = 0, unmatched = 0;  // channels of the list
+    uint32_t lost = 0, lostBare = 0;  // reference lines that found nothing; of them, NUMBER alone
+};
+struct MatchResult {
+    std::string proposal;  // a listing, its state line first
+    MatchCounts counts;
+    std::vector<ListingProblem> problems;  // the first few
+    size_t problemCount = 0;
+};
+void matchReference(const char *text, size_t length, MatchResult *result);
+// The problems and the counts, on standard error.
+void printMatchResult(const MatchResult &result, const char *shownName);

@@ -7,13 +7,11 @@
 #include "channel.h"
 #include "check.h"
 #include "crc32.h"
+#include "list_image.h"
 #include "output_file.h"
 #include "record_codec.h"
 
 namespace {
-
-constexpr int kRecordsPerWrite = 1024;
-constexpr size_t kBatchBytes = kRecordsPerWrite * kRecordSize;
 
 struct Save {
     OutputFile out;
@@ -65,38 +63,19 @@ bool readBack(Save &save)
     return true;
 }
 
-// Writes count records from *r on, moving *r past them. On a little-endian
-// host they go out straight from the list.
-bool writeBatch(Save &save, const ChannelRecord **r, int count)
+// Pieces of the image go out as they come, summed on the way.
+bool writePieces(void *context, const ImagePiece *pieces, int count)
 {
-    iovec vector[kRecordsPerWrite];
-    if constexpr (kImageInPlace) {
-        for (int i = 0; i < count; ++i, *r = (*r)->next)
-            vector[i] = iovec{const_cast<ChannelRecord *>(*r), kRecordSize};
-        return writeAndSum(save, vector, count);
-    }
-    static uint8_t block[kBatchBytes];
-    for (int i = 0; i < count; ++i, *r = (*r)->next)
-        encodeRecord(*r, block + static_cast<size_t>(i) * kRecordSize);
-    vector[0] = iovec{block, static_cast<size_t>(count) * kRecordSize};
-    return writeAndSum(save, vector, 1);
+    iovec vector[kImageBatch];
+    for (int i = 0; i < count; ++i)
+        vector[i] = iovec{const_cast<uint8_t *>(pieces[i].bytes), pieces[i].length};
+    return writeAndSum(*static_cast<Save *>(context), vector, count);
 }
 
 bool writeAll(Save &save)
 {
-    uint8_t header[kHeaderSize];
-    std::memcpy(header, dtv->headerWord, sizeof dtv->headerWord);
-    storeLE32(header + 4, dtv->count);
-    iovec vector{header, sizeof header};
-    if (!writeAndSum(save, &vector, 1))
+    if (!walkListImage(writePieces, &save))
         return false;
-    const ChannelRecord *r = dtv->head;
-    for (uint32_t left = dtv->count; left > 0;) {
-        int batch = left < kRecordsPerWrite ? static_cast<int>(left) : kRecordsPerWrite;
-        if (!writeBatch(save, &r, batch))
-            return false;
-        left -= static_cast<uint32_t>(batch);
-    }
     uint8_t trailer[kTrailerSize];
     storeLE32(trailer, save.crc);
     return writeOutput(&save.out, trailer, sizeof trailer) && readBack(save);

@@ -1,7 +1,11 @@
 // --apply, --dry-run and --edit: an edited listing applied to the list in
 // one save, or refused whole.
+#include <pty.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 
 #include "edit_fixture.h"
@@ -63,6 +67,10 @@ TEST_F(Apply, ListingsAndVerdicts)
          "FILE: no channel line: an empty listing would delete every channel\n", ""},
         {"with -d", "1\n", {"-d", "1"}, 1, "", "Option `--apply' cannot be combined with -l, -r, -d or -m.\n", ""},
         {"with --edit", "1\n", {"--edit"}, 1, "", "Options `--apply' and `--edit' cannot be combined.\n", ""},
+        {"an empty name", "1\n", {"--apply="}, 1, helpText(),
+         "Option `--apply' needs a file: the listing to apply, or - for standard input.\n", ""},
+        {"no end to it", "1\n", {"--apply", "/dev/zero"}, 1, "", "/dev/zero: longer than 16 MiB, which no listing is\n",
+         ""},
     };
     for (const auto &c : cases) {
         writeFile(listing, c.text);
@@ -75,12 +83,104 @@ TEST_F(Apply, ListingsAndVerdicts)
         EXPECT_EQ(r.status, c.status) << c.what;
         EXPECT_EQ(r.out, c.out) << c.what;
         EXPECT_EQ(r.err, err) << c.what;
+        EXPECT_LT(r.maxRssKiB, 64 << 10) << c.what;
         EXPECT_EQ(std::filesystem::exists(output), !c.file.empty()) << c.what;
         if (!c.file.empty()) {
             EXPECT_TRUE(readFile(output) == c.file) << c.what;
         }
         std::filesystem::remove(output);
     }
+}
+
+// The trailer of a channel file, as the state line shows it.
+std::string trailerHex(const std::string &file)
+{
+    char hex[9];
+    uint32_t crc = 0;
+    for (size_t i = 0; i < 4; ++i)
+        crc |= static_cast<uint32_t>(static_cast<uint8_t>(file[file.size() - 4 + i])) << (8 * i);
+    std::snprintf(hex, sizeof hex, "%08x", crc);
+    return hex;
+}
+
+// A listing of another state of the list never renames channels: it is
+// refused whole, and the list stays as it was. A fresh listing, a rename to
+// a new name and one that changes only the second name still apply.
+TEST_F(Apply, StaleListingsAreRefused)
+{
+    const std::vector<ChannelEntry> channels = {makeChannel(1, 0x10, "Alpha"), makeChannel(2, 0x10, "Beta"),
+                                                makeChannel(3, 0x10, "Gamma"), makeChannel(4, 0x10, "Delta", "Delta HD")};
+    const std::string mine = dir.path("mine.txt"), edited = dir.path("edited.dat");
+    const std::string fits = " this listing no longer fits the list; make it again, or give a channel another's "
+                             "name with -r\n";
+    auto stale = [](const std::string &then, const std::string &now) {
+        return ":1: the list has changed since this listing was made (then " + then + "; now " + now +
+               "): make the listing again, or carry its order over with --match\n";
+    };
+    const struct {
+        const char *what;
+        std::vector<std::string> listingFrom;  // the run whose output is the listing
+        std::string change;                     // sed on the listing
+        std::vector<std::string> meanwhile;     // an edit of the list in between
+        std::string err;                        // after FILE; empty: applied
+    } cases[] = {
+        {"moved", {"-l"}, "", {"-m", "2:1"},
+         ":1: channel 1 has the names of channel 2:" + fits + "FILE:2: channel 2 has the names of channel 1:" + fits},
+        {"deleted", {"-l"}, "", {"-d", "1"},
+         ":2: channel 2 has the names of channel 1:" + fits + "FILE:3: channel 3 has the names of channel 2:" + fits +
+             "FILE:4: there is no channel 4: the list has 3\n"},
+        {"a proposal, the list exported again", {"--match", "ORIGINAL"}, "", {"-r", "4:Delta"},
+         stale("4 channels, checksum THEN", "4, checksum NOW")},
+        {"its state line edited by hand", {"--match", "ORIGINAL"}, "s/state: 4/state: 5/", {},
+         stale("5 channels, checksum THEN", "4, checksum NOW")},
+        {"its state line damaged", {"--match", "ORIGINAL"}, "s/channels, checksum/channels, sum/", {},
+         ":1: the list state line is damaged: make the listing again, or delete this line to apply it unchecked\n"},
+        {"fresh, renamed to new names, the second name alone", {"-l"},
+         "s/^1:.*/1:Omega:TV/; s/^4:Delta:Delta HD/4:Delta:Delta/", {}, ""},
+    };
+    for (const auto &c : cases) {
+        writeList({.channels = channels});
+        writeFile(mine, buildChannelFile(list));
+        std::vector<std::string> args = {"-f", input};
+        for (const std::string &a : c.listingFrom)
+            args.push_back(a == "ORIGINAL" ? mine : a);
+        writeFile(mine, runTunvex(args).out);
+        if (!c.change.empty()) {
+            ASSERT_EQ(std::system(("sed -i '" + c.change + "' " + mine).c_str()), 0);
+        }
+        if (!c.meanwhile.empty()) {
+            args = {"-f", input, "-o", input};
+            args.insert(args.end(), c.meanwhile.begin(), c.meanwhile.end());
+            ASSERT_EQ(runTunvex(args).status, 0) << c.what;
+        }
+        const std::string before = readFile(input);
+        RunResult r = runTunvex({"-f", input, "-o", input, "--apply", mine});
+        std::string err = c.err.empty() ? "" : mine + c.err;
+        for (size_t at; (at = err.find("FILE")) != std::string::npos;)
+            err.replace(at, 4, mine);
+        for (auto [name, file] : {std::pair{"THEN", buildChannelFile(list)}, std::pair{"NOW", before}})
+            if (size_t at = err.find(name); at != std::string::npos)
+                err.replace(at, std::strlen(name), trailerHex(file));
+        EXPECT_EQ(r.err, err) << c.what;
+        EXPECT_EQ(r.status, c.err.empty() ? 0 : 1) << c.what;
+        if (!c.err.empty()) {
+            EXPECT_TRUE(readFile(input) == before) << c.what;
+            continue;
+        }
+        EXPECT_EQ(r.out, "Channel 1 = \"Alpha\" -> \"Omega\"\nChannel 4 = \"Delta\" -> \"Delta\"\n"
+                         "4 kept, 0 renumbered, 2 renamed, 0 deleted\n");
+        list.channels[0].name = "Omega";
+        list.channels[3].name2.clear();
+        EXPECT_TRUE(readFile(input) == buildChannelFile(list));
+    }
+    // Two edits of one listing at once: the second to take the list finds
+    // it changed by the first.
+    writeList({.channels = channels});
+    writeFile(mine, "4:Delta:Delta HD:TV\n3:Gamma:Gamma:TV\n2:Beta:Beta:TV\n1:Alpha:Alpha:TV\n");
+    std::vector<RunResult> both = runTunvexTogether({{"-f", input, "-o", input, "--apply", mine},
+                                                     {"-f", input, "-o", input, "--apply", mine}});
+    EXPECT_EQ(both[0].status + both[1].status, 1) << both[0].err << both[1].err;
+    EXPECT_TRUE(readFile(input) == fileOf(pick({4, 3, 2, 1})));
 }
 
 // The listing from standard input, and a list left alone when it would not
@@ -100,6 +200,52 @@ TEST_F(Apply, FromStandardInputAndNoChanges)
     EXPECT_EQ(r.status, 1);
 }
 
+// Lists a listing cannot name whole are refused before anything is read or
+// edited: a line feed in a name would split its line, and -l numbers
+// channels in 16 bits.
+TEST_F(Apply, ListsAListingCannotName)
+{
+    ChannelFileContents broken = syntheticList(3), large = syntheticList(65536);
+    broken.channels[1].name = "Two\nlines";
+    const std::string brokenErr = ": channel 2 has a line feed in its name, which would split its line: rename it "
+                                  "with -r first\n";
+    const struct {
+        const ChannelFileContents *contents;
+        std::vector<std::string> args;
+        std::string err;  // after the list's path
+    } cases[] = {
+        {&broken, {"--edit"}, brokenErr},
+        {&broken, {"--match", "/dev/null"}, brokenErr},
+        {&large, {"--apply", "/dev/null"}, ": 65536 channels, but a listing can number no more than 65535; nothing is done\n"},
+    };
+    for (const auto &c : cases) {
+        writeList(*c.contents);
+        std::vector<std::string> args = {"-f", input, "-o", output};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        RunResult r = runTunvex(args, {.env = {"VISUAL=false"}});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, input + c.err);
+        EXPECT_FALSE(std::filesystem::exists(output));
+    }
+    // A line feed in the list's path stays in the comment at the top.
+    const std::string odd = dir.path("two\nlines.dat");
+    writeList(syntheticList(3));
+    std::filesystem::rename(input, odd);
+    RunResult r = runTunvex({"-f", odd, "-o", output, "--edit"}, {.env = {"VISUAL=true"}});
+    EXPECT_EQ(r.out, "3 kept, 0 renumbered, 0 renamed, 0 deleted\n") << r.err;
+}
+
+// A listing is read before the list is locked: a slow pipe holds no other
+// edit of the list waiting.
+TEST_F(Apply, ListingReadBeforeTheLock)
+{
+    const std::string tunvex = std::string(TUNVEX_EMULATOR) + " " + TUNVEX_BIN;
+    const std::string script = "(sleep 3; echo 1) | " + tunvex + " -f " + input + " -o " + input + " --apply - & sleep 0.5; timeout 2 " +
+                               tunvex + " -f " + input + " -o " + input + " -m 2:1; status=$?; wait; exit $status";
+    EXPECT_EQ(std::system(script.c_str()), 0);
+    EXPECT_TRUE(readFile(input) == fileOf(pick({2})));
+}
+
 // The editor is a script: one that edits, one that fails, one that changes
 // nothing, one that empties the listing and one that breaks it.
 TEST_F(Apply, EditInTheEditor)
@@ -113,6 +259,8 @@ TEST_F(Apply, EditInTheEditor)
         std::string err;  // its first line
         std::string file;
         bool kept;  // the edited listing stays in $TMPDIR
+        std::string tmpdir = "";  // when not $TMPDIR
+        std::string also = "";    // in the message too
     } cases[] = {
         {"edited", "sed -i -e '/^2:/d' -e 's/^4:Channel 4:Channel 4/4:Jazz:Jazz/'", 0, "",
          fileOf(renamed(pick({1, 3, 4, 5}), 2, "Jazz")), false},
@@ -120,14 +268,25 @@ TEST_F(Apply, EditInTheEditor)
          false},
         {"left as it was", "true", 0, "", fileOf(pick({1, 2, 3, 4, 5})), false},
         {"emptied", "cp /dev/null", 1, "The listing holds no channel line; nothing is saved.", "", false},
+        {"the editor removes it", "rm", 1, "The editor left no listing in " + tmp + "/tunvex-", "", false},
+        {"the editor leaves a link", "f() { sed 's/^3:.*/3:x/' \"$1\" >\"$1.x\"; ln -sf \"$1.x\" \"$1\"; }; f", 1,
+         "The editor left something other than a regular file in " + tmp, "", false},
+        {"no temporary directory", "true", 1,
+         "Cannot make a directory for the editor in /nonexistent: No such file or directory", "", false, "/nonexistent"},
+        {"a temporary directory too long", "true", 1,
+         "Cannot make a directory for the editor in /" + std::string(5000, 'x') + ": File name too long", "", false,
+         "/" + std::string(5000, 'x')},
         {"broken", "sed -i 's/^3:.*/3:x/'", 1, "", "", true},
         {"the list changed meanwhile", "touch " + input + "; :", 1,
-         input + " changed while the editor was open; nothing is saved", "", true},
+         input + " changed while the editor was open; nothing is saved", "", true, "",
+         ": tunvex -f " + input + " --match " + tmp},
     };
     for (const auto &c : cases) {
-        RunResult r = runTunvex({"-f", input, "-o", output, "--edit"}, {.env = {"VISUAL=" + c.editor, "TMPDIR=" + tmp}});
+        RunResult r = runTunvex({"-f", input, "-o", output, "--edit"},
+                                {.env = {"VISUAL=" + c.editor, "TMPDIR=" + (c.tmpdir.empty() ? tmp : c.tmpdir)}});
         EXPECT_EQ(r.status, c.status) << c.what << ": " << r.err;
         EXPECT_EQ(r.err.substr(0, c.err.size()), c.err) << c.what;
+        EXPECT_NE(r.err.find(c.also), std::string::npos) << c.what << r.err;
         EXPECT_EQ(std::filesystem::exists(output), !c.file.empty()) << c.what;
         if (!c.file.empty()) {
             EXPECT_TRUE(readFile(output) == c.file) << c.what;
@@ -140,6 +299,51 @@ TEST_F(Apply, EditInTheEditor)
     }
 }
 
+// On a terminal, a listing with problems is opened again with them on top
+// as #! lines, replaced each round, numbered as the text shown numbers its
+// lines, after the byte order mark the text was saved with.
+TEST_F(Apply, EditAgainOnATerminal)
+{
+    if (*TUNVEX_EMULATOR != '\0')
+        GTEST_SKIP() << "the terminal is driven natively only";
+    // Round 0 breaks channel 3's line and adds a byte order mark; round 1
+    // leaves it so; round 2 mends it. Each keeps a copy of what it was shown.
+    const std::string seen = dir.path("seen"), editor =
+        "f() { n=$(ls " + seen + "* 2>/dev/null | wc -l); cp \"$1\" " + seen + "$n; case $n in "
+        "0) sed -i -e '1s/^/\xEF\xBB\xBF/' -e 's/^3:.*/3:x/' \"$1\";; 2) sed -i 's/^3:x$/3/' \"$1\";; esac; }; f";
+    int terminal = -1;
+    pid_t pid = forkpty(&terminal, nullptr, nullptr, nullptr);
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        setenv("VISUAL", editor.c_str(), 1);
+        execl(TUNVEX_BIN, "tunvex", "-f", input.c_str(), "-o", output.c_str(), "--edit", nullptr);
+        _exit(127);
+    }
+    std::string shown;
+    size_t asked = 0;
+    char buffer[4096];
+    for (ssize_t n; (n = read(terminal, buffer, sizeof buffer)) > 0;) {
+        shown.append(buffer, static_cast<size_t>(n));
+        for (size_t at = 0; (at = shown.find("[Y/n] ", at)) != std::string::npos; at += 6)
+            if (at >= asked) {
+                asked = at + 6;
+                ASSERT_EQ(write(terminal, "y\n", 2), 2);
+            }
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    close(terminal);
+    EXPECT_EQ(status, 0) << shown;
+    std::string broken = readFile(seen + "0");
+    size_t line3 = broken.find("\n3:") + 1;
+    broken.replace(line3, broken.find('\n', line3) - line3, "3:x");
+    const std::string again = "\xEF\xBB\xBF#! This listing could not be applied; mend the lines named and save it "
+                              "again.\n#! line 11: expected NUMBER:NAME:NAME2:TYPE, or NUMBER alone\n" + broken;
+    EXPECT_EQ(readFile(seen + "1"), again);
+    EXPECT_EQ(readFile(seen + "2"), again);
+    EXPECT_TRUE(readFile(output) == fileOf(pick({1, 2, 3, 4, 5})));
+}
+
 // --match proposes the reference's order for a rescanned list; applied,
 // the proposal gives that order and loses no channel.
 TEST_F(Apply, MatchProposesTheReferenceOrder)
@@ -147,6 +351,13 @@ TEST_F(Apply, MatchProposesTheReferenceOrder)
     writeList({.channels = {makeChannel(1, 0x10, "Weather"), makeChannel(2, 0x10, " news ONE"),
                             makeChannel(3, 0x02, "Jazz"), makeChannel(4, 0x10, "Jazz"), makeChannel(5, 0x10, "Music"),
                             makeChannel(6, 0x10, "Music", "", 6), makeChannel(7, 0x10, "Shopping")}});
+    const std::string state = "# List state: 7 channels, checksum " + trailerHex(buildChannelFile(list)) +
+                              " (--apply refuses this listing once the list has changed)\n";
+    std::string many, manyErr, seq17;
+    for (int i = 7; i <= 24; ++i)
+        many += "x\n", manyErr += i > 22 ? "" : "FILE:" + std::to_string(i) + ": expected NUMBER:NAME:NAME2:TYPE, or NUMBER alone\n";
+    for (int i = 1; i <= 17; ++i)
+        seq17 += std::to_string(i) + "\n";
     const struct {
         const char *what;
         std::string reference;
@@ -154,18 +365,25 @@ TEST_F(Apply, MatchProposesTheReferenceOrder)
         std::vector<int> order;
     } cases[] = {
         {"reordered, duplicates, one name for TV and radio, case and spaces, a channel gone, one new",
-         "9:Music:Music:TV\n2:News One:News One:TV\n4:Jazz:Jazz:TV\n5:Gone:Gone:TV\n1:Music:Music:TV\n"
+         "9:Music:Music:TV\n2:News One:News One:TV\n4:Jazz:Jazz:TV\n5:Gone:Gone:TV\n1:Music:TV\n"
          "3:Jazz:Jazz:RADIO\n6:Weather:Weather:TV\n",
-         "5:Music:Music:TV\n2: news ONE: news ONE:TV\n4:Jazz:Jazz:TV\n# no longer in the list: 5:Gone:Gone:TV\n"
+         state + "5:Music:Music:TV\n2: news ONE: news ONE:TV\n4:Jazz:Jazz:TV\n# no longer in the list: 5:Gone:Gone:TV\n"
          "6:Music:Music:TV\n3:Jazz:Jazz:RADIO\n1:Weather:Weather:TV\n"
          "# not found in the reference, in their present order:\n7:Shopping:Shopping:TV\n",
          ": 5 channels matched exactly, 1 loosely, 1 not at all; 1 of its lines found nothing\n",
          {5, 2, 4, 6, 3, 1, 7}},
-        {"lines --apply would refuse", "7:Shopping:Shopping:TV\nx\n7:Weather:Weather:TV\n3:Jazz:Jazz:Radio\n", "",
-         ":2: expected NUMBER:NAME:NAME2:TYPE, or NUMBER alone\nFILE:3: channel 7 is on line 1 too\n"
-         "FILE:4: the type must be TV or RADIO\nFILE: 1 channels matched exactly, 0 loosely, 6 not at all; 0 of its "
-         "lines found nothing\n",
+        {"lines --apply would refuse, twenty shown",
+         "7:Shopping:Shopping:TV\nx\n7:Weather:Weather:TV\n3:Jazz:Jazz:Radio\n2:" + std::string(40, 'n') +
+             ":TV\n8\n" + many,
+         "", ":2: expected NUMBER:NAME:NAME2:TYPE, or NUMBER alone\nFILE:3: channel 7 is on line 1 too\n"
+         "FILE:4: the type must be TV or RADIO, not \"Radio\"\nFILE:5: the name must be 1 to 31 bytes, not 40\n" +
+             manyErr + "FILE: 2 more problems\nFILE: 1 channels matched exactly, 0 loosely, 6 not at all; 1 of its "
+             "lines found nothing, 1 of them a NUMBER alone, which names no channel\n",
          {7, 1, 2, 3, 4, 5, 6}},
+        {"short lines", seq17, "",
+         ": 0 channels matched exactly, 0 loosely, 7 not at all; 17 of its lines found nothing, 17 of them a NUMBER "
+         "alone, which names no channel\n",
+         {1, 2, 3, 4, 5, 6, 7}},
     };
     for (const auto &c : cases) {
         writeFile(listing, c.reference);

@@ -1,0 +1,34 @@
+// Fuzz target: arbitrary text as the reference of --match against a list of
+// twelve channels. It must end, and its proposal must be a listing --apply
+// takes whole: every channel once, nothing renamed.
+#include <algorithm>
+#include <cstdlib>
+
+#include "channel.h"
+#include "channel_file.h"
+#include "fuzz_run.h"
+#include "listing.h"
+#include "operations.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    static const std::string list = buildChannelFile(syntheticList(12));
+    writeInput(reinterpret_cast<const uint8_t *>(list.data()), list.size());
+    if (readFromFile(fuzzFiles().input.c_str()) != 0)
+        std::abort();
+    MatchResult result;
+    matchReference(reinterpret_cast<const char *>(data), size, &result);
+    const MatchCounts &n = result.counts;
+    if (n.exact + n.loosely + n.unmatched != 12 || n.lostBare > n.lost ||
+        result.problems.size() != std::min(result.problemCount, kShownProblems))
+        std::abort();
+    Listing listing;
+    readListing(result.proposal.data(), result.proposal.size(), &listing);
+    if (listing.problemCount != 0 || listing.entries.size() != 12)
+        std::abort();
+    for (const ListingEntry &e : listing.entries)
+        if (e.newName != nullptr)
+            std::abort();
+    releaseChannelList();
+    return 0;
+}

@@ -1,0 +1,27 @@
+// The state of the list a listing was made from, named on a comment line at
+// its top, so that a listing of the list as it was before a change (a move,
+// a delete, another edit, a new export) is refused rather than applied to
+// other channels than those it names:
+//
+//   # List state: 1200 channels, checksum 1c2a6f0e (...)
+//
+// The count, and the checksum a save of the list would carry. Anything after
+// the checksum is free text.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+struct ListState {
+    uint32_t count = 0;
+    uint32_t checksum = 0;
+};
+
+ListState currentListState();
+// The whole line, with its line feed.
+std::string listStateLine(const ListState &state);
+// Whether the line is meant as a state line: it begins as one.
+bool isListStateLine(std::string_view line);
+// Its state; false when it was damaged.
+bool readListStateLine(std::string_view line, ListState *state);
