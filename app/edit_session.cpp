@@ -12,6 +12,8 @@
 #include "editor.h"
 #include "list_state.h"
 #include "listing.h"
+#include "branches.h"
+#include "list_file.h"
 #include "operations.h"
 #include "text_file.h"
 

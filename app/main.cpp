@@ -16,6 +16,8 @@
 #include "edit_session.h"
 #include "help.h"
 #include "listing.h"
+#include "branches.h"
+#include "list_file.h"
 #include "operations.h"
 #include "text_file.h"
 
@@ -154,21 +156,12 @@ bool readUserText()
     return result == TextRead::read;
 }
 
-// A listing numbers channels in 16 bits, as -l does, and gives each channel
-// one line: past 65,535 channels, or with a line feed in a name, it cannot
-// name every channel.
+// A listing names each channel by its number and on a line of its own.
 bool listingCanNameTheList()
 {
-    if (dtv->count > kMaxListedChannels) {
-        std::fprintf(stderr, "%s: %u channels, but a listing can number no more than %u; nothing is done\n", inputPath,
-                     dtv->count, kMaxListedChannels);
-        return false;
-    }
-    if (applyPath != nullptr)
-        return true;
-    std::vector<ListingProblem> broken;
-    size_t count = channelsBreakingLines(&broken);
-    printProblems(broken, count, inputPath);
+    std::vector<ListingProblem> problems;
+    size_t count = unlistable(applyPath == nullptr, &problems);
+    printProblems(problems, count, inputPath);
     return count == 0;
 }
 

@@ -3,9 +3,11 @@
 #include <cstdlib>
 
 #include "channel.h"
+#include "list_file.h"
 #include "channel_file.h"
 #include "fuzz_run.h"
 #include "listing.h"
+#include "branches.h"
 #include "operations.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)

@@ -2,6 +2,7 @@
 #include <cstdlib>
 
 #include "channel.h"
+#include "list_file.h"
 #include "fuzz_run.h"
 #include "operations.h"
 

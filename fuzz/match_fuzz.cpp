@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "channel.h"
+#include "list_file.h"
 #include "channel_file.h"
 #include "fuzz_run.h"
 #include "listing.h"

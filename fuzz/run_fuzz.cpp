@@ -11,8 +11,10 @@
 #include <string>
 
 #include "channel.h"
+#include "list_file.h"
 #include "channel_file.h"
 #include "fuzz_run.h"
+#include "branches.h"
 #include "operations.h"
 
 namespace {

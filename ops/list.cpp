@@ -18,6 +18,16 @@ void writeListing(std::FILE *out)
         std::fwrite(line, 1, listingLine(r, line), out);
 }
 
+std::string listingText()
+{
+    std::string text;
+    text.reserve(static_cast<size_t>(dtv->count) * 40);
+    char line[kListingLineSize];
+    for (const ChannelRecord *r = dtv->head; r != nullptr; r = r->next)
+        text.append(line, listingLine(r, line));
+    return text;
+}
+
 size_t listingLine(const ChannelRecord *r, char (&line)[kListingLineSize])
 {
     int n = std::snprintf(line, sizeof line, "%d:%.*s:%.*s:%s\n", r->channelNumber,
@@ -27,11 +37,16 @@ size_t listingLine(const ChannelRecord *r, char (&line)[kListingLineSize])
     return n < 0 ? 0 : static_cast<size_t>(n);
 }
 
-size_t channelsBreakingLines(std::vector<ListingProblem> *problems)
+size_t unlistable(bool lineFeedsToo, std::vector<ListingProblem> *problems)
 {
+    if (dtv->count > kMaxListedChannels) {
+        problems->push_back({0, std::to_string(dtv->count) + " channels, but a listing can number no more than " +
+                                    std::to_string(kMaxListedChannels) + "; nothing is done"});
+        return 1;
+    }
     size_t count = 0;
     uint32_t number = 0;
-    for (const ChannelRecord *r = dtv->head; r != nullptr; r = r->next) {
+    for (const ChannelRecord *r = dtv->head; lineFeedsToo && r != nullptr; r = r->next) {
         ++number;
         if (std::memchr(r->name, '\n', nameFieldLength(r->name)) == nullptr &&
             std::memchr(r->name2, '\n', nameFieldLength(r->name2)) == nullptr)

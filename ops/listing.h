@@ -40,12 +40,13 @@ struct Listing {
 // The problems shown; past them, how many more there are.
 constexpr size_t kShownProblems = 20;
 
-// A listing numbers channels as -l does, in 16 bits.
+// A listing numbers channels as -l does, in 16 bits, and gives each one
+// line: a list of more channels cannot be listed, and where a listing is
+// written for editing, neither can a channel with a line feed in a name.
+// Problems of the list as a whole (line 0), the first few kept; returns
+// how many there are.
 constexpr uint32_t kMaxListedChannels = 65535;
-// The channels of dtv with a line feed in a name, which would split their
-// line: a problem of the list as a whole (line 0) each, the first few kept.
-// Returns how many there are.
-size_t channelsBreakingLines(std::vector<ListingProblem> *problems);
+size_t unlistable(bool lineFeedsToo, std::vector<ListingProblem> *problems);
 
 // Reads text against the list in dtv; the text must outlive the listing.
 // Every problem is noted, each line's first; a listing without a channel

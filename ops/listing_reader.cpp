@@ -1,13 +1,11 @@
 // Reading an edited listing against the loaded list, line by line.
-#include <sys/mman.h>
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstring>
 #include <string_view>
 
 #include "flat_index.h"
 #include "list_state.h"
+#include "memory_hints.h"
 #include "listing.h"
 #include "listing_lines.h"
 
@@ -195,17 +193,7 @@ bool stateHolds(Reader &r, std::string_view line)
 template <typename T>
 void populate(std::vector<T> &table)
 {
-#ifdef MADV_POPULATE_WRITE
-    auto page = static_cast<size_t>(sysconf(_SC_PAGESIZE));
-    char *begin = reinterpret_cast<char *>(table.data());
-    char *end = reinterpret_cast<char *>(table.data() + table.capacity());
-    char *from = begin + (page - reinterpret_cast<uintptr_t>(begin) % page) % page;
-    char *to = end - reinterpret_cast<uintptr_t>(end) % page;
-    if (to > from)
-        madvise(from, static_cast<size_t>(to - from), MADV_POPULATE_WRITE);
-#else
-    (void)table;
-#endif
+    populatePages(table.data(), table.data() + table.capacity());
 }
 
 }  // namespace

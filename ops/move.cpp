@@ -2,7 +2,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "branch_checks.h"
 #include "channel.h"
 #include "number.h"
 #include "operations.h"
@@ -80,15 +79,4 @@ int moveChannel(char *schema)
     insertAt(moved, to);
     renumberChannels();
     return 0;
-}
-
-bool moveBranch(char *argument, const char *outputPath)
-{
-    if (!editArgumentsGiven(argument, "You must specify the channel to move from-to.", outputPath))
-        return false;
-    int moved = moveChannel(argument);
-    if (moved < 0)
-        return false;
-    // A channel not found leaves the list as it was, and it is saved so.
-    return writeToFile(outputPath) == 0 && moved == 0;
 }

@@ -1,5 +1,5 @@
-// What a run can do to the channel list, and the branches of the front end
-// that check an edit's arguments and save its result.
+// What a run can do to the channel list, in memory; the results are data,
+// or the lines a command prints. Saving is the branches' (branches.h).
 #pragma once
 
 #include <cstddef>
@@ -12,8 +12,9 @@
 #include "listing.h"
 
 void listChannels();
-// The same lines, to out.
+// The same lines, to out, or as one text.
 void writeListing(std::FILE *out);
+std::string listingText();
 // One of them, with its line feed: "NUMBER:NAME:NAME2:TYPE\n". Returns its
 // length.
 constexpr size_t kListingLineSize = 5 + 1 + 32 + 1 + 32 + 1 + 5 + 2;
@@ -31,17 +32,15 @@ bool deleteChannel(uint32_t number);
 // not found (the list is left as it was).
 int moveChannel(char *schema);
 
-// The branches: argument and output path as given on the command line, either
-// may be null. True when the edit was made and saved.
-bool renameBranch(char *argument, const char *outputPath);
-bool deleteBranch(const char *argument, const char *outputPath);
-bool moveBranch(char *argument, const char *outputPath);
-
-// --apply and --dry-run: applies a listing (listing.h) to the list and
-// saves it once, or with dryRun only says what would change. The listing
-// is refused whole, its problems printed, when any line is wrong. True when
-// it was applied (or would be).
-bool applyBranch(const char *text, size_t length, const char *shownName, const char *outputPath, bool dryRun);
+// A listing read without problems (listing.h), applied to dtv: the new
+// order, the deletions and the renames in one pass. Each rename that
+// changes a byte adds its line, as -r prints it, to renames.
+struct ApplyCounts {
+    uint32_t kept = 0, renumbered = 0, renamed = 0, deleted = 0;
+};
+ApplyCounts applyListing(const Listing &listing, std::string *renames);
+// The line that counts them: "K kept, N renumbered, R renamed, D deleted\n".
+std::string countsLine(const ApplyCounts &counts);
 
 // --match: the list's listing in the order of a reference listing (what -l
 // printed before a rescan), for --apply or --edit. Channels are matched by

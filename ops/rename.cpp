@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "branch_checks.h"
 #include "channel.h"
 #include "number.h"
 #include "operations.h"
@@ -51,13 +50,4 @@ int changeChannelName(char *schema)
             result = -1;
     }
     return result;
-}
-
-bool renameBranch(char *argument, const char *outputPath)
-{
-    if (!editArgumentsGiven(argument, "You want to change channel name, but the definition is not specified.", outputPath))
-        return false;
-    int renamed = changeChannelName(argument);
-    // The list is saved even when some numbers were not found.
-    return writeToFile(outputPath) == 0 && renamed == 0;
 }

@@ -50,11 +50,9 @@ struct ChannelList {
     ChannelRecord *head;
 };
 
-// Absent until readFromFile creates it; releaseChannelList ends it.
+// Absent until a load creates it (list_load.h, list_file.h);
+// releaseChannelList ends it.
 extern ChannelList *dtv;
-
-int readFromFile(const char *path);
-int writeToFile(const char *path);
 
 void renumberChannels();
 uint16_t getChannelNumber(const ChannelRecord *record);

@@ -5,13 +5,14 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 #include "channel.h"
 #include "in_place.h"
 #include "input_file.h"
 #include "io_vector.h"
+#include "list_file.h"
+#include "list_load.h"
 #include "record_codec.h"
 #include "record_pool.h"
 
@@ -100,10 +101,9 @@ bool planRecords(int fd, uint32_t count)
 // Reads the records into the list through a tail pointer. The list's count
 // grows with every record linked, so that a failure part way leaves a list
 // that is whole and can be released.
-int readRecords(int fd, uint32_t count, const char *path)
+int readRecords(int fd, ListBuilder *builder, uint32_t count, const char *path)
 {
     ChannelRecord *batch[kRecordsPerRead];
-    ChannelRecord **tail = &dtv->head;
     for (uint32_t left = count; left > 0;) {
         int size = left < kRecordsPerRead ? static_cast<int>(left) : kRecordsPerRead;
         for (int i = 0; i < size; ++i)
@@ -112,17 +112,7 @@ int readRecords(int fd, uint32_t count, const char *path)
         ReadResult result = readBatch(fd, batch, size);
         if (result != ReadResult::whole)
             return refuseShortRead(fd, result, path);
-        // The stored numbers are not trusted: a record's number is its
-        // position, given here rather than in a second pass over the list.
-        for (int i = 0; i < size; ++i) {
-            auto position = static_cast<uint16_t>(dtv->count + static_cast<uint32_t>(i) + 1);
-            batch[i]->channelNumber = position;
-            batch[i]->channelNumber2 = position;
-            batch[i]->next = nullptr;
-            *tail = batch[i];
-            tail = &batch[i]->next;
-        }
-        dtv->count += static_cast<uint32_t>(size);
+        appendRecords(builder, batch, size);
         left -= static_cast<uint32_t>(size);
     }
     return 0;
@@ -138,20 +128,21 @@ int readFromFile(const char *path)
         return -1;
     }
     rememberSourceFile(fd);
-    dtv = static_cast<ChannelList *>(std::calloc(1, sizeof(ChannelList)));
-    if (dtv == nullptr) {
+    uint8_t header[kHeaderSize] = {};
+    iovec vector{header, sizeof header};
+    ReadResult result = readVector(fd, &vector, 1);
+    ListBuilder builder;
+    uint32_t count = 0;
+    // The list exists, empty, even when the header cannot be read.
+    if (!startList(header, &builder, &count)) {
         close(fd);
         return -1;
     }
-    uint8_t header[kHeaderSize];
-    iovec vector{header, sizeof header};
-    if (ReadResult result = readVector(fd, &vector, 1); result != ReadResult::whole)
+    if (result != ReadResult::whole)
         return refuseShortRead(fd, result, path);
-    std::memcpy(dtv->headerWord, header, sizeof dtv->headerWord);
-    uint32_t count = loadLE32(header + 4);
     if (!planRecords(fd, count))
         return refuse(fd, "The file is truncated: %s\n", path);
-    if (readRecords(fd, count, path) != 0)
+    if (readRecords(fd, &builder, count, path) != 0)
         return -1;
     close(fd);
     return 0;

@@ -1,7 +1,7 @@
 // Channel records carved from large slabs, and given back to a free list.
 #include "record_pool.h"
 
-#include <sys/mman.h>
+#include "memory_hints.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -68,10 +68,8 @@ bool addSlab(uint32_t capacity)
         return false;
     // Hints both: huge pages where the slab is large enough, and all pages
     // faulted in by one call rather than one fault each.
-    madvise(memory, bytes, MADV_HUGEPAGE);
-#ifdef MADV_POPULATE_WRITE
-    madvise(memory, bytes, MADV_POPULATE_WRITE);
-#endif
+    adviseHugePages(memory, bytes);
+    populatePages(memory, static_cast<char *>(memory) + bytes);
     auto *slab = static_cast<Slab *>(memory);
     *slab = Slab{slabs, capacity, 0};
     POISON(recordAt(slab, 0), static_cast<size_t>(capacity) * sizeof(ChannelRecord));

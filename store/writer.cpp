@@ -7,6 +7,7 @@
 #include "channel.h"
 #include "check.h"
 #include "crc32.h"
+#include "list_file.h"
 #include "list_image.h"
 #include "output_file.h"
 #include "record_codec.h"

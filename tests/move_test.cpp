@@ -1,5 +1,6 @@
 // Moving a channel, end to end, and the branches' own checks.
 #include "edit_fixture.h"
+#include "branches.h"
 #include "operations.h"
 
 namespace {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "channel.h"
+#include "list_file.h"
 #include "channel_file.h"
 #include "test_support.h"
 

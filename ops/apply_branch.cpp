@@ -1,0 +1,36 @@
+// --apply: an edited listing applied to the list, then one save.
+#include <cstdio>
+#include <string>
+
+#include "branches.h"
+#include "check.h"
+#include "list_file.h"
+#include "listing.h"
+#include "operations.h"
+
+bool applyBranch(const char *text, size_t length, const char *shownName, const char *outputPath, bool dryRun)
+{
+    if (!dryRun && outputPath == nullptr) {
+        std::printf("There is no specified output filename.\n");
+        return false;
+    }
+    Listing listing;
+    readListing(text, length, &listing);
+    if (listing.problemCount != 0) {
+        printProblems(listing, shownName);
+        return false;
+    }
+    std::string lines;
+    ApplyCounts c = applyListing(listing, &lines);
+    lines += countsLine(c);
+    std::fwrite(lines.data(), 1, lines.size(), stdout);
+    if (dryRun)
+        return true;
+    // The stick is not written for nothing: not when the list is as it was
+    // and the file already holds it to the byte.
+    if (c.renumbered == 0 && c.renamed == 0 && c.deleted == 0 && fileHoldsList(outputPath)) {
+        std::printf("No changes: %s is left as it is.\n", outputPath);
+        return true;
+    }
+    return writeToFile(outputPath) == 0;
+}

@@ -1,0 +1,70 @@
+// The branches of the front end that run one edit: each checks the
+// arguments it was given, makes the edit and saves the list.
+#include "branches.h"
+
+#include <cstdio>
+
+#include "channel.h"
+#include "list_file.h"
+#include "number.h"
+#include "operations.h"
+
+namespace {
+
+// Each refusal prints its own line.
+bool editArgumentsGiven(const char *argument, const char *missingArgument,
+                               const char *outputPath)
+{
+    if (argument == nullptr) {
+        std::printf("%s\n", missingArgument);
+        return false;
+    }
+    if (outputPath == nullptr) {
+        std::printf("There is no specified output filename.\n");
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool renameBranch(char *argument, const char *outputPath)
+{
+    if (!editArgumentsGiven(argument, "You want to change channel name, but the definition is not specified.", outputPath))
+        return false;
+    int renamed = changeChannelName(argument);
+    // The list is saved even when some numbers were not found.
+    return writeToFile(outputPath) == 0 && renamed == 0;
+}
+
+bool deleteBranch(const char *argument, const char *outputPath)
+{
+    if (!editArgumentsGiven(argument, "You must specify the channel number to be deleted.", outputPath))
+        return false;
+    int32_t number = decimalValue(argument);
+    if (number == 0) {
+        std::printf("Channel number must be a number.\n");
+        return false;
+    }
+    if (static_cast<uint32_t>(number) > dtv->count) {
+        std::printf("You cannot delete channel which doesnt exist in file: channel to delete = "
+                    "%d, channels in file = %d\n",
+                    number, static_cast<int32_t>(dtv->count));
+        return false;
+    }
+    bool removed = deleteChannel(static_cast<uint32_t>(number));
+    if (!removed)  // only a list longer than its 16-bit numbers reach gets here
+        std::printf("Error: channel number %d not found.\n", number);
+    return writeToFile(outputPath) == 0 && removed;
+}
+
+bool moveBranch(char *argument, const char *outputPath)
+{
+    if (!editArgumentsGiven(argument, "You must specify the channel to move from-to.", outputPath))
+        return false;
+    int moved = moveChannel(argument);
+    if (moved < 0)
+        return false;
+    // A channel not found leaves the list as it was, and it is saved so.
+    return writeToFile(outputPath) == 0 && moved == 0;
+}

@@ -1,0 +1,53 @@
+// Whether the bytes of a channel file are a whole channel list, judged as a
+// receiver would judge them: the size agrees with the count (12 + 576 x
+// count bytes) and the trailer is the CRC-32/MPEG-2 of every byte before
+// it. The bytes may arrive in pieces of any size.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// What one reading of a channel file from end to end finds.
+struct ListScan {
+    static constexpr uint64_t kUnknown = UINT64_MAX;
+    uint64_t size = 0;         // bytes so far
+    uint32_t count = 0;        // as the header says
+    uint64_t body = kUnknown;  // header and records: what the trailer covers
+    uint32_t crc = 0xFFFFFFFFu;  // of the body read so far
+    uint8_t trailer[4] = {};   // as far as it was there
+    uint64_t misnumbered = 0;  // the first channel numbered otherwise, from 1
+    uint16_t badNumbers[2] = {0, 0};
+    uint8_t header[8] = {};    // gathered as it arrives
+    uint8_t numbers[4] = {};   // of the record being looked at
+    // Past the body: the checksum of every byte but the last four, which
+    // are held, so that a count too small shows by the file's real trailer.
+    uint32_t crcAll = 0;
+    uint8_t last[4] = {};
+    uint8_t held = 0;
+};
+
+// Takes the next bytes of the file.
+void scanBytes(ListScan *scan, const uint8_t *bytes, size_t length);
+
+enum class Verdict { whole, damaged, unreadable };
+
+// The verdict on one line ("OK, 12 channels", or what is wrong), and, on
+// lines of their own, what a receiver may accept but tunvex would change:
+// bytes after the trailer, and the first record whose numbers are not its
+// position. Each line as it follows "FILE: ", without a line feed.
+struct CheckReport {
+    Verdict verdict = Verdict::unreadable;
+    std::string verdictLine;
+    std::vector<std::string> remarks;
+};
+
+CheckReport judgeList(const ListScan &scan);
+// The same for bytes in memory.
+CheckReport checkBytes(const uint8_t *bytes, size_t length);
+// Whether what was scanned is, to the byte, what saving the list in dtv
+// would write: as many records, each numbered with its position, the
+// trailer right, nothing after it. (The records themselves are the list's
+// when the scan is of the file it was loaded from.)
+bool scanHoldsList(const ListScan &scan);
