@@ -1,0 +1,172 @@
+// The face of the channel list's core that the page calls: the list held in
+// memory as the command line holds it, opened from a file's bytes, changed
+// by listings as --apply changes it, matched against a reference as
+// --match does, and saved to the bytes a save writes.
+//
+// Bytes cross in one input buffer the caller fills (tv_input), and each
+// call leaves its result as numbers and byte strings (tv_numbers, tv_blob),
+// valid until the next call. Names are bytes: nothing here decodes them.
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "channel.h"
+#include "list_check.h"
+#include "list_image.h"
+#include "list_load.h"
+#include "listing.h"
+#include "operations.h"
+
+#define EXPORT(name) extern "C" __attribute__((export_name(#name)))
+
+namespace {
+
+std::vector<uint8_t> input;
+std::vector<uint32_t> numbers;
+std::vector<std::string> blobs;
+
+void startResult()
+{
+    numbers.clear();
+    blobs.clear();
+}
+
+// Problems as numbers (how many in all, how many shown, then each one's
+// line) after those already there, and as blobs.
+void addProblems(const std::vector<ListingProblem> &problems, size_t count)
+{
+    numbers.push_back(static_cast<uint32_t>(count));
+    numbers.push_back(static_cast<uint32_t>(problems.size()));
+    for (const ListingProblem &p : problems) {
+        numbers.push_back(p.line);
+        blobs.push_back(p.what);
+    }
+}
+
+const char *inputText()
+{
+    return reinterpret_cast<const char *>(input.data());
+}
+
+}  // namespace
+
+// Room for the next call's bytes; where to write them.
+EXPORT(tv_input) uint8_t *tvInput(uint32_t size)
+{
+    input.resize(size);
+    return input.data();
+}
+
+EXPORT(tv_numbers) const uint32_t *tvNumbers()
+{
+    return numbers.data();
+}
+
+EXPORT(tv_number_count) uint32_t tvNumberCount()
+{
+    return static_cast<uint32_t>(numbers.size());
+}
+
+EXPORT(tv_blob_count) uint32_t tvBlobCount()
+{
+    return static_cast<uint32_t>(blobs.size());
+}
+
+EXPORT(tv_blob) const char *tvBlob(uint32_t i)
+{
+    return blobs.at(i).data();
+}
+
+EXPORT(tv_blob_size) uint32_t tvBlobSize(uint32_t i)
+{
+    return static_cast<uint32_t>(blobs.at(i).size());
+}
+
+// The input is a channel file. Numbers: the verdict (0 whole, 1 damaged),
+// how the load went (LoadResult: 0 loaded, 1 truncated, 2 no memory) and
+// the count loaded. Blobs: the verdict line, then the remarks. A list that
+// does not load leaves none.
+EXPORT(tv_open) void tvOpen()
+{
+    startResult();
+    releaseChannelList();
+    CheckReport report = checkBytes(input.data(), input.size());
+    LoadResult loaded = loadFromBytes(input.data(), input.size());
+    numbers = {report.verdict == Verdict::whole ? 0u : 1u, static_cast<uint32_t>(loaded),
+               dtv != nullptr ? dtv->count : 0u};
+    blobs.push_back(report.verdictLine);
+    blobs.insert(blobs.end(), report.remarks.begin(), report.remarks.end());
+}
+
+// Blob: the listing, as -l prints it.
+EXPORT(tv_listing) void tvListing()
+{
+    startResult();
+    if (dtv == nullptr)
+        return;
+    blobs.push_back(listingText());
+}
+
+// Each of these needs a list open, and leaves no result without one.
+
+// The input is a listing. Numbers: 1 and the counts (kept, renumbered,
+// renamed, deleted) when it was applied, with a blob of the lines --apply
+// prints; 0 and the problems when it was refused (the list unchanged); 2
+// and the problems of the list as a whole (line 0) when no listing can
+// name it.
+EXPORT(tv_apply) void tvApply()
+{
+    startResult();
+    if (dtv == nullptr)
+        return;
+    Listing listing;
+    if (std::vector<ListingProblem> whole; size_t count = unlistable(false, &whole)) {
+        numbers.push_back(2);
+        addProblems(whole, count);
+        return;
+    }
+    readListing(inputText(), input.size(), &listing);
+    if (listing.problemCount != 0) {
+        numbers.push_back(0);
+        addProblems(listing.problems, listing.problemCount);
+        return;
+    }
+    std::string lines;
+    ApplyCounts c = applyListing(listing, &lines);
+    numbers = {1, c.kept, c.renumbered, c.renamed, c.deleted};
+    blobs.push_back(lines + countsLine(c));
+}
+
+// The input is a reference. Numbers: 0, the counts (exact, loosely,
+// unmatched, lost, lost bare), then the problems. Blobs: the proposal, then
+// the problems. A list no listing can name gives 2, no proposal, and its
+// problems.
+EXPORT(tv_match) void tvMatch()
+{
+    startResult();
+    if (dtv == nullptr)
+        return;
+    MatchResult result;
+    if (std::vector<ListingProblem> whole; size_t count = unlistable(true, &whole)) {
+        numbers = {2, 0, 0, 0, 0, 0};
+        blobs.emplace_back();
+        addProblems(whole, count);
+        return;
+    }
+    matchReference(inputText(), input.size(), &result);
+    const MatchCounts &n = result.counts;
+    numbers = {0, n.exact, n.loosely, n.unmatched, n.lost, n.lostBare};
+    blobs.push_back(std::move(result.proposal));
+    addProblems(result.problems, result.problemCount);
+}
+
+// Blob: the bytes a save of the list writes, trailer included.
+EXPORT(tv_save) void tvSave()
+{
+    startResult();
+    if (dtv == nullptr)
+        return;
+    blobs.emplace_back(listImageSize(), '\0');
+    writeListImage(reinterpret_cast<uint8_t *>(blobs.back().data()));
+}
