@@ -126,7 +126,8 @@ void note(ReadReference &read, uint32_t line, const std::string &what)
 void readReference(const char *text, size_t length, ReadReference &read)
 {
     std::vector<uint64_t> numbers;
-    FlatIndex seen;
+    // Room for as many lines as the list has channels; more grow it.
+    FlatIndex seen(dtv->count);
     ListingLines lines = startLines(text, length);
     for (std::string_view line; nextChannelLine(lines, &line);) {
         const uint32_t lineNumber = lines.number;
