@@ -160,7 +160,8 @@ bool readUserText()
 bool listingCanNameTheList()
 {
     std::vector<ListingProblem> problems;
-    size_t count = unlistable(applyPath == nullptr, &problems);
+    // --match finds line feeds in names itself, as it lists the channels.
+    size_t count = unlistable(editFlag, &problems);
     printProblems(problems, count, inputPath);
     return count == 0;
 }
@@ -170,6 +171,10 @@ bool matchFromText()
 {
     MatchResult result;
     matchReference(userText.bytes.get(), userText.size, &result);
+    if (result.ofTheList) {
+        printProblems(result.problems, result.problemCount, inputPath);
+        return false;
+    }
     printMatchResult(result, shownTextName(matchPath));
     if (editFlag)
         return editBranch(inputPath, outputPath, dryRunFlag, &result.proposal);

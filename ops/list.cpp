@@ -52,9 +52,13 @@ size_t unlistable(bool lineFeedsToo, std::vector<ListingProblem> *problems)
             std::memchr(r->name2, '\n', nameFieldLength(r->name2)) == nullptr)
             continue;
         if (count++ < kShownProblems)
-            problems->push_back({0, "channel " + std::to_string(number) +
-                                        " has a line feed in its name, which would split its line: rename it with "
-                                        "-r first"});
+            problems->push_back(lineFeedProblem(number));
     }
     return count;
+}
+
+ListingProblem lineFeedProblem(uint32_t number)
+{
+    return {0, "channel " + std::to_string(number) +
+                   " has a line feed in its name, which would split its line: rename it with -r first"};
 }

@@ -47,6 +47,8 @@ constexpr size_t kShownProblems = 20;
 // how many there are.
 constexpr uint32_t kMaxListedChannels = 65535;
 size_t unlistable(bool lineFeedsToo, std::vector<ListingProblem> *problems);
+// The problem of such a channel.
+ListingProblem lineFeedProblem(uint32_t number);
 
 // Reads text against the list in dtv; the text must outlive the listing.
 // Every problem is noted, each line's first; a listing without a channel

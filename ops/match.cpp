@@ -7,9 +7,12 @@
 #include <string_view>
 #include <vector>
 
+#include <cstring>
 #include <deque>
 
+#include "crc32.h"
 #include "flat_index.h"
+#include "list_image.h"
 #include "list_state.h"
 #include "listing.h"
 #include "listing_lines.h"
@@ -33,6 +36,7 @@ struct Channels {
     std::vector<uint32_t> lineStart;  // one more than channels: the end
     std::vector<uint32_t> keyStart;
     std::vector<bool> taken;
+    uint32_t checksum = 0;  // the trailer a save of the list would carry
 };
 
 uint64_t hashOf(std::string_view key)
@@ -50,12 +54,16 @@ std::string_view keyOf(const Channels &c, uint32_t i)
     return std::string_view(c.text).substr(c.keyStart[i], c.lineStart[i + 1] - 1 - c.keyStart[i]);
 }
 
+// One pass over the records, which a large list holds far beyond the
+// processor's caches, also sums them for the list's state line.
 Channels listChannelsOf()
 {
     Channels c;
     c.text.reserve(static_cast<size_t>(dtv->count) * 40);
     char line[kListingLineSize];
+    uint32_t crc = crcOfListHeader(kCrcInitial);
     for (const ChannelRecord *r = dtv->head; r != nullptr; r = r->next) {
+        crc = crcOfRecord(r, crc);
         size_t length = listingLine(r, line);
         c.lineStart.push_back(static_cast<uint32_t>(c.text.size()));
         c.keyStart.push_back(static_cast<uint32_t>(c.text.size() + std::string_view(line).find(':') + 1));
@@ -63,7 +71,20 @@ Channels listChannelsOf()
     }
     c.lineStart.push_back(static_cast<uint32_t>(c.text.size()));
     c.taken.assign(c.keyStart.size(), false);
+    c.checksum = crc;
     return c;
+}
+
+// A channel with a line feed in a name would split its line: the list as a
+// whole cannot be proposed. Returns how many there are.
+size_t linesBroken(const Channels &c, MatchResult *result)
+{
+    size_t count = 0;
+    for (uint32_t i = 0; i + 1 < c.lineStart.size(); ++i)
+        if (std::memchr(c.text.data() + c.lineStart[i], '\n', c.lineStart[i + 1] - c.lineStart[i] - 1) != nullptr &&
+            count++ < kShownProblems)
+            result->problems.push_back(lineFeedProblem(i + 1));
+    return count;
 }
 
 // What is wrong with a line as --apply would judge it without a list to
@@ -216,15 +237,20 @@ uint32_t matchBy(std::vector<Reference> &refs, Channels &c, Form form)
 
 void matchReference(const char *text, size_t length, MatchResult *result)
 {
+    Channels c = listChannelsOf();
+    if (size_t broken = linesBroken(c, result)) {
+        result->ofTheList = true;
+        result->problemCount = broken;
+        return;
+    }
     ReadReference read;
     readReference(text, length, read);
     std::vector<Reference> &refs = read.refs;
-    Channels c = listChannelsOf();
     MatchCounts &n = result->counts;
     n.exact = matchBy(refs, c, [](std::string_view k) { return k; });
     n.loosely = matchBy(refs, c, [](std::string_view k) { return loose(k); });
     std::string &proposal = result->proposal;
-    proposal = listStateLine(currentListState());
+    proposal = listStateLine({dtv->count, c.checksum});
     for (const Reference &r : refs) {
         if (r.channel != kNone) {
             proposal.append(lineOf(c, r.channel));

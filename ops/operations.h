@@ -58,6 +58,9 @@ struct MatchResult {
     MatchCounts counts;
     std::vector<ListingProblem> problems;  // the first few
     size_t problemCount = 0;
+    // The problems are the list's, not the reference's: a channel with a
+    // line feed in a name. There is no proposal.
+    bool ofTheList = false;
 };
 void matchReference(const char *text, size_t length, MatchResult *result);
 // The problems and the counts, on standard error.

@@ -69,6 +69,23 @@ bool walkListImage(TakePieces take, void *context)
     return true;
 }
 
+uint32_t crcOfListHeader(uint32_t crc)
+{
+    uint8_t header[kHeaderSize];
+    std::memcpy(header, dtv->headerWord, sizeof dtv->headerWord);
+    storeLE32(header + 4, dtv->count);
+    return crc32Block(header, sizeof header, crc);
+}
+
+uint32_t crcOfRecord(const ChannelRecord *record, uint32_t crc)
+{
+    if constexpr (kImageInPlace)
+        return crc32Block(reinterpret_cast<const uint8_t *>(record), kRecordSize, crc);
+    uint8_t image[kRecordSize];
+    encodeRecord(record, image);
+    return crc32Block(image, sizeof image, crc);
+}
+
 uint64_t listImageSize()
 {
     return kHeaderSize + static_cast<uint64_t>(dtv->count) * kRecordSize + kTrailerSize;

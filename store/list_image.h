@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "channel.h"
+
 struct ImagePiece {
     const uint8_t *bytes;
     size_t length;
@@ -22,6 +24,11 @@ using TakePieces = bool (*)(void *context, const ImagePiece *pieces, int count);
 // elsewhere), to take. The trailer is not among them: it is the checksum of
 // all of them. False when take stopped the walk.
 bool walkListImage(TakePieces take, void *context);
+
+// The trailer's checksum carried on over the header, or over one record's
+// image, for a caller that walks the list itself.
+uint32_t crcOfListHeader(uint32_t crc);
+uint32_t crcOfRecord(const ChannelRecord *record, uint32_t crc);
 
 // 12 + 576 x count.
 uint64_t listImageSize();

@@ -148,7 +148,7 @@ EXPORT(tv_match) void tvMatch()
     if (dtv == nullptr)
         return;
     MatchResult result;
-    if (std::vector<ListingProblem> whole; size_t count = unlistable(true, &whole)) {
+    if (std::vector<ListingProblem> whole; size_t count = unlistable(false, &whole)) {
         numbers = {2, 0, 0, 0, 0, 0};
         blobs.emplace_back();
         addProblems(whole, count);
@@ -156,7 +156,7 @@ EXPORT(tv_match) void tvMatch()
     }
     matchReference(inputText(), input.size(), &result);
     const MatchCounts &n = result.counts;
-    numbers = {0, n.exact, n.loosely, n.unmatched, n.lost, n.lostBare};
+    numbers = {result.ofTheList ? 2u : 0u, n.exact, n.loosely, n.unmatched, n.lost, n.lostBare};
     blobs.push_back(std::move(result.proposal));
     addProblems(result.problems, result.problemCount);
 }
