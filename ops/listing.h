@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "channel.h"
@@ -54,6 +55,11 @@ ListingProblem lineFeedProblem(uint32_t number);
 // Every problem is noted, each line's first; a listing without a channel
 // line is one.
 void readListing(const char *text, size_t length, Listing *listing);
+// Why a receiver could not show a new name, as a listing's problem says it
+// after "the new name of channel N ": 1 to 31 bytes, none of them a control
+// byte. Empty when it can.
+std::string newNameProblem(std::string_view name);
+
 // Prints the problems on standard error, "FILE:LINE: what is wrong", and
 // how many more there were.
 void printProblems(const std::vector<ListingProblem> &problems, size_t count, const char *shownName);

@@ -88,17 +88,10 @@ bool newNameOf(std::string_view m, std::string_view *name)
 // control byte.
 bool nameFits(Reader &r, uint32_t number, std::string_view name)
 {
-    if (name.empty() || name.size() > kMaxNameLength) {
-        problem(r, "the new name of channel %u must be 1 to %zu bytes, not %zu", number, kMaxNameLength,
-                name.size());
-        return false;
-    }
-    for (char c : name)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
-            problem(r, "the new name of channel %u holds a control character", number);
-            return false;
-        }
-    return true;
+    std::string why = newNameProblem(name);
+    if (!why.empty())
+        problem(r, "the new name of channel %u %s", number, why.c_str());
+    return why.empty();
 }
 
 // NUMBER:M:TYPE, past NUMBER; false with a problem noted.
@@ -197,6 +190,16 @@ void populate(std::vector<T> &table)
 }
 
 }  // namespace
+
+std::string newNameProblem(std::string_view name)
+{
+    if (name.empty() || name.size() > kMaxNameLength)
+        return "must be 1 to " + std::to_string(kMaxNameLength) + " bytes, not " + std::to_string(name.size());
+    for (char c : name)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            return "holds a control character";
+    return "";
+}
 
 void readListing(const char *text, size_t length, Listing *listing)
 {

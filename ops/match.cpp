@@ -21,7 +21,6 @@
 namespace {
 
 constexpr uint32_t kNone = FlatIndex::kNone;
-constexpr size_t kMaxNameLength = kNameFieldSize - 1;
 
 struct Reference {
     std::string_view line;  // without its line feed (and CR)
@@ -104,13 +103,8 @@ std::string refused(std::string_view line, size_t digits)
     if (type != "TV" && type != "RADIO")
         return "the type must be TV or RADIO, not \"" + std::string(type) + "\"";
     if (m.find(':') == std::string_view::npos) {
-        if (m.empty() || m.size() > kMaxNameLength)
-            return "the name must be 1 to " + std::to_string(kMaxNameLength) + " bytes, not " +
-                   std::to_string(m.size());
-        for (char c : m)
-            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-                return "the name holds a control character";
-        return "";
+        std::string why = newNameProblem(m);
+        return why.empty() ? "" : "the name " + why;
     }
     for (size_t colon = m.find(':'); colon != std::string_view::npos; colon = m.find(':', colon + 1))
         if (colon <= kNameFieldSize && m.size() - colon - 1 <= kNameFieldSize)
@@ -195,7 +189,7 @@ std::string loose(std::string_view key)
 // taken whose key, as `form` makes it, is the same: the k-th reference of a
 // key goes with the k-th channel of it. Returns how many matched.
 template <typename Form>
-uint32_t matchBy(std::vector<Reference> &refs, Channels &c, Form form)
+uint32_t matchBy(std::vector<Reference> &refs, Channels &c, Form form, std::vector<uint8_t> &kinds, uint8_t kind)
 {
     // Each key's channels, in their order, as a chain through `next`.
     using Key = decltype(form(std::string_view()));
@@ -227,6 +221,7 @@ uint32_t matchBy(std::vector<Reference> &refs, Channels &c, Form form)
             continue;
         r.channel = first[group];
         c.taken[r.channel] = true;
+        kinds[r.channel] = kind;
         first[group] = next[r.channel];
         ++matched;
     }
@@ -247,8 +242,9 @@ void matchReference(const char *text, size_t length, MatchResult *result)
     readReference(text, length, read);
     std::vector<Reference> &refs = read.refs;
     MatchCounts &n = result->counts;
-    n.exact = matchBy(refs, c, [](std::string_view k) { return k; });
-    n.loosely = matchBy(refs, c, [](std::string_view k) { return loose(k); });
+    result->kinds.assign(c.taken.size(), MatchResult::kUnmatched);
+    n.exact = matchBy(refs, c, [](std::string_view k) { return k; }, result->kinds, MatchResult::kExact);
+    n.loosely = matchBy(refs, c, [](std::string_view k) { return loose(k); }, result->kinds, MatchResult::kLoose);
     std::string &proposal = result->proposal;
     proposal = listStateLine({dtv->count, c.checksum});
     for (const Reference &r : refs) {

@@ -61,6 +61,9 @@ struct MatchResult {
     // The problems are the list's, not the reference's: a channel with a
     // line feed in a name. There is no proposal.
     bool ofTheList = false;
+    // How each channel of the list was matched, by its number - 1.
+    static constexpr uint8_t kUnmatched = 0, kExact = 1, kLoose = 2;
+    std::vector<uint8_t> kinds;
 };
 void matchReference(const char *text, size_t length, MatchResult *result);
 // The problems and the counts, on standard error.

@@ -8,7 +8,9 @@
 // valid until the next call. Names are bytes: nothing here decodes them.
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "channel.h"
@@ -139,9 +141,10 @@ EXPORT(tv_apply) void tvApply()
 }
 
 // The input is a reference. Numbers: 0, the counts (exact, loosely,
-// unmatched, lost, lost bare), then the problems. Blobs: the proposal, then
-// the problems. A list no listing can name gives 2, no proposal, and its
-// problems.
+// unmatched, lost, lost bare), then the problems. Blobs: the proposal, the
+// problems, and how each channel matched (a byte each, by number - 1: 0 not
+// at all, 1 exactly, 2 loosely). A list no listing can name gives 2, no
+// proposal, and its problems.
 EXPORT(tv_match) void tvMatch()
 {
     startResult();
@@ -159,6 +162,37 @@ EXPORT(tv_match) void tvMatch()
     numbers = {result.ofTheList ? 2u : 0u, n.exact, n.loosely, n.unmatched, n.lost, n.lostBare};
     blobs.push_back(std::move(result.proposal));
     addProblems(result.problems, result.problemCount);
+    blobs.emplace_back(result.kinds.begin(), result.kinds.end());
+}
+
+// Blob: every channel of the list, in order, as kChannelEntry bytes: the
+// length of its name, the name's field, the same for the second name, and
+// 1 for TV, 0 for radio.
+constexpr size_t kChannelEntry = 2 * (1 + kNameFieldSize) + 2;
+
+EXPORT(tv_channels) void tvChannels()
+{
+    startResult();
+    if (dtv == nullptr)
+        return;
+    std::string &table = blobs.emplace_back(static_cast<size_t>(dtv->count) * kChannelEntry, '\0');
+    char *at = table.data();
+    for (const ChannelRecord *r = dtv->head; r != nullptr; r = r->next, at += kChannelEntry) {
+        at[0] = static_cast<char>(nameFieldLength(r->name));
+        std::memcpy(at + 1, r->name, kNameFieldSize);
+        at[1 + kNameFieldSize] = static_cast<char>(nameFieldLength(r->name2));
+        std::memcpy(at + 2 + kNameFieldSize, r->name2, kNameFieldSize);
+        at[2 + 2 * kNameFieldSize] = r->serviceType == kTvServiceType ? 1 : 0;
+    }
+}
+
+// The input is a new name. Blob: why a listing may not give it to a
+// channel, as --apply says it after "the new name of channel N "; empty
+// when it may.
+EXPORT(tv_name_problem) void tvNameProblem()
+{
+    startResult();
+    blobs.push_back(newNameProblem(std::string_view(inputText(), input.size())));
 }
 
 // Blob: the bytes a save of the list writes, trailer included.

@@ -8,7 +8,10 @@
 //   core.listing();            // Uint8Array: what tunvex -l prints
 //   core.apply(listingBytes);  // { applied: true, counts, printed }
 //                              // or { applied: false, ofTheList, problems }
-//   core.match(referenceBytes);  // { proposal, counts, ofTheList, problems }
+//   core.match(referenceBytes);  // { proposal, counts, kinds, ofTheList, problems }
+//                              // kinds: a byte a channel, 0 unmatched, 1 exact, 2 loose
+//   core.channels();           // [{ name, name2, tv }], names as bytes
+//   core.nameProblem(bytes);   // why --apply would refuse the new name, or 
 //   core.save();               // Uint8Array: the bytes a save writes
 //
 // A problem is { line, what }: line 0 for the listing as a whole, or, where
@@ -115,10 +118,31 @@ function makeCore(x) {
       needList();
       const n = numbers();
       const [status, exact, loosely, unmatched, lost, lostBare] = n;
+      const found = problems(n, 6, 1);
       return {
         proposal: blob(0), counts: { exact, loosely, unmatched, lost, lostBare }, ofTheList: status === 2,
-        ...problems(n, 6, 1),
+        kinds: status === 2 ? new Uint8Array(0) : blob(1 + found.problems.length), ...found,
       };
+    },
+    // Every channel in order: { name, name2 } as bytes, and tv.
+    channels() {
+      x.tv_channels();
+      if (x.tv_blob_count() === 0) throw new Error('no list is open');
+      const table = blob(0), size = 2 * 33 + 2, list = [];
+      for (let at = 0; at < table.length; at += size)
+        list.push({
+          name: table.subarray(at + 1, at + 1 + table[at]),
+          name2: table.subarray(at + 34, at + 34 + table[at + 33]),
+          tv: table[at + 66] === 1,
+        });
+      return list;
+    },
+    // Why a name (bytes) may not be given to a channel, as --apply says it
+    // after "the new name of channel N "; '' when it may.
+    nameProblem(bytes) {
+      give(bytes);
+      x.tv_name_problem();
+      return decoder.decode(blob(0));
     },
     save() {
       x.tv_save();

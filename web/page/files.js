@@ -1,0 +1,54 @@
+// Opening a list and saving it: through the File System Access API where
+// the browser has it, so that Save writes back to the file opened; else a
+// file input and a download under the opened file's name. browser-fs-access
+// is that fallback, made for exactly this. Nothing leaves the machine.
+import { fileOpen, fileSave, supported } from 'browser-fs-access';
+
+export const canSaveInPlace = supported;
+
+// A File, with its handle where there is one; null when the user cancels.
+export async function pickFile(description) {
+  try {
+    return await fileOpen({ description, id: 'tunvex-lists' });
+  } catch (error) {
+    if (error.name === 'AbortError') return null;
+    throw error;
+  }
+}
+
+// Saves back through the handle; without one, downloads under the name.
+// Save as always asks (where the browser cannot, it downloads). True once
+// written; false when the user cancelled.
+export async function saveBytes(bytes, name, handle, ask) {
+  const blob = new Blob([bytes], { type: 'application/octet-stream' });
+  if (!ask && !handle) {
+    download(blob, name);
+    return true;
+  }
+  try {
+    return Boolean(await fileSave(blob, { fileName: name, id: 'tunvex-lists' }, ask ? null : handle));
+  } catch (error) {
+    if (error.name === 'AbortError') return false;
+    throw error;
+  }
+}
+
+export function download(blob, name) {
+  const link = document.createElement('a');
+  link.href = URL.createObjectURL(blob);
+  link.download = name;
+  document.body.append(link);
+  link.click();
+  link.remove();
+  setTimeout(() => URL.revokeObjectURL(link.href), 60000);
+}
+
+// A file dropped on the page, with its handle where the browser gives one:
+// Chromium gives it only while the drop event is being handled.
+export function droppedFile(event) {
+  const item = [...(event.dataTransfer?.items ?? [])].find((i) => i.kind === 'file');
+  if (!item) return null;
+  const handle = item.getAsFileSystemHandle?.() ?? null;
+  const file = item.getAsFile();
+  return { file, handle };
+}

@@ -1,0 +1,134 @@
+// The channels as a WAI-ARIA listbox with rearrangeable options: only the
+// rows in view are in the document (a fixed row height), the active option
+// named by aria-activedescendant, selection by click, Shift+click,
+// Ctrl+click and the keys of the pattern, and a drag that inserts the
+// selection where it is dropped.
+import { Virtualizer, elementScroll, observeElementOffset, observeElementRect } from '@tanstack/virtual-core';
+
+export const ROW_HEIGHT = 34;
+
+// host: the scrolling element (role=listbox). page: what the list shows and
+// does, as callbacks: row(id, element) fills a row; the rest act on input.
+export function createListbox(host, page) {
+  const spacer = host.appendChild(document.createElement('div'));
+  spacer.className = 'spacer';
+  const marker = host.appendChild(document.createElement('div'));
+  marker.className = 'drop-marker';
+  marker.hidden = true;
+  const rows = new Map(); // id -> element, of the rows in the document
+  let view = [];
+  const virtualizer = new Virtualizer({
+    count: 0,
+    getScrollElement: () => host,
+    estimateSize: () => ROW_HEIGHT,
+    scrollToFn: elementScroll,
+    observeElementRect,
+    observeElementOffset,
+    overscan: 6,
+    onChange: () => render(),
+  });
+  virtualizer._didMount();
+  virtualizer._willUpdate();
+
+  // The rows in the document in the order shown, as a screen reader reads
+  // them.
+  function render() {
+    spacer.style.height = `${virtualizer.getTotalSize()}px`;
+    const wanted = new Set(), ordered = [];
+    for (const item of virtualizer.getVirtualItems()) {
+      const id = view[item.index];
+      if (id === undefined) continue;
+      wanted.add(id);
+      let row = rows.get(id);
+      if (!row) {
+        row = host.appendChild(document.createElement('div'));
+        row.setAttribute('role', 'option');
+        row.id = `channel-${id}`;
+        row.dataset.id = id;
+        rows.set(id, row);
+      }
+      ordered.push(row);
+      row.style.transform = `translateY(${item.start}px)`;
+      row.setAttribute('aria-posinset', item.index + 1);
+      row.setAttribute('aria-setsize', view.length);
+      page.row(id, row);
+    }
+    for (const [id, row] of rows)
+      if (!wanted.has(id)) {
+        row.remove();
+        rows.delete(id);
+      }
+    ordered.forEach((row, i) => {
+      if (host.children[i + 2] !== row) host.insertBefore(row, host.children[i + 2] ?? null);
+    });
+  }
+
+  // Pointer: a click selects; a press on a selected row that moves drags
+  // the selection (with a mouse anywhere on the row, by touch or pen from
+  // its handle, so that a finger can still scroll).
+  let press = null;
+  const idAt = (event) => Number(event.target.closest('[role=option]')?.dataset.id) || null;
+  const gapAt = (clientY) => {
+    const y = clientY - host.getBoundingClientRect().top + host.scrollTop;
+    return Math.max(0, Math.min(view.length, Math.round(y / ROW_HEIGHT)));
+  };
+  host.addEventListener('pointerdown', (event) => {
+    const id = idAt(event);
+    if (!id || event.button !== 0) return;
+    const fromHandle = event.target.closest('.handle') !== null;
+    if (event.pointerType !== 'mouse' && !fromHandle) return;
+    press = { id, x: event.clientX, y: event.clientY, dragging: false, pointer: event.pointerId };
+    if (!page.isSelected(id) && !fromHandle) page.click(id, event);
+    else if (!page.isSelected(id)) page.click(id, {});
+    if (fromHandle) event.preventDefault();
+  });
+  host.addEventListener('pointermove', (event) => {
+    if (!press || event.pointerId !== press.pointer) return;
+    if (!press.dragging && Math.hypot(event.clientX - press.x, event.clientY - press.y) < 6) return;
+    if (!press.dragging) {
+      if (!page.canDrag()) return;
+      press.dragging = true;
+      host.setPointerCapture(event.pointerId);
+      host.classList.add('dragging');
+    }
+    const gap = gapAt(event.clientY);
+    marker.hidden = false;
+    marker.style.transform = `translateY(${gap * ROW_HEIGHT - 2}px)`;
+    const box = host.getBoundingClientRect();
+    if (event.clientY < box.top + ROW_HEIGHT) host.scrollTop -= ROW_HEIGHT / 2;
+    if (event.clientY > box.bottom - ROW_HEIGHT) host.scrollTop += ROW_HEIGHT / 2;
+  });
+  const release = (event, drop) => {
+    if (!press || event.pointerId !== press.pointer) return;
+    const { id, dragging } = press;
+    press = null;
+    marker.hidden = true;
+    host.classList.remove('dragging');
+    if (dragging && drop) page.drop(gapAt(event.clientY));
+    else if (!dragging && drop && page.isSelected(id)) page.click(id, event);
+  };
+  host.addEventListener('pointerup', (event) => release(event, true));
+  host.addEventListener('pointercancel', (event) => release(event, false));
+  host.addEventListener('dblclick', (event) => {
+    const id = idAt(event);
+    if (id) page.rename(id);
+  });
+  host.addEventListener('keydown', (event) => page.key(event));
+
+  return {
+    setView(ids) {
+      view = ids;
+      virtualizer.setOptions({ ...virtualizer.options, count: ids.length });
+      virtualizer._willUpdate();
+      render();
+    },
+    refresh() {
+      for (const [id, row] of rows) page.row(id, row);
+    },
+    scrollToIndex(index) {
+      if (index >= 0) virtualizer.scrollToIndex(index, { align: 'auto' });
+      render();
+    },
+    rowsInView: () => Math.max(1, Math.floor(host.clientHeight / ROW_HEIGHT) - 1),
+  };
+}

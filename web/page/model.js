@@ -1,0 +1,169 @@
+// The list as the page holds it: the channels of the list opened (its
+// numbers 1..n are their ids), their order now and the new names given.
+// Every change makes a new state, kept for undo; the state is always one
+// listing of the opened list (an id a line, in the new order, with its new
+// name where it has one), which the core applies as --apply does.
+import { showName } from './names.js';
+
+export function createModel(channels, useLatin1) {
+  return {
+    channels, // by id - 1: { name, name2, tv } from the core, names as bytes
+    useLatin1,
+    order: channels.map((_, i) => i + 1),
+    names: new Map(), // id -> new name, bytes
+    undo: [],
+    redo: [],
+    savedAt: 0, // the length of undo when the list was last saved
+    positions: null, // id -> index in order, made when asked for
+  };
+}
+
+// What a channel shows now: its names (the new one in both fields).
+export function namesOf(model, id) {
+  const renamed = model.names.get(id);
+  const c = model.channels[id - 1];
+  return renamed ? { name: renamed, name2: renamed, tv: c.tv } : c;
+}
+
+const shownCache = new WeakMap();
+export function shown(bytes) {
+  let text = shownCache.get(bytes);
+  if (text === undefined) shownCache.set(bytes, (text = showName(bytes)));
+  return text;
+}
+
+export function positionOf(model, id) {
+  if (!model.positions) {
+    model.positions = new Int32Array(model.channels.length + 1).fill(-1);
+    model.order.forEach((each, i) => (model.positions[each] = i));
+  }
+  return model.positions[id];
+}
+
+export function isDirty(model) {
+  return model.undo.length !== model.savedAt;
+}
+
+// Makes a change: state is { order, names }, what the announcement says.
+export function change(model, state, announcement) {
+  model.undo.push({ order: model.order, names: model.names, announcement });
+  model.redo = [];
+  model.order = state.order;
+  model.names = state.names ?? model.names;
+  model.positions = null;
+  return announcement;
+}
+
+function swap(model, from, to) {
+  const last = from.pop();
+  if (!last) return null;
+  to.push({ order: model.order, names: model.names, announcement: last.announcement });
+  model.order = last.order;
+  model.names = last.names;
+  model.positions = null;
+  return last.announcement;
+}
+
+export const undo = (model) => {
+  const what = swap(model, model.undo, model.redo);
+  return what && `Undone: ${what}`;
+};
+export const redo = (model) => {
+  const what = swap(model, model.redo, model.undo);
+  return what && `Redone: ${what}`;
+};
+
+const plural = (n, one) => `${n} ${one}${n === 1 ? '' : 's'}`;
+
+// The selected ids in their order now.
+export function inOrder(model, selected) {
+  return model.order.filter((id) => selected.has(id));
+}
+
+// Moves the selected channels, in their order, so that the first of them
+// is at position `at` (from 0) of the list without them.
+export function moveTo(model, selected, at) {
+  const moving = inOrder(model, selected);
+  if (moving.length === 0) return null;
+  const rest = model.order.filter((id) => !selected.has(id));
+  at = Math.max(0, Math.min(at, rest.length));
+  const order = [...rest.slice(0, at), ...moving, ...rest.slice(at)];
+  if (order.every((id, i) => id === model.order[i])) return null;
+  return change(model, { order }, `${plural(moving.length, 'channel')} moved to position ${at + 1}`);
+}
+
+// Up or down by one: each selected channel changes places with the nearest
+// unselected one on that side; none moves past the end.
+export function moveBy(model, selected, step) {
+  const order = [...model.order];
+  const indexes = order.map((id, i) => (selected.has(id) ? i : -1)).filter((i) => i >= 0);
+  if (indexes.length === 0) return null;
+  if (step < 0 ? indexes[0] === 0 : indexes[indexes.length - 1] === order.length - 1) return null;
+  for (const i of step < 0 ? indexes : indexes.reverse()) [order[i], order[i + step]] = [order[i + step], order[i]];
+  return change(model, { order }, `${plural(indexes.length, 'channel')} moved ${step < 0 ? 'up' : 'down'} to position ${positionAfter(order, selected)}`);
+}
+
+function positionAfter(order, selected) {
+  return order.findIndex((id) => selected.has(id)) + 1;
+}
+
+export function remove(model, selected) {
+  const order = model.order.filter((id) => !selected.has(id));
+  const n = model.order.length - order.length;
+  return n ? change(model, { order }, `${plural(n, 'channel')} deleted`) : null;
+}
+
+export function rename(model, id, bytes) {
+  const names = new Map(model.names);
+  names.set(id, bytes);
+  return change(model, { order: model.order, names },
+    `Channel ${positionOf(model, id) + 1} renamed to ${shown(bytes)}`);
+}
+
+// Once, by the name shown, as a person reads it; channels of one name keep
+// their order.
+export function sortByName(model) {
+  const collator = new Intl.Collator(undefined, { numeric: true, sensitivity: 'base' });
+  const keyed = model.order.map((id, i) => ({ id, i, key: shown(namesOf(model, id).name) }));
+  keyed.sort((a, b) => collator.compare(a.key, b.key) || a.i - b.i);
+  const order = keyed.map((k) => k.id);
+  if (order.every((id, i) => id === model.order[i])) return null;
+  return change(model, { order }, `${plural(order.length, 'channel')} sorted by name`);
+}
+
+export function reorder(model, order, announcement) {
+  return change(model, { order }, announcement);
+}
+
+// The listing of the opened list that makes the list as it is now: an id a
+// line, and, for a renamed channel, its new name (NAME alone, or NAME:NAME
+// where the name holds a colon, as --apply reads them).
+export function listingOfChanges(model) {
+  const encoder = new TextEncoder(), parts = [];
+  let text = ''; // what comes before the next name
+  for (const id of model.order) {
+    const renamed = model.names.get(id);
+    if (!renamed) {
+      text += `${id}\n`;
+      continue;
+    }
+    parts.push(encoder.encode(`${text}${id}:`), renamed);
+    if (renamed.includes(0x3a)) parts.push(encoder.encode(':'), renamed);
+    text = `:${model.channels[id - 1].tv ? 'TV' : 'RADIO'}\n`;
+  }
+  parts.push(encoder.encode(text));
+  const bytes = new Uint8Array(parts.reduce((n, p) => n + p.length, 0));
+  let at = 0;
+  for (const p of parts) bytes.set(p, (at += p.length) - p.length);
+  return bytes;
+}
+
+// The channels whose name (the one shown first) another channel has too.
+export function duplicates(model) {
+  const keys = model.order.map((id) => String.fromCharCode.apply(null, namesOf(model, id).name));
+  const count = new Map();
+  for (const key of keys) count.set(key, (count.get(key) ?? 0) + 1);
+  const dup = new Set();
+  model.order.forEach((id, i) => count.get(keys[i]) > 1 && dup.add(id));
+  return dup;
+}
