@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
+#include <new>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,7 +26,9 @@
 
 namespace {
 
-std::vector<uint8_t> input;
+// Not cleared when it grows: a large list is copied straight into it.
+std::unique_ptr<uint8_t[]> input;
+size_t inputSize = 0;
 std::vector<uint32_t> numbers;
 std::vector<std::string> blobs;
 
@@ -48,7 +52,7 @@ void addProblems(const std::vector<ListingProblem> &problems, size_t count)
 
 const char *inputText()
 {
-    return reinterpret_cast<const char *>(input.data());
+    return reinterpret_cast<const char *>(input.get());
 }
 
 }  // namespace
@@ -56,8 +60,9 @@ const char *inputText()
 // Room for the next call's bytes; where to write them.
 EXPORT(tv_input) uint8_t *tvInput(uint32_t size)
 {
-    input.resize(size);
-    return input.data();
+    input.reset(new (std::nothrow) uint8_t[size == 0 ? 1 : size]);
+    inputSize = input ? size : 0;
+    return input.get();
 }
 
 EXPORT(tv_numbers) const uint32_t *tvNumbers()
@@ -93,12 +98,15 @@ EXPORT(tv_open) void tvOpen()
 {
     startResult();
     releaseChannelList();
-    CheckReport report = checkBytes(input.data(), input.size());
-    LoadResult loaded = loadFromBytes(input.data(), input.size());
+    CheckReport report = checkBytes(input.get(), inputSize);
+    LoadResult loaded = loadFromBytes(input.get(), inputSize);
     numbers = {report.verdict == Verdict::whole ? 0u : 1u, static_cast<uint32_t>(loaded),
                dtv != nullptr ? dtv->count : 0u};
     blobs.push_back(report.verdictLine);
     blobs.insert(blobs.end(), report.remarks.begin(), report.remarks.end());
+    // The list is loaded: its file's bytes are not needed again.
+    input.reset();
+    inputSize = 0;
 }
 
 // Blob: the listing, as -l prints it.
@@ -128,7 +136,7 @@ EXPORT(tv_apply) void tvApply()
         addProblems(whole, count);
         return;
     }
-    readListing(inputText(), input.size(), &listing);
+    readListing(inputText(), inputSize, &listing);
     if (listing.problemCount != 0) {
         numbers.push_back(0);
         addProblems(listing.problems, listing.problemCount);
@@ -157,7 +165,7 @@ EXPORT(tv_match) void tvMatch()
         addProblems(whole, count);
         return;
     }
-    matchReference(inputText(), input.size(), &result);
+    matchReference(inputText(), inputSize, &result);
     const MatchCounts &n = result.counts;
     numbers = {result.ofTheList ? 2u : 0u, n.exact, n.loosely, n.unmatched, n.lost, n.lostBare};
     blobs.push_back(std::move(result.proposal));
@@ -192,7 +200,7 @@ EXPORT(tv_channels) void tvChannels()
 EXPORT(tv_name_problem) void tvNameProblem()
 {
     startResult();
-    blobs.push_back(newNameProblem(std::string_view(inputText(), input.size())));
+    blobs.push_back(newNameProblem(std::string_view(inputText(), inputSize)));
 }
 
 // Blob: the bytes a save of the list writes, trailer included.

@@ -10,7 +10,7 @@
 //                              // or { applied: false, ofTheList, problems }
 //   core.match(referenceBytes);  // { proposal, counts, kinds, ofTheList, problems }
 //                              // kinds: a byte a channel, 0 unmatched, 1 exact, 2 loose
-//   core.channels();           // [{ name, name2, tv }], names as bytes
+//   core.channels();           // a table: name(i), name2(i) as bytes, tv(i)
 //   core.nameProblem(bytes);   // why --apply would refuse the new name, or 
 //   core.save();               // Uint8Array: the bytes a save writes
 //
@@ -64,12 +64,31 @@ export async function loadCore(wasmBytes) {
   return makeCore(exports);
 }
 
+// The table tv_channels makes: per channel the length of its name, the
+// name's 32-byte field, the same for the second name, 1 for TV.
+const ENTRY = 2 * 33 + 2;
+class ChannelTable {
+  constructor(bytes) {
+    this.bytes = bytes;
+    this.length = bytes.length / ENTRY;
+    this.names = [[], []];
+  }
+  field(i, which) {
+    const at = i * ENTRY + 33 * which;
+    return (this.names[which][i] ??= this.bytes.subarray(at + 1, at + 1 + this.bytes[at]));
+  }
+  name(i) { return this.field(i, 0); }
+  name2(i) { return this.field(i, 1); }
+  tv(i) { return this.bytes[i * ENTRY + 66] === 1; }
+}
+
 function makeCore(x) {
   const decoder = new TextDecoder();
   // Memory may grow during any call: views are taken afresh after it, and
   // results copied out before the next.
   const give = (bytes) => {
     const at = x.tv_input(bytes.length);
+    if (at === 0) throw new Error(`no memory for ${bytes.length} bytes`);
     new Uint8Array(x.memory.buffer, at, bytes.length).set(bytes);
   };
   const numbers = () => Array.from(new Uint32Array(x.memory.buffer, x.tv_numbers(), x.tv_number_count()));
@@ -124,18 +143,12 @@ function makeCore(x) {
         kinds: status === 2 ? new Uint8Array(0) : blob(1 + found.problems.length), ...found,
       };
     },
-    // Every channel in order: { name, name2 } as bytes, and tv.
+    // Every channel in order, as a table: name(i) and name2(i) as bytes
+    // (views of it, made when first asked for), tv(i), from 0.
     channels() {
       x.tv_channels();
       if (x.tv_blob_count() === 0) throw new Error('no list is open');
-      const table = blob(0), size = 2 * 33 + 2, list = [];
-      for (let at = 0; at < table.length; at += size)
-        list.push({
-          name: table.subarray(at + 1, at + 1 + table[at]),
-          name2: table.subarray(at + 34, at + 34 + table[at + 33]),
-          tv: table[at + 66] === 1,
-        });
-      return list;
+      return new ChannelTable(blob(0));
     },
     // Why a name (bytes) may not be given to a channel, as --apply says it
     // after "the new name of channel N "; '' when it may.

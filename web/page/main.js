@@ -6,7 +6,7 @@ import { ask } from './dialogs.js';
 import { canSaveInPlace, download, droppedFile, pickFile, saveBytes } from './files.js';
 import { createListbox } from './listbox.js';
 import * as list from './model.js';
-import { isUtf8, nameBytes } from './names.js';
+import { nameBytes } from './names.js';
 
 const $ = (id) => document.getElementById(id);
 const state = {
@@ -19,6 +19,7 @@ const state = {
   active: null,
   filter: '',
   duplicates: new Set(),
+  duplicatesOf: null, // the names and the count they were found for
   matched: new Map(), // id -> how a reference matched it: 1 exact, 2 loose, 0 not at all
 };
 const listbox = createListbox($('channels'), {
@@ -32,7 +33,7 @@ const listbox = createListbox($('channels'), {
   },
   drop: (gap) => {
     const before = state.view.slice(0, gap).filter((id) => !state.selected.has(id)).length;
-    act(list.moveTo(state.model, state.selected, before));
+    act(() => list.moveTo(state.model, state.selected, before));
   },
   rename: (id) => renameChannel(id),
   key: listKey,
@@ -87,7 +88,7 @@ function refreshView() {
       list.shown(name2).toLowerCase().includes(needle);
   });
   listbox.setView(state.view);
-  const tv = model.order.reduce((n, id) => n + (model.channels[id - 1].tv ? 1 : 0), 0);
+  const tv = model.order.reduce((n, id) => n + (model.channels.tv(id - 1) ? 1 : 0), 0);
   $('counts').textContent = `${model.order.length} channels: ${tv} TV, ${model.order.length - tv} radio` +
     (needle ? `; ${state.view.length} shown` : '') + (state.selected.size ? `; ${state.selected.size} selected` : '') +
     (state.duplicates.size ? `; ${state.duplicates.size} share a name` : '');
@@ -177,27 +178,40 @@ function listKey(event) {
   }
 }
 
-// After every change of the list.
-function act(announcement) {
+// Every change of the list: made, shown and announced. Its time, until the
+// rows show it, is measured as "change".
+function act(makeChange) {
+  performance.mark('change-start');
+  const announcement = makeChange();
   if (!announcement) return;
+  requestAnimationFrame(() => performance.measure('change', 'change-start'));
   state.selected = new Set([...state.selected].filter((id) => list.positionOf(state.model, id) >= 0));
   if (state.active !== null && list.positionOf(state.model, state.active) < 0) setActive(null);
-  state.duplicates = list.duplicates(state.model);
+  markDuplicates();
   refreshView();
   listbox.refresh();
   if (state.active !== null) listbox.scrollToIndex(state.view.indexOf(state.active));
   announce(announcement);
 }
 
-const moveUp = () => act(list.moveBy(state.model, state.selected, -1));
-const moveDown = () => act(list.moveBy(state.model, state.selected, 1));
-const moveTop = () => act(list.moveTo(state.model, state.selected, 0));
-const moveBottom = () => act(list.moveTo(state.model, state.selected, Infinity));
+// Which names occur more than once changes only with the names or the
+// channels there are, not with their order.
+function markDuplicates() {
+  const { model } = state, key = state.duplicatesOf;
+  if (key && key.names === model.names && key.count === model.order.length) return;
+  state.duplicatesOf = { names: model.names, count: model.order.length };
+  state.duplicates = list.duplicates(model);
+}
+
+const moveUp = () => act(() => list.moveBy(state.model, state.selected, -1));
+const moveDown = () => act(() => list.moveBy(state.model, state.selected, 1));
+const moveTop = () => act(() => list.moveTo(state.model, state.selected, 0));
+const moveBottom = () => act(() => list.moveTo(state.model, state.selected, Infinity));
 
 function deleteSelected() {
   if (state.selected.size === 0) return;
   const after = state.view.slice(state.view.indexOf(state.active)).find((id) => !state.selected.has(id));
-  act(list.remove(state.model, state.selected));
+  act(() => list.remove(state.model, state.selected));
   state.selected = after ? new Set([after]) : new Set();
   state.anchor = after ?? null;
   setActive(after ?? null);
@@ -213,15 +227,14 @@ async function moveToPosition() {
     if (Number.isInteger(n) && n >= 1 && n <= state.model.order.length) return n;
     why(`Give a position from 1 to ${state.model.order.length}.`);
   });
-  if (position !== null) act(list.moveTo(state.model, state.selected, position - 1));
+  if (position !== null) act(() => list.moveTo(state.model, state.selected, position - 1));
   $('channels').focus();
 }
 
 // A new name, by the rules --apply gives one: 1 to 31 bytes as saved, no
 // control characters; in the list's encoding.
 async function renameChannel(id) {
-  if (state.model.useLatin1 === null)
-    state.model.useLatin1 = state.model.channels.some((c) => !isUtf8(c.name) || !isUtf8(c.name2));
+  state.model.useLatin1 ??= list.usesLatin1(state.model);
   const input = $('new-name');
   input.value = list.shown(list.namesOf(state.model, id).name);
   $('rename-title').textContent = `Rename channel ${list.positionOf(state.model, id) + 1}`;
@@ -235,7 +248,7 @@ async function renameChannel(id) {
   $('channels').focus();
   const current = list.namesOf(state.model, id);
   if (!bytes || (sameBytes(bytes, current.name) && sameBytes(bytes, current.name2))) return;
-  act(list.rename(state.model, id, bytes));
+  act(() => list.rename(state.model, id, bytes));
 }
 
 const sameBytes = (a, b) => a.length === b.length && a.every((v, i) => v === b[i]);
@@ -304,6 +317,7 @@ async function openFile(file, handle) {
   state.selected = new Set();
   state.matched = new Map();
   state.duplicates = new Set();
+  state.duplicatesOf = null;
   state.filter = $('search').value = '';
   state.anchor = null;
   setActive(state.model.order[0] ?? null, false);
@@ -315,7 +329,7 @@ async function openFile(file, handle) {
     performance.measure('open', 'open-start');
     // Marked once the first rows show.
     setTimeout(() => {
-      state.duplicates = list.duplicates(state.model);
+      markDuplicates();
       refreshView();
       listbox.refresh();
     });
@@ -340,7 +354,7 @@ async function applyReference() {
   const confirmed = await ask($('reference-dialog'), () => proposal ?? undefined);
   if (confirmed) {
     state.matched = confirmed.matched;
-    act(list.reorder(state.model, confirmed.order, `Reference applied: ${confirmed.summary}`));
+    act(() => list.reorder(state.model, confirmed.order, `Reference applied: ${confirmed.summary}`));
   }
   $('channels').focus();
 }
@@ -400,10 +414,10 @@ function globalKey(event) {
     save(event.shiftKey);
   } else if (ctrl && (key === 'y' || (key === 'z' && event.shiftKey))) {
     event.preventDefault();
-    act(list.redo(state.model));
+    act(() => list.redo(state.model));
   } else if (ctrl && key === 'z') {
     event.preventDefault();
-    act(list.undo(state.model));
+    act(() => list.undo(state.model));
   }
 }
 
@@ -426,8 +440,8 @@ async function start() {
   on('save-as', () => save(true));
   on('export', exportListing);
   on('reference', applyReference);
-  on('undo', () => act(list.undo(state.model)));
-  on('redo', () => act(list.redo(state.model)));
+  on('undo', () => act(() => list.undo(state.model)));
+  on('redo', () => act(() => list.redo(state.model)));
   on('move-up', moveUp);
   on('move-down', moveDown);
   on('move-top', moveTop);
@@ -435,7 +449,7 @@ async function start() {
   on('move-to', moveToPosition);
   on('delete', deleteSelected);
   on('rename', () => state.active !== null && renameChannel(state.active));
-  on('sort', () => act(list.sortByName(state.model)));
+  on('sort', () => act(() => list.sortByName(state.model)));
   $('reference-choose').addEventListener('click', () => $('reference-file').click());
   $('search').addEventListener('input', (event) => {
     state.filter = event.target.value.trim();

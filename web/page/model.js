@@ -3,13 +3,13 @@
 // Every change makes a new state, kept for undo; the state is always one
 // listing of the opened list (an id a line, in the new order, with its new
 // name where it has one), which the core applies as --apply does.
-import { showName } from './names.js';
+import { isUtf8, showName } from './names.js';
 
 export function createModel(channels, useLatin1) {
   return {
-    channels, // by id - 1: { name, name2, tv } from the core, names as bytes
+    channels, // the core's table, by id - 1: name(i), name2(i) as bytes, tv(i)
     useLatin1,
-    order: channels.map((_, i) => i + 1),
+    order: Array.from({ length: channels.length }, (_, i) => i + 1),
     names: new Map(), // id -> new name, bytes
     undo: [],
     redo: [],
@@ -20,9 +20,8 @@ export function createModel(channels, useLatin1) {
 
 // What a channel shows now: its names (the new one in both fields).
 export function namesOf(model, id) {
-  const renamed = model.names.get(id);
-  const c = model.channels[id - 1];
-  return renamed ? { name: renamed, name2: renamed, tv: c.tv } : c;
+  const renamed = model.names.get(id), c = model.channels;
+  return { name: renamed ?? c.name(id - 1), name2: renamed ?? c.name2(id - 1), tv: c.tv(id - 1) };
 }
 
 const shownCache = new WeakMap();
@@ -30,6 +29,14 @@ export function shown(bytes) {
   let text = shownCache.get(bytes);
   if (text === undefined) shownCache.set(bytes, (text = showName(bytes)));
   return text;
+}
+
+// Whether the list opened writes its names in Latin-1: some name of it is
+// not UTF-8.
+export function usesLatin1(model) {
+  const c = model.channels;
+  for (let i = 0; i < c.length; i++) if (!isUtf8(c.name(i)) || !isUtf8(c.name2(i))) return true;
+  return false;
 }
 
 export function positionOf(model, id) {
@@ -149,7 +156,7 @@ export function listingOfChanges(model) {
     }
     parts.push(encoder.encode(`${text}${id}:`), renamed);
     if (renamed.includes(0x3a)) parts.push(encoder.encode(':'), renamed);
-    text = `:${model.channels[id - 1].tv ? 'TV' : 'RADIO'}\n`;
+    text = `:${model.channels.tv(id - 1) ? 'TV' : 'RADIO'}\n`;
   }
   parts.push(encoder.encode(text));
   const bytes = new Uint8Array(parts.reduce((n, p) => n + p.length, 0));
@@ -160,7 +167,7 @@ export function listingOfChanges(model) {
 
 // The channels whose name (the one shown first) another channel has too.
 export function duplicates(model) {
-  const keys = model.order.map((id) => String.fromCharCode.apply(null, namesOf(model, id).name));
+  const keys = model.order.map((id) => String.fromCharCode.apply(null, model.names.get(id) ?? model.channels.name(id - 1)));
   const count = new Map();
   for (const key of keys) count.set(key, (count.get(key) ?? 0) + 1);
   const dup = new Set();
