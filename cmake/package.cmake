@@ -1,6 +1,6 @@
 # Installation and the Debian package: the program, its manual page, its
-# bash completion, and the copyright and changelog every Debian package
-# carries, compressed as Debian wants them.
+# bash completion, the page for a browser, and the copyright and changelog
+# every Debian package carries, compressed as Debian wants them.
 include(GNUInstallDirs)
 
 configure_file(doc/tunvex.1.in ${PROJECT_BINARY_DIR}/tunvex.1 @ONLY)
@@ -36,6 +36,11 @@ install(FILES ${PROJECT_BINARY_DIR}/copyright ${PROJECT_BINARY_DIR}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES doc/tunvex.bash-completion DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
         RENAME tunvex)
+# The page, where it was built (cmake -S web -B build-web): one file, the
+# same for every architecture.
+set(TUNVEX_PAGE ${PROJECT_SOURCE_DIR}/build-web/tunvex.html CACHE FILEPATH
+    "The page to install beside the program, if it is there")
+install(FILES ${TUNVEX_PAGE} DESTINATION ${CMAKE_INSTALL_DATADIR}/tunvex OPTIONAL)
 
 set(TUNVEX_MAINTAINER "The tunvex developers <tunvex@tunvex.invalid>" CACHE STRING
     "Maintainer of the Debian package: a name and mail address")
