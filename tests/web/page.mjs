@@ -121,6 +121,12 @@ const applied = run('-f', example, '-o', path.join(work, 'applied.dat'), '--appl
 expect('tunvex --apply gives the saved bytes', applied.status === 0 &&
   fs.readFileSync(path.join(work, 'applied.dat')).equals(fs.readFileSync(dat)), applied.stderr.toString());
 
+// A list opened and saved without a change is the same file.
+const savedBytes = fs.readFileSync(dat);
+await page.setInputFiles('#open-file', dat);
+await page.waitForFunction(() => /^channels\.dat opened: 10 channels/.test(document.getElementById('status').textContent));
+expect('saved unchanged, the same bytes', fs.readFileSync(await saved('#save')).equals(savedBytes));
+
 // Files that are no whole list: said in plain words, and the page goes on.
 const exampleBytes = fs.readFileSync(example);
 const bad = { 'cut.dat': exampleBytes.subarray(0, 700), 'noise.dat': Buffer.from(Array.from({ length: 3000 }, (_, i) => (i * 7919) % 251)) };
