@@ -50,6 +50,20 @@ void addProblems(const std::vector<ListingProblem> &problems, size_t count)
     }
 }
 
+// A list no listing can name (more than 65,535 channels): its problems
+// after `leading` numbers, status 2 first. False when it can be named.
+bool unlistableList(size_t leading)
+{
+    std::vector<ListingProblem> whole;
+    size_t count = unlistable(false, &whole);
+    if (count == 0)
+        return false;
+    numbers.assign(leading, 0);
+    numbers.at(0) = 2;
+    addProblems(whole, count);
+    return true;
+}
+
 const char *inputText()
 {
     return reinterpret_cast<const char *>(input.get());
@@ -130,12 +144,9 @@ EXPORT(tv_apply) void tvApply()
     startResult();
     if (dtv == nullptr)
         return;
-    Listing listing;
-    if (std::vector<ListingProblem> whole; size_t count = unlistable(false, &whole)) {
-        numbers.push_back(2);
-        addProblems(whole, count);
+    if (unlistableList(1))
         return;
-    }
+    Listing listing;
     readListing(inputText(), inputSize, &listing);
     if (listing.problemCount != 0) {
         numbers.push_back(0);
@@ -158,13 +169,11 @@ EXPORT(tv_match) void tvMatch()
     startResult();
     if (dtv == nullptr)
         return;
-    MatchResult result;
-    if (std::vector<ListingProblem> whole; size_t count = unlistable(false, &whole)) {
-        numbers = {2, 0, 0, 0, 0, 0};
-        blobs.emplace_back();
-        addProblems(whole, count);
+    if (unlistableList(6)) {
+        blobs.insert(blobs.begin(), std::string());
         return;
     }
+    MatchResult result;
     matchReference(inputText(), inputSize, &result);
     const MatchCounts &n = result.counts;
     numbers = {result.ofTheList ? 2u : 0u, n.exact, n.loosely, n.unmatched, n.lost, n.lostBare};
