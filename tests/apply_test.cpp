@@ -83,7 +83,9 @@ TEST_F(Apply, ListingsAndVerdicts)
         EXPECT_EQ(r.status, c.status) << c.what;
         EXPECT_EQ(r.out, c.out) << c.what;
         EXPECT_EQ(r.err, err) << c.what;
-        EXPECT_LT(r.maxRssKiB, 64 << 10) << c.what;
+        if (!runsWrapped()) {
+            EXPECT_LT(r.maxRssKiB, 64 << 10) << c.what;
+        }
         EXPECT_EQ(std::filesystem::exists(output), !c.file.empty()) << c.what;
         if (!c.file.empty()) {
             EXPECT_TRUE(readFile(output) == c.file) << c.what;
@@ -282,6 +284,8 @@ TEST_F(Apply, EditInTheEditor)
          ": tunvex -f " + input + " --match " + tmp},
     };
     for (const auto &c : cases) {
+        if (!c.tmpdir.empty() && runsWrapped())
+            continue;
         RunResult r = runTunvex({"-f", input, "-o", output, "--edit"},
                                 {.env = {"VISUAL=" + c.editor, "TMPDIR=" + (c.tmpdir.empty() ? tmp : c.tmpdir)}});
         EXPECT_EQ(r.status, c.status) << c.what << ": " << r.err;

@@ -487,6 +487,7 @@ TEST_F(SafeSave, OverwrittenWhereItIs)
         int status;
         std::string expected;
         std::string out = "";  // when not empty, what tunvex printed
+        bool wrapped = true;   // runs under valgrind, which wants a $TMPDIR too
     } cases[] = {
         {"one open file for input and output", [] { return true; }, {"-f", "/dev/stdout", "-o", "/dev/stdout"},
          {.stdoutPath = input}, 0, edited},
@@ -513,10 +514,13 @@ TEST_F(SafeSave, OverwrittenWhereItIs)
          [&] { return getuid() == 0 && chmod(input.c_str(), 0666) == 0 && chmod(dir.path("").c_str(), 0755) == 0; },
          {"-f", input, deleteFirst[0], deleteFirst[1]},
          {.asNobody = true, .program = program, .env = {"TMPDIR=/nonexistent"}}, 1, original,
-         "Error opening output file: " + input + ": cannot make a backup in /nonexistent: No such file or directory\n"},
+         "Error opening output file: " + input + ": cannot make a backup in /nonexistent: No such file or directory\n",
+         false},
     };
     bool skipped = false;
     for (auto c : cases) {
+        if (!c.wrapped && runsWrapped())
+            continue;
         writeFile(input, original);
         if (!c.setUp()) {
             skipped = true;

@@ -148,6 +148,12 @@ void reap(const Child &child, RunResult *result)
 
 }  // namespace
 
+bool runsWrapped()
+{
+    const char *wrapper = std::getenv("TUNVEX_WRAPPER");
+    return wrapper != nullptr && *wrapper != '\0';
+}
+
 RunResult runTunvex(const std::vector<std::string> &args, const RunOptions &options)
 {
     Child child = startChild(args, options);

@@ -26,6 +26,10 @@ struct RunOptions {
     bool stdinClosed = false;      // the child starts without standard input
 };
 
+// Whether tunvex runs under another program (TUNVEX_WRAPPER: valgrind),
+// which takes memory of its own and wants a $TMPDIR it can write.
+bool runsWrapped();
+
 // Runs the tunvex binary with these arguments (program name excluded).
 RunResult runTunvex(const std::vector<std::string> &args, const RunOptions &options = {});
 // Starts one run for each list of arguments, all at once, and waits for all.
