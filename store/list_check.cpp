@@ -186,8 +186,8 @@ CheckReport checkBytes(const uint8_t *bytes, size_t length)
     return judgeList(scan);
 }
 
-bool scanHoldsList(const ListScan &c)
+bool scanHoldsList(const ListScan &scan)
 {
-    return c.count == dtv->count && c.size == c.body + kTrailerSize && loadLE32(c.trailer) == c.crc &&
-           c.misnumbered == 0;
+    return scan.count == dtv->count && scan.size == scan.body + kTrailerSize && loadLE32(scan.trailer) == scan.crc &&
+           scan.misnumbered == 0;
 }

@@ -25,10 +25,11 @@ inline void populatePages(void *begin, void *end)
 {
 #if defined(__linux__) && defined(MADV_POPULATE_WRITE)
     auto page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
-    auto from = (reinterpret_cast<uintptr_t>(begin) + page - 1) / page * page;
-    auto to = reinterpret_cast<uintptr_t>(end) / page * page;
-    if (to > from)
-        madvise(reinterpret_cast<void *>(from), to - from, MADV_POPULATE_WRITE);
+    auto *first = static_cast<char *>(begin), *last = static_cast<char *>(end);
+    first += (page - reinterpret_cast<uintptr_t>(first) % page) % page;
+    last -= reinterpret_cast<uintptr_t>(last) % page;
+    if (last > first)
+        madvise(first, static_cast<size_t>(last - first), MADV_POPULATE_WRITE);
 #else
     (void)begin, (void)end;
 #endif
