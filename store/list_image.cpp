@@ -9,6 +9,12 @@
 
 namespace {
 
+void makeHeader(uint8_t (&header)[kHeaderSize])
+{
+    std::memcpy(header, dtv->headerWord, sizeof dtv->headerWord);
+    storeLE32(header + 4, dtv->count);
+}
+
 // Hands count records from *r on to take, moving *r past them.
 bool takeBatch(TakePieces take, void *context, const ChannelRecord **r, int count)
 {
@@ -54,8 +60,7 @@ bool copy(void *context, const ImagePiece *pieces, int count)
 bool walkListImage(TakePieces take, void *context)
 {
     uint8_t header[kHeaderSize];
-    std::memcpy(header, dtv->headerWord, sizeof dtv->headerWord);
-    storeLE32(header + 4, dtv->count);
+    makeHeader(header);
     ImagePiece first{header, sizeof header};
     if (!take(context, &first, 1))
         return false;
@@ -72,8 +77,7 @@ bool walkListImage(TakePieces take, void *context)
 uint32_t crcOfListHeader(uint32_t crc)
 {
     uint8_t header[kHeaderSize];
-    std::memcpy(header, dtv->headerWord, sizeof dtv->headerWord);
-    storeLE32(header + 4, dtv->count);
+    makeHeader(header);
     return crc32Block(header, sizeof header, crc);
 }
 

@@ -308,10 +308,7 @@ async function openFile(file, handle) {
   if (state.model && list.isDirty(state.model) && !confirm('The list has changes that are not saved. Open another?')) return;
   const bytes = new Uint8Array(await file.arrayBuffer());
   const opened = state.core.open(bytes);
-  if (!explain(file.name, opened)) {
-    if (state.opened) state.core.open(state.opened.bytes);
-    return;
-  }
+  if (!explain(file.name, opened)) return;
   state.opened = { bytes, name: file.name, handle };
   state.model = list.createModel(state.core.channels(), null);
   state.selected = new Set();
@@ -323,6 +320,7 @@ async function openFile(file, handle) {
   setActive(state.model.order[0] ?? null, false);
   $('file-name').textContent = file.name;
   $('empty').hidden = true;
+  $('channels').hidden = document.querySelector('.columns').hidden = false;
   refreshView();
   $('channels').scrollTop = 0;
   requestAnimationFrame(() => {
