@@ -159,9 +159,9 @@ bool readEdited(const std::string &path, Text *text)
 
 }  // namespace
 
-bool editBranch(const char *inputPath, const char *outputPath, bool dryRun, const std::string *proposal)
+bool editBranch(const char *inputPath, SaveTarget &target, bool dryRun, const std::string *proposal)
 {
-    if (!dryRun && outputPath == nullptr) {
+    if (!dryRun && target.path == nullptr) {
         std::printf("There is no specified output filename.\n");
         return false;
     }
@@ -198,7 +198,7 @@ bool editBranch(const char *inputPath, const char *outputPath, bool dryRun, cons
         }
         if (listing.problemCount == 0) {
             removeSessionDirectory();
-            return applyBranch(text.bytes.get(), text.size, path.c_str(), outputPath, dryRun);
+            return applyBranch(text.bytes.get(), text.size, path.c_str(), target, dryRun);
         }
         printProblems(listing, path.c_str());
         if (!askAgain())

@@ -8,6 +8,8 @@
 
 #include <string>
 
+#include "branches.h"
+
 // proposal: the text to open instead of the list's own listing, or null.
 // True when the edit was applied (or would be, with dryRun).
-bool editBranch(const char *inputPath, const char *outputPath, bool dryRun, const std::string *proposal = nullptr);
+bool editBranch(const char *inputPath, SaveTarget &target, bool dryRun, const std::string *proposal = nullptr);

@@ -35,6 +35,7 @@ const char *applyPath;  // the listing --apply reads
 const char *matchPath;  // the reference --match reads
 const char *inputPath;
 const char *outputPath;
+SaveTarget target;  // the output path, and what the list was loaded from
 char *operationArgument;  // shared by -r, -d and -m: the last one wins
 
 // Long options only, so that every short option stays as it is.
@@ -177,7 +178,7 @@ bool matchFromText()
     }
     printMatchResult(result, shownTextName(matchPath));
     if (editFlag)
-        return editBranch(inputPath, outputPath, dryRunFlag, &result.proposal);
+        return editBranch(inputPath, target, dryRunFlag, &result.proposal);
     std::fwrite(result.proposal.data(), 1, result.proposal.size(), stdout);
     return true;
 }
@@ -188,21 +189,21 @@ bool dispatch()
     if ((applyPath || matchPath || editFlag) && !listingCanNameTheList())
         return false;
     if (applyPath)
-        return applyBranch(userText.bytes.get(), userText.size, shownTextName(applyPath), outputPath, dryRunFlag);
+        return applyBranch(userText.bytes.get(), userText.size, shownTextName(applyPath), target, dryRunFlag);
     if (matchPath)
         return matchFromText();
     if (editFlag)
-        return editBranch(inputPath, outputPath, dryRunFlag);
+        return editBranch(inputPath, target, dryRunFlag);
     if (listFlag) {
         listChannels();
         return true;
     }
     if (renameFlag)
-        return renameBranch(operationArgument, outputPath);
+        return renameBranch(operationArgument, target);
     if (deleteFlag)
-        return deleteBranch(operationArgument, outputPath);
+        return deleteBranch(operationArgument, target);
     if (moveFlag)
-        return moveBranch(operationArgument, outputPath);
+        return moveBranch(operationArgument, target);
     return true;
 }
 
@@ -251,7 +252,9 @@ int main(int argc, char **argv)
     if (!combinationAllowed() || !readUserText())
         return 1;
     bool ok = true;
-    if ((editSelected() && lockInPlaceEdit(inputPath, outputPath) != 0) || readFromFile(inputPath) == -1) {
+    target.path = outputPath;
+    if ((editSelected() && lockInPlaceEdit(inputPath, outputPath) != 0) ||
+        readFromFile(inputPath, &target.source) == -1) {
         std::printf("Error reading input file.\n");
         ok = false;
     } else {

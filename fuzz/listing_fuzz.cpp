@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static const std::string list = buildChannelFile(syntheticList(12));
     writeInput(reinterpret_cast<const uint8_t *>(list.data()), list.size());
-    if (readFromFile(fuzzFiles().input.c_str()) != 0)
+    SourceFile source;
+    if (readFromFile(fuzzFiles().input.c_str(), &source) != 0)
         std::abort();
     const char *text = reinterpret_cast<const char *>(data);
     Listing listing;
@@ -24,7 +25,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // slowly); then the list holds the channels listed, each once,
     // numbered from 1.
     if (listing.problemCount == 0) {
-        if (!applyBranch(text, size, "listing", nullptr, true))
+        SaveTarget target;
+        target.source = source;
+        if (!applyBranch(text, size, "listing", target, true))
             std::abort();
         uint32_t linked = 0;
         for (const ChannelRecord *r = dtv->head; r != nullptr && linked <= kept; r = r->next)

@@ -9,7 +9,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     writeInput(data, size);
-    if (readFromFile(fuzzFiles().input.c_str()) == 0) {
+    SourceFile source;
+    if (readFromFile(fuzzFiles().input.c_str(), &source) == 0) {
         // A load either takes every announced record or is refused.
         if (size < kHeaderSize + static_cast<uint64_t>(dtv->count) * kRecordSize)
             std::abort();

@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static const std::string list = buildChannelFile(syntheticList(12));
     writeInput(reinterpret_cast<const uint8_t *>(list.data()), list.size());
-    if (readFromFile(fuzzFiles().input.c_str()) != 0)
+    SourceFile source;
+    if (readFromFile(fuzzFiles().input.c_str(), &source) != 0)
         std::abort();
     MatchResult result;
     matchReference(reinterpret_cast<const char *>(data), size, &result);

@@ -19,13 +19,13 @@
 
 namespace {
 
-bool runOperation(uint8_t which, std::string &argument, const char *output)
+bool runOperation(uint8_t which, std::string &argument, SaveTarget &target)
 {
     switch (which % 4) {
     case 0: listChannels(); return true;
-    case 1: return renameBranch(argument.data(), output);
-    case 2: return deleteBranch(argument.c_str(), output);
-    default: return moveBranch(argument.data(), output);
+    case 1: return renameBranch(argument.data(), target);
+    case 2: return deleteBranch(argument.c_str(), target);
+    default: return moveBranch(argument.data(), target);
     }
 }
 
@@ -70,8 +70,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const FuzzFiles &files = fuzzFiles();
     writeInput(fileStart, static_cast<size_t>(end - fileStart));
     unlink(files.output.c_str());
-    if (readFromFile(files.input.c_str()) == 0) {
-        runOperation(data[0], argument, files.output.c_str());
+    SaveTarget target;
+    target.path = files.output.c_str();
+    if (readFromFile(files.input.c_str(), &target.source) == 0) {
+        runOperation(data[0], argument, target);
         if (access(files.output.c_str(), F_OK) == 0)
             checkSaved(files.output);
     }

@@ -8,9 +8,9 @@
 #include "listing.h"
 #include "operations.h"
 
-bool applyBranch(const char *text, size_t length, const char *shownName, const char *outputPath, bool dryRun)
+bool applyBranch(const char *text, size_t length, const char *shownName, SaveTarget &target, bool dryRun)
 {
-    if (!dryRun && outputPath == nullptr) {
+    if (!dryRun && target.path == nullptr) {
         std::printf("There is no specified output filename.\n");
         return false;
     }
@@ -28,9 +28,11 @@ bool applyBranch(const char *text, size_t length, const char *shownName, const c
         return true;
     // The stick is not written for nothing: not when the list is as it was
     // and the file already holds it to the byte.
-    if (c.renumbered == 0 && c.renamed == 0 && c.deleted == 0 && fileHoldsList(outputPath)) {
-        std::printf("No changes: %s is left as it is.\n", outputPath);
+    if (c.renumbered == 0 && c.renamed == 0 && c.deleted == 0 && fileHoldsList(target.path, target.source)) {
+        std::printf("No changes: %s is left as it is.\n", target.path);
+        target.saved = true;
         return true;
     }
-    return writeToFile(outputPath) == 0;
+    target.saved = writeToFile(target.path, target.source) == 0;
+    return target.saved;
 }

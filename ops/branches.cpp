@@ -12,8 +12,7 @@
 namespace {
 
 // Each refusal prints its own line.
-bool editArgumentsGiven(const char *argument, const char *missingArgument,
-                               const char *outputPath)
+bool editArgumentsGiven(const char *argument, const char *missingArgument, const char *outputPath)
 {
     if (argument == nullptr) {
         std::printf("%s\n", missingArgument);
@@ -26,20 +25,27 @@ bool editArgumentsGiven(const char *argument, const char *missingArgument,
     return true;
 }
 
+bool save(SaveTarget &target)
+{
+    target.saved = writeToFile(target.path, target.source) == 0;
+    return target.saved;
+}
+
 }  // namespace
 
-bool renameBranch(char *argument, const char *outputPath)
+bool renameBranch(char *argument, SaveTarget &target)
 {
-    if (!editArgumentsGiven(argument, "You want to change channel name, but the definition is not specified.", outputPath))
+    if (!editArgumentsGiven(argument, "You want to change channel name, but the definition is not specified.",
+                            target.path))
         return false;
     int renamed = changeChannelName(argument);
     // The list is saved even when some numbers were not found.
-    return writeToFile(outputPath) == 0 && renamed == 0;
+    return save(target) && renamed == 0;
 }
 
-bool deleteBranch(const char *argument, const char *outputPath)
+bool deleteBranch(const char *argument, SaveTarget &target)
 {
-    if (!editArgumentsGiven(argument, "You must specify the channel number to be deleted.", outputPath))
+    if (!editArgumentsGiven(argument, "You must specify the channel number to be deleted.", target.path))
         return false;
     int32_t number = decimalValue(argument);
     if (number == 0) {
@@ -55,16 +61,16 @@ bool deleteBranch(const char *argument, const char *outputPath)
     bool removed = deleteChannel(static_cast<uint32_t>(number));
     if (!removed)  // only a list longer than its 16-bit numbers reach gets here
         std::printf("Error: channel number %d not found.\n", number);
-    return writeToFile(outputPath) == 0 && removed;
+    return save(target) && removed;
 }
 
-bool moveBranch(char *argument, const char *outputPath)
+bool moveBranch(char *argument, SaveTarget &target)
 {
-    if (!editArgumentsGiven(argument, "You must specify the channel to move from-to.", outputPath))
+    if (!editArgumentsGiven(argument, "You must specify the channel to move from-to.", target.path))
         return false;
     int moved = moveChannel(argument);
     if (moved < 0)
         return false;
     // A channel not found leaves the list as it was, and it is saved so.
-    return writeToFile(outputPath) == 0 && moved == 0;
+    return save(target) && moved == 0;
 }

@@ -16,14 +16,6 @@
 
 namespace {
 
-struct Source {
-    bool known = false;
-    dev_t dev = 0;
-    ino_t ino = 0;
-    uint64_t offset = 0;
-};
-Source source;
-
 // Copies from `from` at fromAt to its end into `to` at toAt; *copied is how
 // many bytes went over.
 bool copyToEnd(int from, uint64_t fromAt, int to, uint64_t toAt, uint64_t *copied)
@@ -121,22 +113,6 @@ void closeBackup(OutputFile *out)
 }
 
 }  // namespace
-
-void rememberSourceFile(int fd)
-{
-    struct stat st {};
-    off_t at = lseek(fd, 0, SEEK_CUR);
-    source.known = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && at >= 0;
-    source.dev = st.st_dev;
-    source.ino = st.st_ino;
-    source.offset = at < 0 ? 0 : static_cast<uint64_t>(at);
-}
-
-bool isSourceFile(const struct stat &st, uint64_t *offset)
-{
-    *offset = source.offset;
-    return source.known && st.st_dev == source.dev && st.st_ino == source.ino;
-}
 
 bool startInPlace(OutputFile *out, int fd, uint64_t base, int dirFd, const std::string &near)
 {

@@ -22,13 +22,6 @@
 
 #include "output_file.h"
 
-// The file the output is made from was read through fd, from its present
-// offset on: an output descriptor on that same file overwrites it from
-// there rather than after what was read.
-void rememberSourceFile(int fd);
-// Whether st is that file; *offset is where reading it began.
-bool isSourceFile(const struct stat &st, uint64_t *offset);
-
 // Makes out write into fd, open for reading and writing, from base on, once
 // the bytes from base to the end are in a backup. The backup goes into
 // dirFd, named after `near`, or where that fails (or dirFd is -1) into

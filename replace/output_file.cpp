@@ -150,10 +150,10 @@ bool useDescriptor(OutputFile *out, int fd)
     out->borrowed = true;
     // Written after what was read from it, the new output would follow the
     // old; appended, it would follow it too.
-    if (uint64_t base = 0; S_ISREG(st.st_mode) && isSourceFile(st, &base)) {
+    if (S_ISREG(st.st_mode) && isSourceFile(out->source, st)) {
         if ((flags & O_APPEND) != 0)
             return failOpen(out->shownPath);
-        return startInPlace(out, fd, base, -1, "output");
+        return startInPlace(out, fd, out->source.offset, -1, "output");
     }
     out->fd = fd;
     out->direct = true;
@@ -206,9 +206,10 @@ bool flushRename(OutputFile *out, int syncFd)
 
 }  // namespace
 
-bool openOutput(const char *path, OutputFile *out)
+bool openOutput(const char *path, const SourceFile &source, OutputFile *out)
 {
     out->shownPath = path;
+    out->source = source;
     std::fflush(stdout);
     if (int fd = namedDescriptor(path); fd >= 0)
         return useDescriptor(out, fd);

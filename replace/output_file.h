@@ -30,12 +30,15 @@
 #include <cstdint>
 #include <string>
 
+#include "source_file.h"
+
 struct OutputFile {
     int fd = -1;
     bool direct = false;    // written as it goes: a device, FIFO or descriptor
     bool borrowed = false;  // one of the process's own descriptors, not ours to close
     bool cutAtEnd = false;  // a borrowed regular file, cut where the output ends
     const char *shownPath = nullptr;  // as the user gave it, for messages
+    SourceFile source;      // the file the output is made from
     int dirFd = -1;         // the destination's directory
     bool flushBySyncfs = false;  // that directory cannot be opened for reading
     std::string name;       // the destination's name in it, links followed
@@ -70,8 +73,8 @@ enum class Commit {
 // descriptors (/dev/stdout, /dev/fd/N ...) is written through that
 // descriptor, as it was set up: appending where it appends, and a regular
 // file not opened for appending cut where the output ends; the file the
-// output was read from is overwritten from where reading began.
-bool openOutput(const char *path, OutputFile *out);
+// output was made from (source) is overwritten from where reading began.
+bool openOutput(const char *path, const SourceFile &source, OutputFile *out);
 bool writeOutput(OutputFile *out, const void *data, size_t length);
 // Consumes the vector as it goes.
 bool writeOutputVector(OutputFile *out, iovec *vector, int count);

@@ -13,7 +13,6 @@
 #include "channel.h"
 #include "descriptor_name.h"
 #include "file_scan.h"
-#include "in_place.h"
 #include "input_file.h"
 
 namespace {
@@ -34,11 +33,10 @@ bool scanChannelFile(int fd, ListScan *scan)
     return scanFile(fd, consumePiece, scan);
 }
 
-bool fileHoldsList(const char *path)
+bool fileHoldsList(const char *path, const SourceFile &source)
 {
     struct stat st {};
-    uint64_t at = 0;
-    if (namedDescriptor(path) >= 0 || stat(path, &st) != 0 || !isSourceFile(st, &at) || at != 0)
+    if (namedDescriptor(path) >= 0 || stat(path, &st) != 0 || !isSourceFile(source, st) || source.offset != 0)
         return false;
     ListScan c;
     int fd = open(path, O_RDONLY | O_CLOEXEC);

@@ -6,15 +6,17 @@
 #include <cstdint>
 
 #include "list_check.h"
+#include "source_file.h"
 
 // Reads fd from its offset to the end of the file into scan. False, with
 // errno set, when reading fails.
 bool scanChannelFile(int fd, ListScan *scan);
 
-// Whether path names the file the list was loaded from, and that file holds
-// to the byte what saving the list would write: as many records, each
-// numbered with its position, the trailer right, nothing after it.
-bool fileHoldsList(const char *path);
+// Whether path names the file the list was loaded from (source), from its
+// start, and that file holds to the byte what saving the list would write:
+// as many records, each numbered with its position, the trailer right,
+// nothing after it.
+bool fileHoldsList(const char *path, const SourceFile &source);
 
 // Reads the file strictly, as it arrives (a pipe too), and prints one line,
 // "FILE: OK, N channels" or "FILE: " and what is wrong; then, on lines of

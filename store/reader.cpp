@@ -8,7 +8,6 @@
 #include <cstring>
 
 #include "channel.h"
-#include "in_place.h"
 #include "input_file.h"
 #include "io_vector.h"
 #include "list_file.h"
@@ -120,14 +119,14 @@ int readRecords(int fd, ListBuilder *builder, uint32_t count, const char *path)
 
 }  // namespace
 
-int readFromFile(const char *path)
+int readFromFile(const char *path, SourceFile *source)
 {
     int fd = openInputFile(path);
     if (fd < 0) {
         std::printf("Error while opening the file: %s\n", path);
         return -1;
     }
-    rememberSourceFile(fd);
+    *source = describeSource(fd);
     uint8_t header[kHeaderSize] = {};
     iovec vector{header, sizeof header};
     ReadResult result = readVector(fd, &vector, 1);

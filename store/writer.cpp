@@ -84,10 +84,10 @@ bool writeAll(Save &save)
 
 }  // namespace
 
-int writeToFile(const char *path)
+int writeToFile(const char *path, const SourceFile &source)
 {
     Save save;
-    if (!openOutput(path, &save.out))
+    if (!openOutput(path, source, &save.out))
         return -1;
     Commit commit = Commit::retry;
     while (commit == Commit::retry) {

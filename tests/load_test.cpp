@@ -122,7 +122,7 @@ TEST_F(Load, TruncatedStreamIsRefusedAndLeavesAWholeList)
     });
     std::string path = "/dev/fd/" + std::to_string(fds[0]);
     testing::internal::CaptureStdout();
-    int result = readFromFile(path.c_str());
+    int result = readFromFile(path.c_str(), &source);
     printed = testing::internal::GetCapturedStdout();
     feeder.join();
     close(fds[0]);
@@ -139,7 +139,7 @@ TEST_F(Load, UnopenableFileLeavesNoList)
     writeFile(input, "");
     testing::internal::CaptureStdout();
     std::string missing = dir.path("missing");
-    EXPECT_EQ(readFromFile(missing.c_str()), -1);
+    EXPECT_EQ(readFromFile(missing.c_str(), &source), -1);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Error while opening the file: " + missing + "\n");
     EXPECT_EQ(dtv, nullptr);
 }

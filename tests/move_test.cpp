@@ -73,7 +73,8 @@ TEST_F(Move, WithoutOutputNothingIsMoved)
 
 TEST(Branches, MissingArgumentIsRefusedFirst)
 {
-    const char *out = "out.dat";
+    SaveTarget out;
+    out.path = "out.dat";
     testing::internal::CaptureStdout();
     EXPECT_FALSE(renameBranch(nullptr, out));
     EXPECT_FALSE(deleteBranch(nullptr, out));

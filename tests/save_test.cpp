@@ -32,7 +32,7 @@ std::string trailerOf(const std::string &body)
 std::string save(const std::string &path)
 {
     testing::internal::CaptureStdout();
-    EXPECT_EQ(writeToFile(path.c_str()), 0);
+    EXPECT_EQ(writeToFile(path.c_str(), SourceFile{}), 0);
     return testing::internal::GetCapturedStdout();
 }
 
@@ -59,7 +59,7 @@ TEST_F(Save, LoadAndSaveReproducesTheFileWithPositions)
     // Loading the saved file and saving it again changes nothing.
     releaseChannelList();
     testing::internal::CaptureStdout();
-    ASSERT_EQ(readFromFile(out.c_str()), 0);
+    ASSERT_EQ(readFromFile(out.c_str(), &source), 0);
     testing::internal::GetCapturedStdout();
     std::string again = dir.path("again.dat");
     save(again);

@@ -20,7 +20,7 @@ protected:
     {
         writeFile(input, bytes);
         testing::internal::CaptureStdout();
-        int result = readFromFile(input.c_str());
+        int result = readFromFile(input.c_str(), &source);
         printed = testing::internal::GetCapturedStdout();
         return result;
     }
@@ -28,4 +28,5 @@ protected:
     ScratchDir dir;
     std::string input = dir.path("in.dat");
     std::string printed;
+    SourceFile source;  // what the last load read
 };
