@@ -16,6 +16,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "message_streams.h"
+
 namespace {
 
 constexpr int kSessionSignals[] = {SIGINT, SIGTERM, SIGHUP};
@@ -86,6 +88,7 @@ std::string editorCommand()
     if (!isatty(STDIN_FILENO))
         if (int tty = openTerminal(); tty >= 0)
             dup2(tty, STDIN_FILENO);
+    passMessageStreams();
     // tunvex sets a file-size limit's signal aside; the editor need not.
     std::signal(SIGXFSZ, SIG_DFL);
     execl("/bin/sh", "sh", "-c", command.c_str(), "sh", path.c_str(), static_cast<char *>(nullptr));

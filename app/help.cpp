@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "message_streams.h"
+
 #ifndef TUNVEX_VERSION
 #error "TUNVEX_VERSION comes from the build"
 #endif
@@ -34,8 +36,8 @@ void printHelpText()
 // Text that never reached its reader is no success.
 [[noreturn]] void finish(int status)
 {
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        std::fprintf(stderr, "Error writing standard output: %s\n", std::strerror(errno));
+    if (int e = standardOutputError(); e != 0) {
+        std::fprintf(stderr, "Error writing standard output: %s\n", std::strerror(e));
         std::exit(1);
     }
     std::exit(status);

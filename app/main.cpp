@@ -18,6 +18,7 @@
 #include "listing.h"
 #include "branches.h"
 #include "list_file.h"
+#include "message_streams.h"
 #include "operations.h"
 #include "text_file.h"
 
@@ -228,11 +229,34 @@ int checkFiles(int argc, char **argv)
         Verdict v = checkChannelFile(i < optind ? inputPath : argv[i]);
         status = std::max(status, v == Verdict::whole ? 0 : v == Verdict::damaged ? 1 : 2);
     }
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        std::fprintf(stderr, "Error writing standard output: %s\n", std::strerror(errno));
+    if (int e = standardOutputError(); e != 0) {
+        std::fprintf(stderr, "Error writing standard output: %s\n", std::strerror(e));
         return 2;
     }
     return status;
+}
+
+// The files a run reads a list from or saves one to.
+std::vector<const char *> listPaths(int argc, char **argv)
+{
+    std::vector<const char *> paths = {inputPath};
+    if (checkFlag)
+        paths.insert(paths.end(), argv + optind, argv + argc);
+    else
+        paths.push_back(outputPath);
+    return paths;
+}
+
+// Whatever failed, the user must know whether the list was saved.
+bool standardOutputFlushed()
+{
+    int e = standardOutputError();
+    if (e == 0)
+        return true;
+    if (target.saved)
+        std::fprintf(stderr, "The list is saved in %s.\n", target.path);
+    std::fprintf(stderr, "Error writing standard output: %s\n", std::strerror(e));
+    return false;
 }
 
 }  // namespace
@@ -243,6 +267,8 @@ int main(int argc, char **argv)
     // temporary file behind, rather than kill the process.
     std::signal(SIGXFSZ, SIG_IGN);
     parseOptions(argc, argv);
+    if (!setUpMessageStreams(listPaths(argc, argv)))
+        return 1;
     if (checkFlag)
         return checkFiles(argc, argv);
     if (inputPath == nullptr) {
@@ -263,9 +289,5 @@ int main(int argc, char **argv)
     releaseChannelList();
     releaseEditLock();
     // A listing that never reached its reader is no success either.
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        std::fprintf(stderr, "Error writing standard output: %s\n", std::strerror(errno));
-        ok = false;
-    }
-    return ok ? 0 : 1;
+    return standardOutputFlushed() && ok ? 0 : 1;
 }

@@ -59,6 +59,7 @@ struct Backup {
     // once it holds all of it.
     char messages[2][2 * PATH_MAX + 64];
     size_t lengths[2];
+    int messageFd;  // standard error's, or -1 where messages are dropped
 };
 Backup backupSlot;
 std::atomic<const Backup *> backup{nullptr};
@@ -72,7 +73,8 @@ extern "C" void removeAndReraise(int signal)
     if (const Backup *b = backup.load()) {
         if (BackupGuard g = guarding.load(); g != BackupGuard::none) {
             int i = g == BackupGuard::oldKept ? 0 : 1;
-            (void)!write(STDERR_FILENO, b->messages[i], b->lengths[i]);
+            if (b->messageFd >= 0)
+                (void)!write(b->messageFd, b->messages[i], b->lengths[i]);
         } else {
             unlinkat(b->dirFd, b->name, 0);
         }
@@ -199,8 +201,11 @@ int createTempFile(int dirFd, const std::string &near, mode_t mode, std::string 
 namespace {
 
 // The messages a signal may give, filled in before the backup is published.
+// They go where standard error's stream writes, which need not be
+// descriptor 2: not where that is the list's own file.
 void prepareMessages(Backup *b, const std::string &dirShown, const char *fileShown)
 {
+    b->messageFd = fileno(stderr);
     const char *formats[2] = {"Interrupted: the old list is kept in %s/%s\n",
                               "Interrupted: %s holds the new list; the old one is kept in %s/%s\n"};
     for (int i = 0; i < 2; ++i) {

@@ -301,7 +301,7 @@ TEST_F(SafeSave, DescriptorsLongNamesAndDeepDirectories)
          edited},
         {"standard output appending to a file", toStdout("old log\n", true), "old log\n" + edited},
         {"standard output on a longer file", toStdout(std::string(10000, 'x'), false), edited},
-        {"standard error on standard output's file, messages first",
+        {"standard error on standard output's file: the list alone, no message in it",
          [&](std::string *result) {
              writeFile(log, "");
              RunResult r = runTunvex({"-f", input, "-o", "/dev/stderr", "-r", "3:Channel 3"},
@@ -309,7 +309,7 @@ TEST_F(SafeSave, DescriptorsLongNamesAndDeepDirectories)
              *result = readFile(log);
              return r;
          },
-         "Channel 3 = \"Channel 3\" -> \"Channel 3\"\n" + original},
+         original},
         {"without standard input: the temporary file is descriptor 0",
          [&](std::string *result) {
              RunResult r = runTunvex({"-f", input, "-o", log, "-d", "3"}, {.stdinClosed = true});
@@ -494,7 +494,7 @@ TEST_F(SafeSave, OverwrittenWhereItIs)
         {"the input's file through another descriptor", [] { return true; }, {"-f", input, "-o", "/dev/stdout"},
          {.stdoutPath = input}, 0, edited},
         {"appended to the input's file", [] { return true; }, {"-f", input, "-o", "/dev/stdout"},
-         {.stdoutPath = input, .stdoutAppend = true}, 1, original + "Error opening output file: /dev/stdout\n"},
+         {.stdoutPath = input, .stdoutAppend = true}, 1, original},
         {"by a user the owner's ACL lets write",
          [&] {
              return getuid() == 0 && chown(input.c_str(), 2001, 3001) == 0 && chmod(input.c_str(), 0640) == 0 &&

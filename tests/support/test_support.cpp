@@ -58,6 +58,12 @@ void drain(std::vector<pollfd> fds, const std::vector<std::string *> &sinks)
             _exit(126);
         dup2(fd, 1);
     }
+    if (!options.stderrPath.empty()) {
+        int fd = open(options.stderrPath.c_str(), O_RDWR);
+        if (fd < 0)
+            _exit(126);
+        dup2(fd, 2);
+    }
     if (options.stderrToStdout)
         dup2(1, 2);
     if (options.stdinClosed)

@@ -24,6 +24,7 @@ struct RunOptions {
     std::vector<std::string> env;  // NAME=VALUE, set in the child
     bool stderrToStdout = false;   // standard error shares standard output's file
     bool stdinClosed = false;      // the child starts without standard input
+    std::string stderrPath;        // when set, standard error goes to this file, as 2<>FILE
 };
 
 // Whether tunvex runs under another program (TUNVEX_WRAPPER: valgrind),
