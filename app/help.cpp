@@ -56,9 +56,10 @@ void printLongHelp()
     printHelpText();
     std::printf("  -l              list the channels, one a line: NUMBER:NAME:NAME2:TV or RADIO\n"
                 "Long options:\n"
-                "  --apply FILE    apply an edited listing to the list in one save: the lines\n"
-                "                  -l prints, in the new order, without the channels to delete,\n"
-                "                  new names as NEW:NEW; FILE - is standard input\n"
+                "  --listing       the same after the list's state line: a listing to edit\n"
+                "  --apply FILE    apply an edited listing to the list in one save: its lines in\n"
+                "                  the new order, without the channels to delete, new names as\n"
+                "                  NUMBER:NEW:TYPE; FILE - is standard input\n"
                 "  --edit          edit that listing in $VISUAL or $EDITOR, then apply it\n"
                 "  --dry-run       with --apply or --edit: print what would change, write nothing\n"
                 "  --match FILE    print the listing in the order of FILE, a listing made before a\n"
@@ -69,7 +70,7 @@ void printLongHelp()
                 "Examples:\n"
                 "  tunvex -f list.dat -l                      print the list\n"
                 "  tunvex -f list.dat -o list.dat -m 12:1     make channel 12 the first, in place\n"
-                "  tunvex -f list.dat -o list.dat --edit      reorder, delete and rename in an editor\n"
+                "  tunvex -f list.dat -o list.dat --edit      reorder, delete and rename in an editor\n"                "  tunvex -f list.dat --listing > order.txt   a listing to edit, then --apply it\n"
                 "  tunvex --check -f list.dat                 is the list whole?\n");
     finish(0);
 }

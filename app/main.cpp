@@ -27,6 +27,7 @@ namespace {
 // The run state, as the command line leaves it.
 bool checkFlag;
 bool listFlag;
+bool listingFlag;  // -l's lines after the list's state line
 bool renameFlag;
 bool deleteFlag;
 bool moveFlag;
@@ -40,7 +41,7 @@ SaveTarget target;  // the output path, and what the list was loaded from
 char *operationArgument;  // shared by -r, -d and -m: the last one wins
 
 // Long options only, so that every short option stays as it is.
-enum : int { kCheck = 0x100, kHelp, kVersion, kApply, kDryRun, kEdit, kMatch };
+enum : int { kCheck = 0x100, kHelp, kVersion, kApply, kDryRun, kEdit, kMatch, kListing };
 const option kLongOptions[] = {
     {"check", no_argument, nullptr, kCheck},
     {"help", no_argument, nullptr, kHelp},
@@ -49,6 +50,7 @@ const option kLongOptions[] = {
     {"dry-run", no_argument, nullptr, kDryRun},
     {"edit", no_argument, nullptr, kEdit},
     {"match", required_argument, nullptr, kMatch},
+    {"listing", no_argument, nullptr, kListing},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -110,6 +112,7 @@ void parseOptions(int argc, char **argv)
         case kDryRun: dryRunFlag = true; break;
         case kEdit: editFlag = true; break;
         case kMatch: matchPath = fileArgument(argv, kMatch); break;
+        case kListing: listingFlag = true; break;
         case 'l': listFlag = true; break;
         case 'f': inputPath = optarg; break;
         case 'o': outputPath = optarg; break;
@@ -130,6 +133,10 @@ bool combinationAllowed()
     const char *whole = applyPath ? "--apply" : editFlag ? "--edit" : matchPath ? "--match" : nullptr;
     if (whole && (listFlag || renameFlag || deleteFlag || moveFlag)) {
         std::fprintf(stderr, "Option `%s' cannot be combined with -l, -r, -d or -m.\n", whole);
+        return false;
+    }
+    if (whole && listingFlag) {
+        std::fprintf(stderr, "Options `%s' and `--listing' cannot be combined.\n", whole);
         return false;
     }
     if (applyPath && (editFlag || matchPath)) {
@@ -158,12 +165,12 @@ bool readUserText()
     return result == TextRead::read;
 }
 
-// A listing names each channel by its number and on a line of its own.
-bool listingCanNameTheList()
+// A listing names each channel by its number and on a line of its own;
+// one written to be edited must give every channel a line.
+bool listingCanNameTheList(bool forEditing)
 {
     std::vector<ListingProblem> problems;
-    // --match finds line feeds in names itself, as it lists the channels.
-    size_t count = unlistable(editFlag, &problems);
+    size_t count = unlistable(forEditing, &problems);
     printProblems(problems, count, inputPath);
     return count == 0;
 }
@@ -187,7 +194,8 @@ bool matchFromText()
 // Runs the one operation the flags select; false when it failed.
 bool dispatch()
 {
-    if ((applyPath || matchPath || editFlag) && !listingCanNameTheList())
+    // --match finds line feeds in names itself, as it lists the channels.
+    if ((applyPath || matchPath || editFlag) && !listingCanNameTheList(editFlag))
         return false;
     if (applyPath)
         return applyBranch(userText.bytes.get(), userText.size, shownTextName(applyPath), target, dryRunFlag);
@@ -195,6 +203,8 @@ bool dispatch()
         return matchFromText();
     if (editFlag)
         return editBranch(inputPath, target, dryRunFlag);
+    if (listingFlag)
+        return listingCanNameTheList(true) && (printListing(), true);
     if (listFlag) {
         listChannels();
         return true;
@@ -212,7 +222,7 @@ bool dispatch()
 bool editSelected()
 {
     bool whole = (applyPath || editFlag) && !dryRunFlag;
-    return !listFlag && (renameFlag || deleteFlag || moveFlag || whole) && outputPath != nullptr;
+    return !listFlag && !listingFlag && (renameFlag || deleteFlag || moveFlag || whole) && outputPath != nullptr;
 }
 
 // --check reads each file itself, strictly: the -f file and every operand,

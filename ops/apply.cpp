@@ -2,6 +2,7 @@
 // the renames in one pass.
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
 #include "listing.h"
 #include "operations.h"
@@ -23,8 +24,9 @@ Names namesOf(const ChannelRecord *r)
     return n;
 }
 
-// Renames as -r does, and says so as -r does; a rename to the names the
-// channel has is none.
+// Renames as -r does, and says so as -r does, with the second name too
+// where it was not the first; a rename to the names the channel has is
+// none.
 bool rename(ChannelRecord *r, const ListingEntry &e, std::string *renames)
 {
     Names before = namesOf(r);
@@ -35,7 +37,11 @@ bool rename(ChannelRecord *r, const ListingEntry &e, std::string *renames)
     char line[96];
     int n = std::snprintf(line, sizeof line, "Channel %u = \"", e.number);
     renames->append(line, static_cast<size_t>(n));
-    renames->append(reinterpret_cast<const char *>(before.name), nameFieldLength(before.name));
+    std::string_view name = nameText(before.name), name2 = nameText(before.name2);
+    renames->append(name);
+    // A rename that changes only the second name must show what changes.
+    if (name2 != name)
+        renames->append("\" / \"").append(name2);
     renames->append("\" -> \"").append(e.newName, e.newNameLength).append("\"\n");
     return true;
 }

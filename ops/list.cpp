@@ -3,11 +3,19 @@
 #include <cstring>
 
 #include "channel.h"
+#include "list_state.h"
 #include "listing.h"
 #include "operations.h"
 
 void listChannels()
 {
+    writeListing(stdout);
+}
+
+void printListing()
+{
+    std::string state = listStateLine(currentListState());
+    std::fwrite(state.data(), 1, state.size(), stdout);
     writeListing(stdout);
 }
 

@@ -2,6 +2,7 @@
 #include "list_state.h"
 
 #include <cinttypes>
+#include <cctype>
 #include <cstdio>
 
 #include "channel.h"
@@ -11,8 +12,26 @@ namespace {
 
 constexpr std::string_view kPrefix = "# List state: ";
 constexpr std::string_view kChannels = " channels, checksum ";
+// The same words as a line reads once case, spaces, tabs and the #s it
+// begins with are set aside.
+constexpr std::string_view kFoldedPrefix = "liststate:";
+constexpr std::string_view kFoldedChannels = "channels,checksum";
 
-// Decimal digits, at most ten, below 2^32; *line moves past them.
+// Up to `most` bytes of the line past its leading #s, in lower case and
+// without spaces or tabs.
+std::string folded(std::string_view line, size_t most)
+{
+    std::string out;
+    size_t at = line.find_first_not_of("# \t");
+    for (; at < line.size() && out.size() < most; ++at) {
+        char c = line[at];
+        if (c != ' ' && c != '\t')
+            out += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    return out;
+}
+
+// Digits of the base, at most `most`, below 2^32; *line moves past them.
 bool takeNumber(std::string_view *line, uint64_t base, size_t most, uint32_t *value)
 {
     uint64_t v = 0;
@@ -48,16 +67,21 @@ std::string listStateLine(const ListState &state)
 
 bool isListStateLine(std::string_view line)
 {
-    return line.substr(0, kPrefix.size()) == kPrefix;
+    return !line.empty() && line[0] == '#' && folded(line, kFoldedPrefix.size()) == kFoldedPrefix;
 }
 
 bool readListStateLine(std::string_view line, ListState *state)
 {
-    line.remove_prefix(kPrefix.size());
-    if (!takeNumber(&line, 10, 10, &state->count) || line.substr(0, kChannels.size()) != kChannels)
+    // Past the checksum only its end matters: one more digit would say that
+    // it was damaged.
+    constexpr size_t kMost = kFoldedPrefix.size() + 10 + kFoldedChannels.size() + 9;
+    std::string text = folded(line, kMost);
+    std::string_view rest(text);
+    rest.remove_prefix(kFoldedPrefix.size());
+    if (!takeNumber(&rest, 10, 10, &state->count) || rest.substr(0, kFoldedChannels.size()) != kFoldedChannels)
         return false;
-    line.remove_prefix(kChannels.size());
-    size_t before = line.size();
-    return takeNumber(&line, 16, 8, &state->checksum) && before - line.size() == 8 &&
-           (line.empty() || line[0] == ' ');
+    rest.remove_prefix(kFoldedChannels.size());
+    size_t before = rest.size();
+    return takeNumber(&rest, 16, 8, &state->checksum) && before - rest.size() == 8 &&
+           (rest.empty() || !std::isalnum(static_cast<unsigned char>(rest[0])));
 }

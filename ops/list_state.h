@@ -6,7 +6,9 @@
 //   # List state: 1200 channels, checksum 1c2a6f0e (...)
 //
 // The count, and the checksum a save of the list would carry. Anything after
-// the checksum is free text.
+// the checksum is free text. A comment that reads so once case, spaces, tabs
+// and repeated #s are set aside (#List State:, ## list state:) is one too:
+// it holds, or the listing is refused.
 #pragma once
 
 #include <cstdint>
@@ -21,7 +23,7 @@ struct ListState {
 ListState currentListState();
 // The whole line, with its line feed.
 std::string listStateLine(const ListState &state);
-// Whether the line is meant as a state line: it begins as one.
+// Whether the line is meant as a state line: it begins as one, read so.
 bool isListStateLine(std::string_view line);
 // Its state; false when it was damaged.
 bool readListStateLine(std::string_view line, ListState *state);

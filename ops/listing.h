@@ -5,9 +5,12 @@
 // A channel line is NUMBER, or NUMBER:M:TYPE, where NUMBER is the digits
 // before the first colon, TYPE the text after the last one (TV or RADIO, as
 // the channel is) and M all between: exactly NAME:NAME2 as -l printed them
-// keeps the names, X:X or a plain X renames the channel to X. Blank lines
-// and lines beginning with # are ignored, as are a CR before a line feed and
-// a UTF-8 byte order mark at the start.
+// keeps the names, and a plain X renames the channel to X. X:X renames it
+// too, but only in a listing whose state line (list_state.h) says it was
+// made from the list as it is: without one, NAME:NAME2 tells which channel
+// the line meant, and must be that channel's. Blank lines and lines
+// beginning with # are ignored, as are a CR before a line feed and a UTF-8
+// byte order mark at the start.
 #pragma once
 
 #include <cstddef>
@@ -59,6 +62,10 @@ void readListing(const char *text, size_t length, Listing *listing);
 // after "the new name of channel N ": 1 to 31 bytes, none of them a control
 // byte. Empty when it can.
 std::string newNameProblem(std::string_view name);
+
+// Text from a listing or a list as a message shows it: control bytes as ?,
+// and no more than 32 bytes of it, then "...".
+std::string shownText(std::string_view text);
 
 // Prints the problems on standard error, "FILE:LINE: what is wrong", and
 // how many more there were.

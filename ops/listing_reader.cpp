@@ -3,7 +3,6 @@
 #include <cstring>
 #include <string_view>
 
-#include "flat_index.h"
 #include "list_state.h"
 #include "memory_hints.h"
 #include "listing.h"
@@ -17,9 +16,10 @@ struct Reader {
     Listing *listing = nullptr;
     std::vector<uint32_t> lineOf;  // where each number was seen, 0 if not yet
     uint32_t line = 0;
-    // Every channel by its NAME:NAME2, made when a line first renames.
-    FlatIndex names;
-    bool named = false;
+    // The listing's state line holds: it was made from the list as it is,
+    // so a line's NAME:NAME2 are what its channel is to be called. Without
+    // one they are what the channel was called, and must still be.
+    bool fresh = false;
 };
 
 template <typename... Args>
@@ -27,7 +27,7 @@ void problem(Reader &r, const char *format, Args... args)
 {
     if (r.listing->problemCount++ >= kShownProblems)
         return;
-    char text[256];
+    char text[512];
     if constexpr (sizeof...(args) == 0)
         std::snprintf(text, sizeof text, "%s", format);
     else
@@ -41,32 +41,6 @@ bool namesAsListed(std::string_view m, const ChannelRecord *r)
     size_t a = nameFieldLength(r->name), b = nameFieldLength(r->name2);
     return m.size() == a + 1 + b && m[a] == ':' && std::memcmp(m.data(), r->name, a) == 0 &&
            std::memcmp(m.data() + a + 1, r->name2, b) == 0;
-}
-
-uint64_t hashOfNames(const ChannelRecord *r)
-{
-    char both[2 * kNameFieldSize + 1];
-    size_t a = nameFieldLength(r->name), b = nameFieldLength(r->name2);
-    std::memcpy(both, r->name, a);
-    both[a] = ':';
-    std::memcpy(both + a + 1, r->name2, b);
-    return std::hash<std::string_view>()(std::string_view(both, a + 1 + b));
-}
-
-// The first channel of the list whose NAME:NAME2 is m, from 1; 0 if none.
-uint32_t channelNamed(Reader &r, std::string_view m)
-{
-    const std::vector<ChannelRecord *> &records = r.listing->records;
-    if (!r.named) {
-        // Sized for all of them at once, so that the first of one name is
-        // found first.
-        r.names = FlatIndex(records.size());
-        for (uint32_t i = 0; i < records.size(); ++i)
-            r.names.insert(hashOfNames(records[i]), i);
-        r.named = true;
-    }
-    uint32_t k = r.names.find(std::hash<std::string_view>()(m), [&](uint32_t i) { return namesAsListed(m, records[i]); });
-    return k == FlatIndex::kNone ? 0 : k + 1;
 }
 
 // The new name M asks for: M itself without a colon, X for X:X; false when
@@ -106,22 +80,25 @@ bool readNames(Reader &r, std::string_view rest, ListingEntry *entry)
     std::string_view m(rest.data() + 1, last - 1), type(rest.data() + last + 1, rest.size() - last - 1);
     bool tv = type.size() == 2 && type[0] == 'T' && type[1] == 'V';
     if (!tv && (type.size() != 5 || std::memcmp(type.data(), "RADIO", 5) != 0)) {
-        problem(r, "the type must be TV or RADIO, not \"%.*s\"", static_cast<int>(type.size()), type.data());
+        problem(r, "the type must be TV or RADIO, not \"%s\"", shownText(type).c_str());
         return false;
     }
     if (tv != (record->serviceType == kTvServiceType)) {
         const char *isType = tv ? "RADIO" : "TV";
-        problem(r, "channel %u is %s, not %.*s: is this the listing of another list, or was a number changed?",
-                entry->number, isType, static_cast<int>(type.size()), type.data());
+        problem(r, "channel %u is %s, not %s: is this the listing of another list, or was a number changed?",
+                entry->number, isType, tv ? "TV" : "RADIO");
         return false;
     }
     if (namesAsListed(m, record))
         return true;
-    // A listing made before a move or a delete names each channel by its
-    // old number: its line carries the names of the channel that had it.
-    if (uint32_t other = channelNamed(r, m); other != 0) {
-        problem(r, "channel %u has the names of channel %u: this listing no longer fits the list; make it again, "
-                   "or give a channel another's name with -r", entry->number, other);
+    // A listing made before a move, a delete or a rename names a channel by
+    // what it was then; applied now, it would give one channel another's
+    // names, or take back a rename. Only the user's explicit word renames.
+    if (!r.fresh && m.find(':') != std::string_view::npos) {
+        std::string name = shownText(nameText(record->name)), name2 = shownText(nameText(record->name2));
+        problem(r, "channel %u is now %s:%s, and this listing may be older than the list: to rename it, write "
+                   "%u:NEWNAME:%s, or make the listing with --listing, which carries the list's state",
+                entry->number, name.c_str(), name2.c_str(), entry->number, tv ? "TV" : "RADIO");
         return false;
     }
     std::string_view name;
@@ -147,7 +124,7 @@ void readLine(Reader &r, std::string_view text)
     }
     const uint32_t count = dtv->count;
     if (number < 1 || number > count) {
-        problem(r, "there is no channel %.*s: the list has %u", static_cast<int>(digits), text.data(), count);
+        problem(r, "there is no channel %s: the list has %u", shownText(text.substr(0, digits)).c_str(), count);
         return;
     }
     ListingEntry entry{static_cast<uint32_t>(number), r.line};
@@ -162,15 +139,12 @@ void readLine(Reader &r, std::string_view text)
 
 // A listing made from another state of the list is refused whole, with
 // this one problem: its other lines would only name the wrong channels.
-bool stateHolds(Reader &r, std::string_view line)
+bool stateHolds(Reader &r, std::string_view line, const ListState &now)
 {
-    ListState then, now = currentListState();
+    ListState then;
     bool read = readListStateLine(line, &then);
     if (read && then.count == now.count && then.checksum == now.checksum)
         return true;
-    r.listing->problems.clear();
-    r.listing->entries.clear();
-    r.listing->problemCount = 0;
     if (!read)
         problem(r, "the list state line is damaged: make the listing again, or delete this line to apply it "
                    "unchecked");
@@ -179,6 +153,26 @@ bool stateHolds(Reader &r, std::string_view line)
                    "checksum %08x): make the listing again, or carry its order over with --match",
                 then.count, then.checksum, now.count, now.checksum);
     return false;
+}
+
+// The state lines come first, wherever they are: whether the listing is
+// fresh decides how every channel line reads. False when one does not hold.
+bool readStateLines(Reader &r, const char *text, size_t length)
+{
+    ListingLines lines = startLines(text, length);
+    lines.stateLines = true;
+    ListState now;
+    for (std::string_view line; nextChannelLine(lines, &line);) {
+        if (!isListStateLine(line))
+            continue;
+        if (!r.fresh)
+            now = currentListState();
+        r.line = lines.number;
+        if (!stateHolds(r, line, now))
+            return false;
+        r.fresh = true;
+    }
+    return true;
 }
 
 // Asks for the pages of a large table in one call rather than a fault each,
@@ -190,6 +184,16 @@ void populate(std::vector<T> &table)
 }
 
 }  // namespace
+
+std::string shownText(std::string_view text)
+{
+    constexpr size_t kMost = 32;
+    std::string shown(text.substr(0, kMost));
+    for (char &c : shown)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = '?';
+    return text.size() > kMost ? shown + "..." : shown;
+}
 
 std::string newNameProblem(std::string_view name)
 {
@@ -220,16 +224,15 @@ void readListing(const char *text, size_t length, Listing *listing)
         __builtin_prefetch(reinterpret_cast<const char *>(c) + kAhead);
         listing->records.push_back(c);
     }
+    if (!readStateLines(r, text, length))
+        return;
     ListingLines lines = startLines(text, length);
-    lines.stateLines = true;
     for (std::string_view line; nextChannelLine(lines, &line);) {
         r.line = lines.number;
-        if (!isListStateLine(line))
-            readLine(r, line);
-        else if (!stateHolds(r, line))
-            return;
+        readLine(r, line);
     }
-    if (listing->entries.empty() && listing->problemCount == 0) {
+    // An empty list has nothing to delete: its empty listing changes nothing.
+    if (listing->entries.empty() && listing->problemCount == 0 && dtv->count != 0) {
         listing->empty = true;
         ++listing->problemCount;
         listing->problems.push_back({0, "no channel line: an empty listing would delete every channel"});

@@ -12,6 +12,10 @@
 #include "listing.h"
 
 void listChannels();
+// The same after the list's state line (list_state.h): a listing that
+// --apply takes only while the list is as it is now, and whose changed
+// names then rename.
+void printListing();
 // The same lines, to out, or as one text.
 void writeListing(std::FILE *out);
 std::string listingText();

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <string_view>
 
 // One channel, 576 bytes on disk. Only the numbers, the names with their
 // lengths and the service type mean anything to us; the opaque bytes belong
@@ -80,4 +81,10 @@ inline size_t nameFieldLength(const uint8_t (&field)[kNameFieldSize])
         }
     }
     return kNameFieldSize;
+}
+
+// The name in a field, as text.
+inline std::string_view nameText(const uint8_t (&field)[kNameFieldSize])
+{
+    return {reinterpret_cast<const char *>(field), nameFieldLength(field)};
 }

@@ -39,7 +39,7 @@ TEST_F(Apply, ListingsAndVerdicts)
         std::string file;  // empty: out.dat is not written
     } cases[] = {
         {"reordered, renamed, deleted, from Windows",
-         "\xEF\xBB\xBF# favourites first\r\n5\r\n\r\n3:News:News:TV\r\n1:Jazz FM:TV\r\n2:Channel 2:Channel 2:RADIO\r\n",
+         "\xEF\xBB\xBF# favourites first\r\n5\r\n\r\n3:News:TV\r\n1:Jazz FM:TV\r\n2:Channel 2:Channel 2:RADIO\r\n",
          {}, 0,
          "Channel 3 = \"Channel 3\" -> \"News\"\nChannel 1 = \"Channel 1\" -> \"Jazz FM\"\n"
          "4 kept, 4 renumbered, 2 renamed, 3 deleted\n",
@@ -51,8 +51,9 @@ TEST_F(Apply, ListingsAndVerdicts)
          "1\n2:TV\n3:A:B:TV\n4:Channel 4:Channel 4:TV\n1\n0\n+2\n5:" + std::string(32, 'n') + ":TV\n6:a\tb:RADIO\n"
          "7:Channel 7:Channel 7:RAD\n",
          {}, 1, "",
-         "FILE:2: " + problems + "FILE:3: which is the new name of channel 3? To rename it, write the name twice, "
-         "NEW:NEW\nFILE:4: channel 4 is RADIO, not TV: is this the listing of another list, or was a number "
+         "FILE:2: " + problems + "FILE:3: channel 3 is now Channel 3:Channel 3, and this listing may be older than "
+         "the list: to rename it, write 3:NEWNAME:TV, or make the listing with --listing, which carries the list's "
+         "state\nFILE:4: channel 4 is RADIO, not TV: is this the listing of another list, or was a number "
          "changed?\nFILE:5: channel 1 is on line 1 too\nFILE:6: there is no channel 0: the list has 7\nFILE:7: " +
              problems + "FILE:8: the new name of channel 5 must be 1 to 31 bytes, not 32\nFILE:9: the new name of "
              "channel 6 holds a control character\nFILE:10: the type must be TV or RADIO, not \"RAD\"\n",
@@ -106,39 +107,64 @@ std::string trailerHex(const std::string &file)
 }
 
 // A listing of another state of the list never renames channels: it is
-// refused whole, and the list stays as it was. A fresh listing, a rename to
-// a new name and one that changes only the second name still apply.
+// refused whole, and the list stays as it was. Without a state line, a
+// line's names say which channel it meant and must still be its names; with
+// one that holds, every changed name is a rename.
 TEST_F(Apply, StaleListingsAreRefused)
 {
     const std::vector<ChannelEntry> channels = {makeChannel(1, 0x10, "Alpha"), makeChannel(2, 0x10, "Beta"),
                                                 makeChannel(3, 0x10, "Gamma"), makeChannel(4, 0x10, "Delta", "Delta HD")};
     const std::string mine = dir.path("mine.txt"), edited = dir.path("edited.dat");
-    const std::string fits = " this listing no longer fits the list; make it again, or give a channel another's "
-                             "name with -r\n";
+    auto isNow = [](int n, const std::string &names) {
+        std::string k = std::to_string(n);
+        return ":" + k + ": channel " + k + " is now " + names + ", and this listing may be older than the list: to " +
+               "rename it, write " + k + ":NEWNAME:TV, or make the listing with --listing, which carries the list's " +
+               "state\n";
+    };
     auto stale = [](const std::string &then, const std::string &now) {
         return ":1: the list has changed since this listing was made (then " + then + "; now " + now +
                "): make the listing again, or carry its order over with --match\n";
     };
+    const std::string changed = stale("4 channels, checksum THEN", "4, checksum NOW");
+    using Names = std::vector<std::pair<size_t, std::string>>;  // channel index, new name
     const struct {
         const char *what;
         std::vector<std::string> listingFrom;  // the run whose output is the listing
         std::string change;                     // sed on the listing
         std::vector<std::string> meanwhile;     // an edit of the list in between
         std::string err;                        // after FILE; empty: applied
+        std::string out = "";                   // when applied
+        Names renamed = {};
     } cases[] = {
-        {"moved", {"-l"}, "", {"-m", "2:1"},
-         ":1: channel 1 has the names of channel 2:" + fits + "FILE:2: channel 2 has the names of channel 1:" + fits},
+        {"moved", {"-l"}, "", {"-m", "2:1"}, isNow(1, "Beta:Beta") + "FILE" + isNow(2, "Alpha:Alpha")},
         {"deleted", {"-l"}, "", {"-d", "1"},
-         ":2: channel 2 has the names of channel 1:" + fits + "FILE:3: channel 3 has the names of channel 2:" + fits +
+         isNow(1, "Beta:Beta") + "FILE" + isNow(2, "Gamma:Gamma") + "FILE" + isNow(3, "Delta:Delta HD") +
              "FILE:4: there is no channel 4: the list has 3\n"},
-        {"a proposal, the list exported again", {"--match", "ORIGINAL"}, "", {"-r", "4:Delta"},
-         stale("4 channels, checksum THEN", "4, checksum NOW")},
+        {"the last lines dropped, then a channel deleted", {"-l"}, "4d", {"-d", "3"},
+         isNow(3, "Delta:Delta HD")},
+        {"a rename it would undo", {"-l"}, "", {"-r", "2:X"}, isNow(2, "X:X")},
+        {"unchecked, renamed by the single-name form", {"-l"}, "s/^1:.*/1:Omega:TV/; s/^4:.*/4:Delta:TV/", {}, "",
+         "Channel 1 = \"Alpha\" -> \"Omega\"\nChannel 4 = \"Delta\" / \"Delta HD\" -> \"Delta\"\n"
+         "4 kept, 0 renumbered, 2 renamed, 0 deleted\n",
+         {{0, "Omega"}, {3, "Delta"}}},
+        {"unchecked, a rename written twice", {"-l"}, "s/^1:.*/1:Omega:Omega:TV/", {}, isNow(1, "Alpha:Alpha")},
+        {"checked: new names, another channel's, a colon written twice, the second name alone", {"--listing"},
+         "s/^1:.*/1:Omega:Omega:TV/; s/^2:.*/2:A:B:A:B:TV/; s/^3:.*/3:Alpha:Alpha:TV/; s/^4:Delta:Delta HD/4:Delta:Delta/",
+         {}, "",
+         "Channel 1 = \"Alpha\" -> \"Omega\"\nChannel 2 = \"Beta\" -> \"A:B\"\nChannel 3 = \"Gamma\" -> \"Alpha\"\n"
+         "Channel 4 = \"Delta\" / \"Delta HD\" -> \"Delta\"\n4 kept, 0 renumbered, 4 renamed, 0 deleted\n",
+         {{0, "Omega"}, {1, "A:B"}, {2, "Alpha"}, {3, "Delta"}}},
+        {"checked, a state line that reads so in other case and spacing", {"--listing"},
+         "s/^# List state:/##\\tlist  STATE :/; s/^1:.*/1:Omega:TV/", {}, "",
+         "Channel 1 = \"Alpha\" -> \"Omega\"\n4 kept, 0 renumbered, 1 renamed, 0 deleted\n", {{0, "Omega"}}},
+        {"checked, two names for one", {"--listing"}, "s/^2:.*/2:A:B:TV/", {},
+         ":3: which is the new name of channel 2? To rename it, write the name twice, NEW:NEW\n"},
+        {"checked, the list renamed since", {"--listing"}, "", {"-r", "4:Delta"}, changed},
+        {"a proposal, the list exported again", {"--match", "ORIGINAL"}, "", {"-r", "4:Delta"}, changed},
         {"its state line edited by hand", {"--match", "ORIGINAL"}, "s/state: 4/state: 5/", {},
          stale("5 channels, checksum THEN", "4, checksum NOW")},
         {"its state line damaged", {"--match", "ORIGINAL"}, "s/channels, checksum/channels, sum/", {},
          ":1: the list state line is damaged: make the listing again, or delete this line to apply it unchecked\n"},
-        {"fresh, renamed to new names, the second name alone", {"-l"},
-         "s/^1:.*/1:Omega:TV/; s/^4:Delta:Delta HD/4:Delta:Delta/", {}, ""},
     };
     for (const auto &c : cases) {
         writeList({.channels = channels});
@@ -169,11 +195,12 @@ TEST_F(Apply, StaleListingsAreRefused)
             EXPECT_TRUE(readFile(input) == before) << c.what;
             continue;
         }
-        EXPECT_EQ(r.out, "Channel 1 = \"Alpha\" -> \"Omega\"\nChannel 4 = \"Delta\" -> \"Delta\"\n"
-                         "4 kept, 0 renumbered, 2 renamed, 0 deleted\n");
-        list.channels[0].name = "Omega";
-        list.channels[3].name2.clear();
-        EXPECT_TRUE(readFile(input) == buildChannelFile(list));
+        EXPECT_EQ(r.out, c.out) << c.what;
+        for (const auto &[at, name] : c.renamed) {
+            list.channels[at].name = name;
+            list.channels[at].name2.clear();
+        }
+        EXPECT_TRUE(readFile(input) == buildChannelFile(list)) << c.what;
     }
     // Two edits of one listing at once: the second to take the list finds
     // it changed by the first.
@@ -183,6 +210,43 @@ TEST_F(Apply, StaleListingsAreRefused)
                                                      {"-f", input, "-o", input, "--apply", mine}});
     EXPECT_EQ(both[0].status + both[1].status, 1) << both[0].err << both[1].err;
     EXPECT_TRUE(readFile(input) == fileOf(pick({4, 3, 2, 1})));
+}
+
+// A comment that reads as a state line once case, spaces, tabs and repeated
+// #s are set aside is one: it is checked, never taken for a comment.
+TEST_F(Apply, StateLinesWrittenOtherwiseAreChecked)
+{
+    writeFile(dir.path("reference.txt"), runTunvex({"-f", input, "-l"}).out);
+    const std::string listing = runTunvex({"-f", input, "--match", dir.path("reference.txt")}).out;
+    ASSERT_EQ(listing.compare(0, 14, "# List state: "), 0) << listing;
+    ASSERT_EQ(runTunvex({"-f", input, "-o", input, "-r", "2:X"}).status, 0);
+    const std::string now = readFile(input);
+    for (std::string prefix : {"#List state: ", "# List State: ", "## List state: ", "# List  state: ",
+                               "#\tList state: ", "# LIST STATE:", "#list state : "}) {
+        writeFile(dir.path("order.txt"), prefix + listing.substr(14));
+        RunResult r = runTunvex({"-f", input, "-o", input, "--apply", dir.path("order.txt")});
+        EXPECT_EQ(r.status, 1) << prefix;
+        EXPECT_NE(r.err.find(":1: the list has changed since this listing was made (then 5 channels"),
+                  std::string::npos)
+            << prefix << r.err;
+        EXPECT_TRUE(readFile(input) == now) << prefix;
+    }
+}
+
+// An empty list has nothing to delete: its proposal, and its own empty
+// listing, apply as no change.
+TEST_F(Apply, AnEmptyListsListingChangesNothing)
+{
+    writeList({});
+    const std::string proposal = runTunvex({"-f", input, "--match", "/dev/null"}).out;
+    for (const std::string &text : {proposal, runTunvex({"-f", input, "--listing"}).out, std::string()}) {
+        writeFile(listing, text);
+        RunResult r = runTunvex({"-f", input, "-o", input, "--apply", listing});
+        EXPECT_EQ(r.err, "") << text;
+        EXPECT_EQ(r.out, "0 kept, 0 renumbered, 0 renamed, 0 deleted\nNo changes: " + input + " is left as it is.\n")
+            << text;
+        EXPECT_EQ(r.status, 0) << text;
+    }
 }
 
 // The listing from standard input, and a list left alone when it would not

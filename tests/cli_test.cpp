@@ -146,9 +146,10 @@ TEST_F(Cli, LongOptions)
     const std::string longHelp = helpText() +
                                  "  -l              list the channels, one a line: NUMBER:NAME:NAME2:TV or RADIO\n"
                                  "Long options:\n"
-                                 "  --apply FILE    apply an edited listing to the list in one save: the lines\n"
-                                 "                  -l prints, in the new order, without the channels to delete,\n"
-                                 "                  new names as NEW:NEW; FILE - is standard input\n"
+                                 "  --listing       the same after the list's state line: a listing to edit\n"
+                                 "  --apply FILE    apply an edited listing to the list in one save: its lines in\n"
+                                 "                  the new order, without the channels to delete, new names as\n"
+                                 "                  NUMBER:NEW:TYPE; FILE - is standard input\n"
                                  "  --edit          edit that listing in $VISUAL or $EDITOR, then apply it\n"
                                  "  --dry-run       with --apply or --edit: print what would change, write nothing\n"
                                  "  --match FILE    print the listing in the order of FILE, a listing made before a\n"
@@ -160,6 +161,7 @@ TEST_F(Cli, LongOptions)
                                  "  tunvex -f list.dat -l                      print the list\n"
                                  "  tunvex -f list.dat -o list.dat -m 12:1     make channel 12 the first, in place\n"
                                  "  tunvex -f list.dat -o list.dat --edit      reorder, delete and rename in an editor\n"
+                                 "  tunvex -f list.dat --listing > order.txt   a listing to edit, then --apply it\n"
                                  "  tunvex --check -f list.dat                 is the list whole?\n";
     const struct {
         std::vector<std::string> args;
@@ -173,7 +175,10 @@ TEST_F(Cli, LongOptions)
         {{"-f", list, "--help", "-l"}, longHelp, "", 0},
         {{"- "}, helpText(), kProgram + ": invalid option -- ' '\nUnknown option `- '.\n", 1},
         {{"--frobnicate", "-h"}, helpText(), kProgram + ": unrecognized option '--frobnicate'\nUnknown option `--frobnicate'.\n", 1},
-        {{"--list=3"}, helpText(), kProgram + ": unrecognized option '--list=3'\nUnknown option `--list'.\n", 1},
+        {{"--lost=3"}, helpText(), kProgram + ": unrecognized option '--lost=3'\nUnknown option `--lost'.\n", 1},
+        {{"--list=3"}, helpText(),
+         kProgram + ": option '--listing' doesn't allow an argument\nOption `--list' takes no argument.\n", 1},
+        {{"-f", list, "--listing", "--edit"}, "", "Options `--edit' and `--listing' cannot be combined.\n", 1},
         {{"--check=yes"}, helpText(), kProgram + ": option '--check' doesn't allow an argument\nOption `--check' takes no argument.\n", 1},
         {{"--check"}, "You must specify the input file.\n" + helpText(), "", 1},
         {{"-f", list, "--", "--version"}, "", "", 0},
