@@ -2,9 +2,9 @@
 # Times tunvex against cp on channel lists made by mkchannels and prints the
 # tables of the README's Performance section.
 #
-#   bench/compare.sh [RUNS] [apply|check]   (default 11 runs of each
-#                                      command, alternating; "apply" or
-#                                      "check": that table only)
+#   bench/compare.sh [RUNS] [apply|check|match]   (default 11 runs of
+#                                      each command, alternating; "apply",
+#                                      "check" or "match": that table only)
 #
 # Uses only bash, cp, sync, sort, awk and GNU time. Files go to a scratch directory
 # under TMPDIR (default /tmp): time it on the disk you care about.
@@ -98,6 +98,31 @@ check_table() {
     "$tunvex -f big.dat -l"
 }
 
+# References of bare numbers, none a channel of the list: numbers alike in
+# their low bits once all fell in one run of the table of numbers seen, and
+# took seconds where random ones take milliseconds.
+match_table() {
+  seq 524288 524288 $((524288 * 81919)) >pow19.txt
+  seq 65536 65536 $((65536 * 655359)) >pow16.txt
+  shuf -i 1-4294967295 -n 655359 --random-source=big.dat >random.txt
+  head -n 81919 random.txt >random-short.txt
+  echo "--match of references of bare numbers against the 1,000-channel list; median of $runs runs each; ms."
+  echo
+  echo "| Reference | --match |"
+  echo "|---|---|"
+  local item file i s e
+  for item in "pow19.txt:81,919 multiples of 2^19" "random-short.txt:81,919 random numbers below 2^32" \
+    "pow16.txt:655,359 multiples of 2^16" "random.txt:655,359 random numbers below 2^32"; do
+    file=${item%%:*}
+    : >match.times
+    for ((i = 0; i < runs; i++)); do
+      s=$(now); run "$tunvex -f small.dat --match $file"; e=$(now)
+      echo $((e - s)) >>match.times
+    done
+    echo "| ${item#*:} | $(ms "$(median <match.times)") |"
+  done
+}
+
 apply_table() {
   echo "Applying the reversed listing, against one move; median of $runs runs each, alternating; ms."
   echo
@@ -125,7 +150,7 @@ apply_table() {
 cp "$root/examples/channels.dat" example.dat
 
 case $only in
-apply | check)
+apply | check | match)
   "${only}_table"
   exit
   ;;
@@ -174,3 +199,6 @@ apply_table
 
 echo
 check_table
+
+echo
+match_table

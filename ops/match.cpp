@@ -152,14 +152,13 @@ void readReference(const char *text, size_t length, ReadReference &read)
             note(read, lineNumber, why);
             continue;
         }
-        uint64_t hash = number * 0x9E3779B97F4A7C15u;
-        if (uint32_t first = seen.find(hash, [&](uint32_t r) { return numbers[r] == number; }); first != kNone) {
+        if (uint32_t first = seen.find(number, [&](uint32_t r) { return numbers[r] == number; }); first != kNone) {
             note(read, lineNumber,
                  "channel " + std::string(line.substr(0, digits)) + " is on line " +
                      std::to_string(read.refs[first].lineNumber) + " too");
             continue;
         }
-        seen.insert(hash, static_cast<uint32_t>(read.refs.size()));
+        seen.insert(number, static_cast<uint32_t>(read.refs.size()));
         numbers.push_back(number);
         std::string_view key = digits == line.size() ? "" : referenceKey(read, line.substr(digits + 1));
         read.refs.push_back({line, key, lineNumber});
