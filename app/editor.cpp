@@ -91,7 +91,10 @@ std::string editorCommand()
     passMessageStreams();
     // tunvex sets a file-size limit's signal aside; the editor need not.
     std::signal(SIGXFSZ, SIG_DFL);
-    execl("/bin/sh", "sh", "-c", command.c_str(), "sh", path.c_str(), static_cast<char *>(nullptr));
+    // exec: the editor is the child itself, not a child of the shell's,
+    // so that a signal tunvex passes on reaches it.
+    const std::string line = "exec " + command;
+    execl("/bin/sh", "sh", "-c", line.c_str(), "sh", path.c_str(), static_cast<char *>(nullptr));
     _exit(127);
 }
 

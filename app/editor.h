@@ -16,8 +16,8 @@ void removeSessionDirectory();
 void keepSessionDirectory();
 
 // Runs $VISUAL, else $EDITOR, else `editor` where it is on PATH, else vi,
-// as `/bin/sh -c '<editor> "$1"'`, so that a value such as "code --wait"
-// works. Where standard input is not a terminal, the editor's is the
+// as `/bin/sh -c 'exec <editor> "$1"'`, so that a value such as "code
+// --wait" works and the editor is the process a signal is passed on to. Where standard input is not a terminal, the editor's is the
 // controlling terminal, when there is one. Empty when the editor ended
 // well; else what went wrong.
 std::string runEditor(const std::string &path);

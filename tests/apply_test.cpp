@@ -312,6 +312,25 @@ TEST_F(Apply, ListingReadBeforeTheLock)
     EXPECT_TRUE(readFile(input) == fileOf(pick({2})));
 }
 
+// A signal that ends tunvex while the editor is open ends the editor too
+// (dead, if perhaps not yet reaped by its new parent), and the editor's
+// directory goes.
+TEST_F(Apply, ASignalEndsTheEditorToo)
+{
+    const std::string tmp = dir.path("tmp"), editor = dir.path("editor"), pid = dir.path("editor.pid");
+    std::filesystem::create_directory(tmp);
+    writeFile(editor, "#!/bin/sh\necho $$ > " + pid + ".new && mv " + pid + ".new " + pid + "\nexec sleep 30\n");
+    ASSERT_EQ(chmod(editor.c_str(), 0755), 0);
+    const std::string tunvex = std::string(TUNVEX_EMULATOR) + " " + TUNVEX_BIN;
+    const std::string script = "VISUAL=" + editor + " TMPDIR=" + tmp + " " + tunvex + " -f " + input + " -o " +
+                               input + " --edit & t=$!; while [ ! -s " + pid + " ]; do sleep 0.05; done; kill -TERM $t; "
+                               "wait $t; s=$?; sleep 0.2; state=$(cut -d' ' -f3 /proc/$(cat " + pid + ")/stat 2>/dev/null); "
+                               "[ -n \"$state\" ] && [ \"$state\" != Z ] && exit 9; exit $s";
+    int status = std::system(script.c_str());
+    EXPECT_EQ(WEXITSTATUS(status), 128 + SIGTERM) << "9: the editor outlived tunvex";
+    EXPECT_TRUE(std::filesystem::is_empty(tmp));
+}
+
 // The editor is a script: one that edits, one that fails, one that changes
 // nothing, one that empties the listing and one that breaks it.
 TEST_F(Apply, EditInTheEditor)
