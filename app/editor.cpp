@@ -83,6 +83,17 @@ std::string editorCommand()
     return "vi";
 }
 
+// A command the shell can replace itself with: the editor is then the
+// child itself, not a child of the shell's, and a signal tunvex passes on
+// reaches it. One that is a little shell program (;, &, |, braces, a
+// variable set first) is run as written.
+bool execable(const std::string &command)
+{
+    size_t end = command.find_first_of(" \t");
+    return command.find_first_of(";&|(){}`\n") == std::string::npos &&
+           command.substr(0, end).find('=') == std::string::npos;
+}
+
 [[noreturn]] void execEditor(const std::string &command, const std::string &path)
 {
     if (!isatty(STDIN_FILENO))
@@ -91,9 +102,7 @@ std::string editorCommand()
     passMessageStreams();
     // tunvex sets a file-size limit's signal aside; the editor need not.
     std::signal(SIGXFSZ, SIG_DFL);
-    // exec: the editor is the child itself, not a child of the shell's,
-    // so that a signal tunvex passes on reaches it.
-    const std::string line = "exec " + command;
+    const std::string line = (execable(command) ? "exec " : "") + command;
     execl("/bin/sh", "sh", "-c", line.c_str(), "sh", path.c_str(), static_cast<char *>(nullptr));
     _exit(127);
 }

@@ -17,7 +17,9 @@ void keepSessionDirectory();
 
 // Runs $VISUAL, else $EDITOR, else `editor` where it is on PATH, else vi,
 // as `/bin/sh -c 'exec <editor> "$1"'`, so that a value such as "code
-// --wait" works and the editor is the process a signal is passed on to. Where standard input is not a terminal, the editor's is the
+// --wait" works and the editor is the process a signal is passed on to; a
+// value that is a small shell program ("f() { ...; }; f") runs without the
+// exec, and only its shell gets the signal. Where standard input is not a terminal, the editor's is the
 // controlling terminal, when there is one. Empty when the editor ended
 // well; else what went wrong.
 std::string runEditor(const std::string &path);

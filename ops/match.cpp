@@ -101,7 +101,7 @@ std::string refused(std::string_view line, size_t digits)
     std::string_view type = line.substr(line.rfind(':') + 1);
     std::string_view m = line.substr(digits + 1, line.size() - digits - 2 - type.size());
     if (type != "TV" && type != "RADIO")
-        return "the type must be TV or RADIO, not \"" + std::string(type) + "\"";
+        return "the type must be TV or RADIO, not \"" + shownText(type) + "\"";
     if (m.find(':') == std::string_view::npos) {
         std::string why = newNameProblem(m);
         return why.empty() ? "" : "the name " + why;
@@ -154,7 +154,7 @@ void readReference(const char *text, size_t length, ReadReference &read)
         }
         if (uint32_t first = seen.find(number, [&](uint32_t r) { return numbers[r] == number; }); first != kNone) {
             note(read, lineNumber,
-                 "channel " + std::string(line.substr(0, digits)) + " is on line " +
+                 "channel " + shownText(line.substr(0, digits)) + " is on line " +
                      std::to_string(read.refs[first].lineNumber) + " too");
             continue;
         }

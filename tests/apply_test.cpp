@@ -58,6 +58,12 @@ TEST_F(Apply, ListingsAndVerdicts)
              problems + "FILE:8: the new name of channel 5 must be 1 to 31 bytes, not 32\nFILE:9: the new name of "
              "channel 6 holds a control character\nFILE:10: the type must be TV or RADIO, not \"RAD\"\n",
          ""},
+        {"long fields cut short", "1\n2:Channel 2:Channel 2:" + std::string(1000, 'T') + "\n" + std::string(50, '7') +
+             "\n",
+         {}, 1, "",
+         "FILE:2: the type must be TV or RADIO, not \"" + std::string(32, 'T') + "...\"\nFILE:3: there is no channel " +
+             std::string(32, '7') + "...: the list has 7\n",
+         ""},
         {"twenty problems shown", many, {}, 1, "", [&] {
              std::string err;
              for (int i = 1; i <= 20; ++i)
@@ -467,6 +473,12 @@ TEST_F(Apply, MatchProposesTheReferenceOrder)
              manyErr + "FILE: 2 more problems\nFILE: 1 channels matched exactly, 0 loosely, 6 not at all; 1 of its "
              "lines found nothing, 1 of them a NUMBER alone, which names no channel\n",
          {7, 1, 2, 3, 4, 5, 6}},
+        {"long fields cut short in messages",
+         "3:Jazz:Jazz:" + std::string(5 << 20, 'R') + "\n" + std::string(40, '9') + "\n" + std::string(40, '9') + "\n",
+         "", ":1: the type must be TV or RADIO, not \"" + std::string(32, 'R') + "...\"\nFILE:3: channel " +
+                 std::string(32, '9') + "... is on line 2 too\nFILE: 0 channels matched exactly, 0 loosely, 7 not at "
+                 "all; 1 of its lines found nothing, 1 of them a NUMBER alone, which names no channel\n",
+         {1, 2, 3, 4, 5, 6, 7}},
         {"short lines", seq17, "",
          ": 0 channels matched exactly, 0 loosely, 7 not at all; 17 of its lines found nothing, 17 of them a NUMBER "
          "alone, which names no channel\n",
