@@ -288,7 +288,9 @@ TEST_F(Apply, ListsAListingCannotName)
     } cases[] = {
         {&broken, {"--edit"}, brokenErr},
         {&broken, {"--match", "/dev/null"}, brokenErr},
+        {&broken, {"--listing"}, brokenErr},
         {&large, {"--apply", "/dev/null"}, ": 65536 channels, but a listing can number no more than 65535; nothing is done\n"},
+        {&large, {"--listing"}, ": 65536 channels, but a listing can number no more than 65535; nothing is done\n"},
     };
     for (const auto &c : cases) {
         writeList(*c.contents);
@@ -299,6 +301,12 @@ TEST_F(Apply, ListsAListingCannotName)
         EXPECT_EQ(r.err, input + c.err);
         EXPECT_FALSE(std::filesystem::exists(output));
     }
+    // A listing of bare numbers names no name: it reorders such a list.
+    writeList(broken);
+    writeFile(listing, "3\n1\n2\n");
+    RunResult reordered = runTunvex({"-f", input, "-o", output, "--apply", listing});
+    EXPECT_EQ(reordered.status, 0) << reordered.err;
+    EXPECT_TRUE(readFile(output) == fileOf(pick({3, 1, 2})));
     // A line feed in the list's path stays in the comment at the top.
     const std::string odd = dir.path("two\nlines.dat");
     writeList(syntheticList(3));

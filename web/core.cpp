@@ -19,6 +19,7 @@
 #include "list_check.h"
 #include "list_image.h"
 #include "list_load.h"
+#include "list_state.h"
 #include "listing.h"
 #include "operations.h"
 
@@ -123,13 +124,23 @@ EXPORT(tv_open) void tvOpen()
     inputSize = 0;
 }
 
-// Blob: the listing, as -l prints it.
-EXPORT(tv_listing) void tvListing()
+// Blob: the listing, as -l prints it, or, given 1, as --listing prints it:
+// after the list's state line, so that every changed name in it renames.
+EXPORT(tv_listing) void tvListing(int withState)
 {
     startResult();
     if (dtv == nullptr)
         return;
-    blobs.push_back(listingText());
+    blobs.push_back(withState != 0 ? listStateLine(currentListState()) + listingText() : listingText());
+}
+
+// Blob: the list's state line alone, to head a listing made elsewhere.
+EXPORT(tv_state_line) void tvStateLine()
+{
+    startResult();
+    if (dtv == nullptr)
+        return;
+    blobs.push_back(listStateLine(currentListState()));
 }
 
 // Each of these needs a list open, and leaves no result without one.

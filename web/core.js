@@ -6,6 +6,8 @@
 //     // { whole, verdict, remarks, loaded, truncated, count }
 //     // verdict and remarks: what --check says after "FILE: ", as strings
 //   core.listing();            // Uint8Array: what tunvex -l prints
+//   core.listing({ withState: true });  // what tunvex --listing prints
+//   core.stateLine();          // its first line alone
 //   core.apply(listingBytes);  // { applied: true, counts, printed }
 //                              // or { applied: false, ofTheList, problems }
 //   core.match(referenceBytes);  // { proposal, counts, kinds, ofTheList, problems }
@@ -115,8 +117,13 @@ function makeCore(x) {
         loaded: load === 0, truncated: load === 1, count,
       };
     },
-    listing() {
-      x.tv_listing();
+    listing({ withState = false } = {}) {
+      x.tv_listing(withState ? 1 : 0);
+      if (x.tv_blob_count() === 0) throw new Error('no list is open');
+      return blob(0);
+    },
+    stateLine() {
+      x.tv_state_line();
       if (x.tv_blob_count() === 0) throw new Error('no list is open');
       return blob(0);
     },

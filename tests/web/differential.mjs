@@ -48,6 +48,13 @@ function compareList(name, bytes) {
   same(`${name}: loads`, String(opened.loaded), String(listed.status === 0));
   if (!opened.loaded) return null;
   same(`${name}: -l`, core.listing(), listed.out);
+  // --listing refuses a list whose names would split their lines; the
+  // page refuses to apply any listing to it.
+  const checked = run(['-f', list, '--listing']);
+  if (checked.status === 0) {
+    same(`${name}: --listing`, core.listing({ withState: true }), checked.out);
+    same(`${name}: state line`, core.stateLine(), checked.out.subarray(0, checked.out.indexOf(10) + 1));
+  }
   const out = path.join(work, `${name}.saved`);
   run(['-f', list, '-o', out, '-m', '1:1']);
   same(`${name}: saved`, core.save(), fs.existsSync(out) ? fs.readFileSync(out) : Buffer.alloc(12));
@@ -110,6 +117,11 @@ const applies = {
     ':TV\n6:a\tb:RADIO\n7:Kids Corner:Kids Corner:RAD\n99\n' + 'y\n'.repeat(15),
   empty: '# nothing\n',
   'a state line of another list': run(['-f', big, '--match', ex]).out.toString('latin1'),
+  'renamed under its state line': (() => {
+    const [state, ...rest] = run(['-f', ex, '--listing']).out.toString('latin1').trimEnd().split('\n');
+    return [state, ...rest.map((l, i) => (i === 0 ? '1:A:B:A:B:TV' : i === 2 ? '3:Kids Corner:Kids Corner:RADIO' : l))].join('\n');
+  })(),
+  'renamed without one': lines.map((l, i) => (i === 0 ? '1:A:B:A:B:TV' : l)).join('\n'),
 };
 for (const [what, text] of Object.entries(applies)) compareApply(`apply ${what}`, ex, text);
 compareApply('apply reversed, 65,535 channels', big, run(['-f', big, '-l']).out.toString('latin1').trimEnd().split('\n').reverse().join('\n'));
@@ -142,7 +154,8 @@ for (let n = 0; n < 200; n++) {
     default: out.splice(random(out.length + 1), 0, line);
     }
   }
-  compareApply(`random listing ${n}`, ex, out.join(random(2) ? '\n' : '\r\n'));
+  const head = random(2) ? run(['-f', ex, '--listing']).out.toString('latin1').split('\n')[0] + '\n' : '';
+  compareApply(`random listing ${n}`, ex, head + out.join(random(2) ? '\n' : '\r\n'));
 }
 
 fs.rmSync(work, { recursive: true, force: true });

@@ -106,13 +106,13 @@ const dat = await saved('#save');
 const txt = await saved('#export');
 expect('saved and exported under the opened name', path.basename(dat) === 'channels.dat' && path.basename(txt) === 'channels.txt');
 
-// The export is what tunvex -l prints of the saved list; the saved list is
-// what tunvex --apply makes of the opened one, the export taken back to
-// the numbers and names it had there.
-expect('the export is -l of the saved list', run('-f', dat, '-l').stdout.equals(fs.readFileSync(txt)));
+// The export is what tunvex --listing prints of the saved list; the saved
+// list is what tunvex --apply makes of the opened one, the export taken
+// back to the numbers and names it had there.
+expect('the export is --listing of the saved list', run('-f', dat, '--listing').stdout.equals(fs.readFileSync(txt)));
 const before = new Map(run('-f', example, '-l').stdout.toString().trimEnd().split('\n').map((l) => [l.split(':')[1], l.split(':')[0]]));
 before.set('Café Life', before.get('City Life'));
-const back = fs.readFileSync(txt, 'utf8').trimEnd().split('\n').map((l) => {
+const back = fs.readFileSync(txt, 'utf8').trimEnd().split('\n').slice(1).map((l) => {
   const [, name, , type] = l.split(':');
   return name === 'Café Life' ? `${before.get(name)}:${name}:${type}` : before.get(name);
 });

@@ -258,7 +258,7 @@ const sameBytes = (a, b) => a.length === b.length && a.every((v, i) => v === b[i
 // reason shown, if it was refused.
 function applyChanges() {
   state.core.open(state.opened.bytes);
-  const result = state.core.apply(list.listingOfChanges(state.model));
+  const result = state.core.apply(list.listingOfChanges(state.model, state.core.stateLine()));
   if (result.applied) return true;
   const decoder = new TextDecoder();
   notice(`The changes could not be applied: ${result.problems.map((p) => decoder.decode(p.what)).join('; ')}`, 'error');
@@ -282,7 +282,7 @@ async function save(ask) {
 function exportListing() {
   if (!applyChanges()) return;
   const name = state.opened.name.replace(/\.[^.]*$/, '') + '.txt';
-  download(new Blob([state.core.listing()], { type: 'text/plain' }), name);
+  download(new Blob([state.core.listing({ withState: true })], { type: 'text/plain' }), name);
   announce(`Listing exported as ${name}`);
 }
 

@@ -142,11 +142,12 @@ export function reorder(model, order, announcement) {
   return change(model, { order }, announcement);
 }
 
-// The listing of the opened list that makes the list as it is now: an id a
-// line, and, for a renamed channel, its new name (NAME alone, or NAME:NAME
-// where the name holds a colon, as --apply reads them).
-export function listingOfChanges(model) {
-  const encoder = new TextEncoder(), parts = [];
+// The listing of the opened list that makes the list as it is now: the
+// opened list's state line (bytes), then an id a line, and, for a renamed
+// channel, its new name (NAME alone, or NAME:NAME where the name holds a
+// colon, as --apply reads them under a state line that holds).
+export function listingOfChanges(model, stateLine) {
+  const encoder = new TextEncoder(), parts = [stateLine];
   let text = ''; // what comes before the next name
   for (const id of model.order) {
     const renamed = model.names.get(id);
