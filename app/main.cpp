@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "channel.h"
@@ -246,15 +247,25 @@ int checkFiles(int argc, char **argv)
     return status;
 }
 
-// The files a run reads a list from or saves one to.
-std::vector<const char *> listPaths(int argc, char **argv)
+// Every file the command line may name, read before the options are: an
+// option error prints the help text, -h too, and neither may print it into
+// a list. A word, the file in a cluster of short options after -f or -o
+// (-fLIST), and the file of --apply=FILE.
+std::vector<std::string> namedFiles(int argc, char **argv)
 {
-    std::vector<const char *> paths = {inputPath};
-    if (checkFlag)
-        paths.insert(paths.end(), argv + optind, argv + argc);
-    else
-        paths.push_back(outputPath);
-    return paths;
+    std::vector<std::string> names;
+    for (int i = 1; i < argc; ++i) {
+        std::string_view word = argv[i];
+        names.emplace_back(word);
+        if (word.size() > 2 && word.substr(0, 2) == "--") {
+            if (size_t equals = word.find('='); equals != std::string_view::npos)
+                names.emplace_back(word.substr(equals + 1));
+        } else if (word.size() > 2 && word[0] == '-') {
+            if (size_t at = word.find_first_of("fo", 1); at != std::string_view::npos)
+                names.emplace_back(word.substr(at + 1));
+        }
+    }
+    return names;
 }
 
 // Whatever failed, the user must know whether the list was saved.
@@ -276,9 +287,9 @@ int main(int argc, char **argv)
     // Past a file-size limit a write should fail and be reported, leaving no
     // temporary file behind, rather than kill the process.
     std::signal(SIGXFSZ, SIG_IGN);
-    parseOptions(argc, argv);
-    if (!setUpMessageStreams(listPaths(argc, argv)))
+    if (!setUpMessageStreams(namedFiles(argc, argv)))
         return 1;
+    parseOptions(argc, argv);
     if (checkFlag)
         return checkFiles(argc, argv);
     if (inputPath == nullptr) {

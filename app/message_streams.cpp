@@ -91,11 +91,11 @@ std::FILE *openStandardOutput(bool shared)
 
 }  // namespace
 
-bool setUpMessageStreams(const std::vector<const char *> &paths)
+bool setUpMessageStreams(const std::vector<std::string> &paths)
 {
     std::vector<FileId> lists;
-    for (const char *path : paths)
-        if (FileId id{}; path != nullptr && identifyPath(path, &id))
+    for (const std::string &path : paths)
+        if (FileId id{}; !path.empty() && identifyPath(path.c_str(), &id))
             lists.push_back(id);
     bool outOnList = holdsAList(STDOUT_FILENO, lists), errOnList = holdsAList(STDERR_FILENO, lists);
     if (outOnList)

@@ -7,12 +7,13 @@
 // would damage it, and written before its backup is taken, the backup too.
 #pragma once
 
+#include <string>
 #include <vector>
 
-// paths: the files the run reads a list from or saves one to. Call before
-// anything is printed on either stream. False when the streams could not
-// be set up: nothing can be said, and nothing should be done.
-bool setUpMessageStreams(const std::vector<const char *> &paths);
+// paths: every file the command line may name. Call before anything is
+// printed on either stream. False when the streams could not be set up:
+// nothing can be said, and nothing should be done.
+bool setUpMessageStreams(const std::vector<std::string> &paths);
 // Flushes standard output: 0, or the error that first stopped it.
 int standardOutputError();
 // In a child about to run another program: its standard output and error

@@ -45,7 +45,7 @@ TEST_F(Messages, NeverWrittenIntoTheList)
         {"--apply", {"--apply", listing}, onList, 0, fileOf({list.channels[4], list.channels[0], renamed(1, "X")[1],
                                                              list.channels[2]}),
          "", renameLine + "4 kept, 4 renumbered, 1 renamed, 1 deleted\n"},
-        {"--check", {"--check", "-f", input}, onList, 0, original, "", "FILE: OK, 5 channels\n"},
+        {"--check", {"--check", "-f", input}, onList, 0, original, "", "LIST: OK, 5 channels\n"},
         {"a save by rename, standard output appending to the list", {"-f", input, "-o", input, "-r", "2:X"},
          {.stdoutPath = input, .stdoutAppend = true}, 0, fileOf(renamed(1, "X")), "", renameLine},
         {"appending to the list through /dev/stdout is refused", {"-d", "2"},
@@ -55,6 +55,9 @@ TEST_F(Messages, NeverWrittenIntoTheList)
          ""},
         {"both streams on the list: nothing is said", {"-r", "2:X"}, {.stdoutPath = input, .stderrToStdout = true},
          0, fileOf(renamed(1, "X")), "", ""},
+        {"an option error: the help text", {"-f", input, "-x"}, onList, 1, original, "",
+         std::string(TUNVEX_BIN) + ": invalid option -- 'x'\nUnknown option `-x'.\n" + helpText()},
+        {"-h, the list named in a cluster", {"-lf" + input, "-h"}, onList, 0, original, "", helpText()},
         {"a save that fails before the backup is whole", {"-r", "2:X"},
          {.fileSizeLimit = 2000, .stdoutPath = input, .env = {"TMPDIR=" + tmp}}, 1, original, "",
          renameLine + "Error opening output file: /dev/stdout: cannot make a backup in " + tmp +
@@ -67,7 +70,7 @@ TEST_F(Messages, NeverWrittenIntoTheList)
             args.insert(args.begin(), toStdout.begin(), toStdout.end());
         RunResult r = runTunvex(args, c.options);
         std::string err = c.err;
-        if (size_t at = err.find("FILE"); at != std::string::npos)
+        if (size_t at = err.find("LIST:"); at != std::string::npos)
             err.replace(at, 4, input);
         EXPECT_EQ(r.status, c.status) << c.what;
         EXPECT_EQ(r.out, c.out) << c.what;
