@@ -123,7 +123,10 @@ TEST(FlatIndex, MatchOfNumbersThatAreMultiplesOfAPowerOfTwo)
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, reference + ": 0 channels matched exactly, 0 loosely, 100 not at all; 81919 of its lines found "
                                  "nothing, 81919 of them a NUMBER alone, which names no channel\n");
-    EXPECT_LT(seconds, runsWrapped() ? 30.0 : 1.0);
+    // Under valgrind or an emulator it runs some ten times slower; the
+    // collisions cost a hundred times more.
+    const bool slow = runsWrapped() || !std::string(TUNVEX_EMULATOR).empty();
+    EXPECT_LT(seconds, slow ? 30.0 : 1.0);
 }
 
 }  // namespace
