@@ -1,6 +1,7 @@
 // Proposing the order of a reference listing (the list before a rescan) for
 // the list loaded: channels are matched by the text after their number,
 // NAME:NAME2:TYPE, first byte for byte, then loosely.
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -140,7 +141,9 @@ void note(ReadReference &read, uint32_t line, const std::string &what)
 // and left out.
 void readReference(const char *text, size_t length, ReadReference &read)
 {
-    std::vector<uint64_t> numbers;
+    // Each line's number as its digits say it, without leading zeros: a
+    // number too long for 32 bits is still itself, not the next one's.
+    std::vector<std::string_view> numbers;
     // Room for as many lines as the list has channels; more grow it.
     FlatIndex seen(dtv->count);
     ListingLines lines = startLines(text, length);
@@ -152,14 +155,17 @@ void readReference(const char *text, size_t length, ReadReference &read)
             note(read, lineNumber, why);
             continue;
         }
-        if (uint32_t first = seen.find(number, [&](uint32_t r) { return numbers[r] == number; }); first != kNone) {
+        std::string_view value = line.substr(0, digits);
+        value.remove_prefix(std::min(value.find_first_not_of('0'), value.size()));
+        const uint64_t hash = value.size() <= 9 ? number : hashOf(value);
+        if (uint32_t first = seen.find(hash, [&](uint32_t r) { return numbers[r] == value; }); first != kNone) {
             note(read, lineNumber,
                  "channel " + shownText(line.substr(0, digits)) + " is on line " +
                      std::to_string(read.refs[first].lineNumber) + " too");
             continue;
         }
-        seen.insert(number, static_cast<uint32_t>(read.refs.size()));
-        numbers.push_back(number);
+        seen.insert(hash, static_cast<uint32_t>(read.refs.size()));
+        numbers.push_back(value);
         std::string_view key = digits == line.size() ? "" : referenceKey(read, line.substr(digits + 1));
         read.refs.push_back({line, key, lineNumber});
     }

@@ -481,11 +481,12 @@ TEST_F(Apply, MatchProposesTheReferenceOrder)
              manyErr + "FILE: 2 more problems\nFILE: 1 channels matched exactly, 0 loosely, 6 not at all; 1 of its "
              "lines found nothing, 1 of them a NUMBER alone, which names no channel\n",
          {7, 1, 2, 3, 4, 5, 6}},
-        {"long fields cut short in messages",
-         "3:Jazz:Jazz:" + std::string(5 << 20, 'R') + "\n" + std::string(40, '9') + "\n" + std::string(40, '9') + "\n",
+        {"long fields cut short in messages, long numbers told apart",
+         "3:Jazz:Jazz:" + std::string(5 << 20, 'R') + "\n" + std::string(40, '9') + "\n" + std::string(40, '9') +
+             "\n978967505562\n978967505560\n",
          "", ":1: the type must be TV or RADIO, not \"" + std::string(32, 'R') + "...\"\nFILE:3: channel " +
                  std::string(32, '9') + "... is on line 2 too\nFILE: 0 channels matched exactly, 0 loosely, 7 not at "
-                 "all; 1 of its lines found nothing, 1 of them a NUMBER alone, which names no channel\n",
+                 "all; 3 of its lines found nothing, 3 of them a NUMBER alone, which names no channel\n",
          {1, 2, 3, 4, 5, 6, 7}},
         {"short lines", seq17, "",
          ": 0 channels matched exactly, 0 loosely, 7 not at all; 17 of its lines found nothing, 17 of them a NUMBER "
