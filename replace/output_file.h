@@ -68,8 +68,9 @@ enum class Commit {
 };
 
 // Each of these prints its own message on failure. openOutput flushes
-// standard output first, so that what was printed comes before the output
-// wherever the two meet. A path that names one of the process's own
+// standard output first, so that what was printed is out before a save
+// that a signal may end (the caller keeps standard output off the file
+// being written). A path that names one of the process's own
 // descriptors (/dev/stdout, /dev/fd/N ...) is written through that
 // descriptor, as it was set up: appending where it appends, and a regular
 // file not opened for appending cut where the output ends; the file the
