@@ -21,7 +21,9 @@ export async function pickFile(description) {
 // written; false when the user cancelled.
 export async function saveBytes(bytes, name, handle, ask) {
   const blob = new Blob([bytes], { type: 'application/octet-stream' });
-  if (!ask && !handle) {
+  // Without the File System Access API, Save as cannot ask either: it is a
+  // download, as Save is, and as done once handed to the browser.
+  if (!supported || (!ask && !handle)) {
     download(blob, name);
     return true;
   }

@@ -31,11 +31,18 @@ export function createListbox(host, page) {
   virtualizer._willUpdate();
 
   // The rows in the document in the order shown, as a screen reader reads
-  // them.
+  // them: those in view, and the active one wherever it is, so that
+  // aria-activedescendant always names an element.
   function render() {
     spacer.style.height = `${virtualizer.getTotalSize()}px`;
     const wanted = new Set(), ordered = [];
-    for (const item of virtualizer.getVirtualItems()) {
+    const items = virtualizer.getVirtualItems().map((item) => ({ index: item.index, start: item.start }));
+    const active = page.active(), activeAt = active === null ? -1 : view.indexOf(active);
+    if (activeAt >= 0 && !items.some((item) => item.index === activeAt)) {
+      items.push({ index: activeAt, start: activeAt * ROW_HEIGHT });
+      items.sort((a, b) => a.index - b.index);
+    }
+    for (const item of items) {
       const id = view[item.index];
       if (id === undefined) continue;
       wanted.add(id);
@@ -72,16 +79,44 @@ export function createListbox(host, page) {
     const y = clientY - host.getBoundingClientRect().top + host.scrollTop;
     return Math.max(0, Math.min(view.length, Math.round(y / ROW_HEIGHT)));
   };
+  // The selection is decided once for each press: at once for a press with
+  // Ctrl, Cmd or Shift or on a row not selected (so that it can be dragged
+  // straight away), and only at release for a plain press on a selected
+  // row, which may start a drag of the whole selection instead.
   host.addEventListener('pointerdown', (event) => {
     const id = idAt(event);
     if (!id || event.button !== 0) return;
     const fromHandle = event.target.closest('.handle') !== null;
     if (event.pointerType !== 'mouse' && !fromHandle) return;
-    press = { id, x: event.clientX, y: event.clientY, dragging: false, pointer: event.pointerId };
-    if (!page.isSelected(id) && !fromHandle) page.click(id, event);
-    else if (!page.isSelected(id)) page.click(id, {});
+    const modified = event.ctrlKey || event.metaKey || event.shiftKey;
+    const decided = modified || !page.isSelected(id);
+    press = { id, x: event.clientX, y: event.clientY, dragging: false, pointer: event.pointerId, decided };
+    if (decided) page.click(id, fromHandle && !modified ? {} : event);
     if (fromHandle) event.preventDefault();
   });
+  // Held at an edge while dragging, the list goes on scrolling.
+  let edgeScroll = null;
+  const scrollAtEdge = (clientY) => {
+    const box = host.getBoundingClientRect();
+    const step = clientY < box.top + ROW_HEIGHT ? -ROW_HEIGHT / 2 : clientY > box.bottom - ROW_HEIGHT ? ROW_HEIGHT / 2 : 0;
+    if (edgeScroll) edgeScroll.step = step;
+    if (step === 0 || edgeScroll) return;
+    edgeScroll = { step, clientY };
+    const tick = () => {
+      if (!edgeScroll || edgeScroll.step === 0 || !press?.dragging) {
+        edgeScroll = null;
+        return;
+      }
+      host.scrollTop += edgeScroll.step;
+      showMarker(edgeScroll.clientY);
+      requestAnimationFrame(tick);
+    };
+    requestAnimationFrame(tick);
+  };
+  const showMarker = (clientY) => {
+    marker.hidden = false;
+    marker.style.transform = `translateY(${gapAt(clientY) * ROW_HEIGHT - 2}px)`;
+  };
   host.addEventListener('pointermove', (event) => {
     if (!press || event.pointerId !== press.pointer) return;
     if (!press.dragging && Math.hypot(event.clientX - press.x, event.clientY - press.y) < 6) return;
@@ -91,21 +126,19 @@ export function createListbox(host, page) {
       host.setPointerCapture(event.pointerId);
       host.classList.add('dragging');
     }
-    const gap = gapAt(event.clientY);
-    marker.hidden = false;
-    marker.style.transform = `translateY(${gap * ROW_HEIGHT - 2}px)`;
-    const box = host.getBoundingClientRect();
-    if (event.clientY < box.top + ROW_HEIGHT) host.scrollTop -= ROW_HEIGHT / 2;
-    if (event.clientY > box.bottom - ROW_HEIGHT) host.scrollTop += ROW_HEIGHT / 2;
+    showMarker(event.clientY);
+    if (edgeScroll) edgeScroll.clientY = event.clientY;
+    scrollAtEdge(event.clientY);
   });
   const release = (event, drop) => {
     if (!press || event.pointerId !== press.pointer) return;
-    const { id, dragging } = press;
+    const { id, dragging, decided } = press;
     press = null;
+    edgeScroll = null;
     marker.hidden = true;
     host.classList.remove('dragging');
     if (dragging && drop) page.drop(gapAt(event.clientY));
-    else if (!dragging && drop && page.isSelected(id)) page.click(id, event);
+    else if (!dragging && drop && !decided) page.click(id, event);
   };
   host.addEventListener('pointerup', (event) => release(event, true));
   host.addEventListener('pointercancel', (event) => release(event, false));
@@ -123,6 +156,7 @@ export function createListbox(host, page) {
       render();
     },
     refresh() {
+      render();
       for (const [id, row] of rows) page.row(id, row);
     },
     scrollToIndex(index) {

@@ -7,35 +7,39 @@ import { canSaveInPlace, download, droppedFile, pickFile, saveBytes } from './fi
 import { createListbox } from './listbox.js';
 import * as list from './model.js';
 import { nameBytes } from './names.js';
+import * as selection from './selection.js';
 
 const $ = (id) => document.getElementById(id);
 const state = {
   core: null,
   opened: null, // { bytes, name, handle }
   model: null,
+  // A list of more than 65,535 channels: no listing can name its channels,
+  // so no change to it could be saved. It is shown, not edited.
+  readOnly: false,
   view: [], // the ids shown, in order
-  selected: new Set(),
-  anchor: null,
-  active: null,
+  sel: selection.emptySelection(),
   filter: '',
   duplicates: new Set(),
   duplicatesOf: null, // the names and the count they were found for
-  matched: new Map(), // id -> how a reference matched it: 1 exact, 2 loose, 0 not at all
 };
+const editable = () => state.model !== null && !state.readOnly;
 const listbox = createListbox($('channels'), {
   row: fillRow,
-  isSelected: (id) => state.selected.has(id),
+  isSelected: (id) => state.sel.selected.has(id),
+  active: () => state.sel.active,
   click,
   canDrag: () => {
+    if (!editable()) return false;
     if (!state.filter) return true;
     announce('Clear the search to drag: the buttons and keys move channels while it filters.');
     return false;
   },
   drop: (gap) => {
-    const before = state.view.slice(0, gap).filter((id) => !state.selected.has(id)).length;
-    act(() => list.moveTo(state.model, state.selected, before));
+    const before = state.view.slice(0, gap).filter((id) => !state.sel.selected.has(id)).length;
+    act(() => list.moveTo(state.model, state.sel.selected, before));
   },
-  rename: (id) => renameChannel(id),
+  rename: (id) => editable() && renameChannel(id),
   key: listKey,
 });
 
@@ -51,30 +55,31 @@ function notice(text, kind) {
   $('notice').hidden = !text;
 }
 
+const CELLS = ['handle', 'number', 'name', 'name2', 'type', 'marks'];
+
+// A row's cells are made once and then changed in place: a double-click
+// counts only when both clicks land on the same element.
 function fillRow(id, row) {
+  if (row.children.length === 0) {
+    for (const name of CELLS) row.appendChild(document.createElement('span')).className = name;
+    row.firstChild.textContent = '⋮⋮';
+    row.firstChild.setAttribute('aria-hidden', 'true');
+  }
   const { name, name2, tv } = list.namesOf(state.model, id);
   const shownName = list.shown(name), shownName2 = list.shown(name2);
-  const match = state.matched.get(id);
-  row.setAttribute('aria-selected', state.selected.has(id));
-  row.classList.toggle('active', id === state.active);
+  const match = state.model.matched.get(id);
+  row.setAttribute('aria-selected', state.sel.selected.has(id));
+  row.classList.toggle('active', id === state.sel.active);
   row.classList.toggle('duplicate', state.duplicates.has(id));
-  row.innerHTML = '';
-  const cell = (className, text) => {
-    const span = row.appendChild(document.createElement('span'));
-    span.className = className;
-    span.textContent = text;
-    return span;
-  };
-  cell('handle', '⋮⋮').setAttribute('aria-hidden', 'true');
-  cell('number', list.positionOf(state.model, id) + 1);
-  cell('name', shownName);
-  cell('name2', shownName2 === shownName ? '' : shownName2);
-  cell('type', tv ? 'TV' : 'Radio');
   const marks = [];
   if (state.duplicates.has(id)) marks.push('same name');
   if (state.model.names.has(id)) marks.push('renamed');
   if (match !== undefined) marks.push(['new', 'matched', 'matched loosely'][match]);
-  cell('marks', marks.join(', '));
+  const texts = ['⋮⋮', String(list.positionOf(state.model, id) + 1), shownName,
+    shownName2 === shownName ? '' : shownName2, tv ? 'TV' : 'Radio', marks.join(', ')];
+  texts.forEach((text, i) => {
+    if (row.children[i].textContent !== text) row.children[i].textContent = text;
+  });
 }
 
 // What is shown: every channel, or those the search finds (by name, second
@@ -87,110 +92,106 @@ function refreshView() {
     return String(i + 1) === needle || list.shown(name).toLowerCase().includes(needle) ||
       list.shown(name2).toLowerCase().includes(needle);
   });
+  // An action never reaches a selected channel the search hides.
+  if (needle) state.sel = selection.keepShown(state.sel, state.view);
   listbox.setView(state.view);
   const tv = model.order.reduce((n, id) => n + (model.channels.tv(id - 1) ? 1 : 0), 0);
   $('counts').textContent = `${model.order.length} channels: ${tv} TV, ${model.order.length - tv} radio` +
-    (needle ? `; ${state.view.length} shown` : '') + (state.selected.size ? `; ${state.selected.size} selected` : '') +
+    (needle ? `; ${state.view.length} shown` : '') + (state.sel.selected.size ? `; ${state.sel.selected.size} selected` : '') +
     (state.duplicates.size ? `; ${state.duplicates.size} share a name` : '');
   updateButtons();
 }
 
 function updateButtons() {
-  const open = state.model !== null, some = open && state.selected.size > 0;
+  const open = editable(), some = open && state.sel.selected.size > 0;
   for (const id of ['save', 'save-as', 'export', 'reference', 'sort'])
     $(id).disabled = !open;
   for (const id of ['move-up', 'move-down', 'move-top', 'move-bottom', 'move-to', 'delete']) $(id).disabled = !some;
-  $('rename').disabled = !open || state.active === null;
+  $('rename').disabled = !open || selection.renameTarget(state.sel) === null;
   $('undo').disabled = !open || state.model.undo.length === 0;
   $('redo').disabled = !open || state.model.redo.length === 0;
 }
 
-function setActive(id, scroll = true) {
-  state.active = id;
-  $('channels').setAttribute('aria-activedescendant', id ? `channel-${id}` : '');
-  if (scroll) listbox.scrollToIndex(state.view.indexOf(id));
-}
-
-function selectRange(from, to, add) {
-  const a = state.view.indexOf(from), b = state.view.indexOf(to);
-  if (!add) state.selected.clear();
-  for (let i = Math.min(a, b); i <= Math.max(a, b); i++) state.selected.add(state.view[i]);
+// The active row is always in the document (the list keeps it there), so
+// that aria-activedescendant names an element.
+function showActive(scroll = true) {
+  const id = state.sel.active;
+  if (id === null) $('channels').removeAttribute('aria-activedescendant');
+  else $('channels').setAttribute('aria-activedescendant', `channel-${id}`);
+  if (scroll && id !== null) listbox.scrollToIndex(state.view.indexOf(id));
 }
 
 function click(id, event) {
-  if (event.shiftKey && state.anchor !== null && state.view.includes(state.anchor)) {
-    selectRange(state.anchor, id, event.ctrlKey || event.metaKey);
-  } else if (event.ctrlKey || event.metaKey) {
-    if (!state.selected.delete(id)) state.selected.add(id);
-    state.anchor = id;
-  } else {
-    state.selected = new Set([id]);
-    state.anchor = id;
-  }
-  setActive(id, false);
+  state.sel = selection.click(state.sel, state.view, id, { shift: event.shiftKey, toggle: event.ctrlKey || event.metaKey });
   $('channels').focus({ preventScroll: true });
+  showActive(false);
   refreshSelection();
 }
 
 function refreshSelection() {
-  listbox.refresh();
   refreshView();
+  listbox.refresh();
 }
 
 // The keys of a rearrangeable multi-select listbox.
 function listKey(event) {
   if (!state.model || state.view.length === 0) return;
-  const at = Math.max(0, state.view.indexOf(state.active));
+  const at = Math.max(0, state.view.indexOf(state.sel.active));
   const page = listbox.rowsInView();
   const targets = { ArrowDown: at + 1, ArrowUp: at - 1, Home: 0, End: state.view.length - 1, PageDown: at + page, PageUp: at - page };
   const ctrl = event.ctrlKey || event.metaKey;
   if (event.altKey && ['ArrowUp', 'ArrowDown', 'Home', 'End'].includes(event.key)) {
     event.preventDefault();
+    if (!editable()) return;
     return ({ ArrowUp: moveUp, ArrowDown: moveDown, Home: moveTop, End: moveBottom })[event.key]();
   }
   if (event.key in targets) {
     event.preventDefault();
     const to = state.view[Math.max(0, Math.min(state.view.length - 1, targets[event.key]))];
-    if (event.shiftKey) selectRange(state.anchor ?? to, to, ctrl);
-    else if (!ctrl) {
-      state.selected = new Set([to]);
-      state.anchor = to;
-    }
-    setActive(to);
+    state.sel = selection.focus(state.sel, state.view, to, { shift: event.shiftKey, toggle: ctrl });
+    showActive();
     return refreshSelection();
   }
-  if (event.key === ' ' && state.active !== null) {
+  if (event.key === ' ' && state.sel.active !== null) {
     event.preventDefault();
-    if (!state.selected.delete(state.active)) state.selected.add(state.active);
-    state.anchor = state.active;
+    state.sel = selection.toggleActive(state.sel);
     return refreshSelection();
   }
   if (ctrl && event.key.toLowerCase() === 'a') {
     event.preventDefault();
-    state.selected = new Set(state.view);
-    announce(`${state.selected.size} channels selected`);
+    state.sel = selection.selectAll(state.sel, state.view);
+    announce(`${state.sel.selected.size} channels selected`);
     return refreshSelection();
   }
+  if (!editable()) return;
   if (event.key === 'Delete') return deleteSelected();
-  if (event.key === 'F2' && state.active !== null) {
+  if (event.key === 'F2') {
     event.preventDefault();
-    renameChannel(state.active);
+    const target = selection.renameTarget(state.sel);
+    if (target !== null) renameChannel(target);
   }
 }
 
 // Every change of the list: made, shown and announced. Its time, until the
 // rows show it, is measured as "change".
-function act(makeChange) {
+// unchanged: what to say when the change turns out to change nothing.
+function act(makeChange, unchanged = '') {
+  if (!editable()) return;
   performance.mark('change-start');
   const announcement = makeChange();
-  if (!announcement) return;
+  if (!announcement) {
+    if (unchanged) announce(unchanged);
+    return;
+  }
   requestAnimationFrame(() => performance.measure('change', 'change-start'));
-  state.selected = new Set([...state.selected].filter((id) => list.positionOf(state.model, id) >= 0));
-  if (state.active !== null && list.positionOf(state.model, state.active) < 0) setActive(null);
+  const inList = (id) => id !== null && list.positionOf(state.model, id) >= 0;
+  state.sel = { ...state.sel, selected: new Set([...state.sel.selected].filter(inList)) };
+  if (!inList(state.sel.active)) state.sel = { ...state.sel, active: null };
+  if (!inList(state.sel.anchor)) state.sel = { ...state.sel, anchor: null };
   markDuplicates();
   refreshView();
   listbox.refresh();
-  if (state.active !== null) listbox.scrollToIndex(state.view.indexOf(state.active));
+  showActive();
   announce(announcement);
 }
 
@@ -203,31 +204,39 @@ function markDuplicates() {
   state.duplicates = list.duplicates(model);
 }
 
-const moveUp = () => act(() => list.moveBy(state.model, state.selected, -1));
-const moveDown = () => act(() => list.moveBy(state.model, state.selected, 1));
-const moveTop = () => act(() => list.moveTo(state.model, state.selected, 0));
-const moveBottom = () => act(() => list.moveTo(state.model, state.selected, Infinity));
+const moveUp = () => act(() => list.moveBy(state.model, state.sel.selected, -1));
+const moveDown = () => act(() => list.moveBy(state.model, state.sel.selected, 1));
+const moveTop = () => act(() => list.moveTo(state.model, state.sel.selected, 0));
+const moveBottom = () => act(() => list.moveTo(state.model, state.sel.selected, Infinity));
 
 function deleteSelected() {
-  if (state.selected.size === 0) return;
-  const after = state.view.slice(state.view.indexOf(state.active)).find((id) => !state.selected.has(id));
-  act(() => list.remove(state.model, state.selected));
-  state.selected = after ? new Set([after]) : new Set();
-  state.anchor = after ?? null;
-  setActive(after ?? null);
+  if (!editable() || state.sel.selected.size === 0) return;
+  const before = state.sel, viewBefore = state.view;
+  act(() => list.remove(state.model, before.selected));
+  state.sel = selection.afterDeletion(before, viewBefore);
+  showActive();
   refreshSelection();
 }
 
+// A dialog answers for the list it was opened on: opening another list
+// closes it, and what it gives is then dropped.
+async function askAbout(dialog, confirm) {
+  const model = state.model;
+  const answer = await ask(dialog, confirm);
+  return state.model === model ? answer : null;
+}
+
 async function moveToPosition() {
+  if (!editable() || state.sel.selected.size === 0) return;
   const input = $('position');
   input.max = state.model.order.length;
-  input.value = list.positionOf(state.model, list.inOrder(state.model, state.selected)[0]) + 1;
-  const position = await ask($('move-dialog'), (form, why) => {
+  input.value = list.positionOf(state.model, list.inOrder(state.model, state.sel.selected)[0]) + 1;
+  const position = await askAbout($('move-dialog'), (form, why) => {
     const n = Number(input.value);
-    if (Number.isInteger(n) && n >= 1 && n <= state.model.order.length) return n;
-    why(`Give a position from 1 to ${state.model.order.length}.`);
+    if (input.value.trim() !== '' && Number.isInteger(n) && n >= 1 && n <= state.model.order.length) return n;
+    why(`Give a whole number from 1 to ${state.model.order.length}.`);
   });
-  if (position !== null) act(() => list.moveTo(state.model, state.selected, position - 1));
+  if (position !== null) act(() => list.moveTo(state.model, state.sel.selected, position - 1));
   $('channels').focus();
 }
 
@@ -236,9 +245,11 @@ async function moveToPosition() {
 async function renameChannel(id) {
   state.model.useLatin1 ??= list.usesLatin1(state.model);
   const input = $('new-name');
-  input.value = list.shown(list.namesOf(state.model, id).name);
+  const before = (input.value = list.shown(list.namesOf(state.model, id).name));
   $('rename-title').textContent = `Rename channel ${list.positionOf(state.model, id) + 1}`;
-  const bytes = await ask($('rename-dialog'), (form, why) => {
+  const bytes = await askAbout($('rename-dialog'), (form, why) => {
+    // The name as it was is no new name: the channel keeps both its names.
+    if (input.value === before) return null;
     const candidate = nameBytes(input.value, state.model.useLatin1);
     if (!candidate) return why('This list writes its names in Latin-1, which cannot hold every character of this name.');
     const problem = state.core.nameProblem(candidate);
@@ -275,13 +286,14 @@ async function save(ask) {
     return notice(`The list could not be saved: ${error.message}. Nothing was written.`, 'error');
   }
   performance.measure('save', 'save-start');
-  state.model.savedAt = state.model.undo.length;
+  list.markSaved(state.model);
   announce(`Saved ${state.model.order.length} channels as ${state.opened.name}`);
 }
 
 function exportListing() {
   if (!applyChanges()) return;
-  const name = state.opened.name.replace(/\.[^.]*$/, '') + '.txt';
+  const stem = state.opened.name.replace(/\.[^.]*$/, '') || state.opened.name.replace(/^\.+/, '') || 'channels';
+  const name = `${stem}.txt`;
   download(new Blob([state.core.listing({ withState: true })], { type: 'text/plain' }), name);
   announce(`Listing exported as ${name}`);
 }
@@ -301,7 +313,14 @@ function explain(name, opened) {
   return true;
 }
 
+// The most channels a listing can number: a list of more can be shown,
+// but no change to it could be saved.
+const MOST_LISTED = 65535;
+
 async function openFile(file, handle) {
+  // A dialog open on the list that is replaced would answer for the new
+  // one: it is closed first, as cancelled.
+  for (const dialog of document.querySelectorAll('dialog[open]')) dialog.close();
   performance.clearMarks();
   performance.clearMeasures();
   performance.mark('open-start');
@@ -311,13 +330,15 @@ async function openFile(file, handle) {
   if (!explain(file.name, opened)) return;
   state.opened = { bytes, name: file.name, handle };
   state.model = list.createModel(state.core.channels(), null);
-  state.selected = new Set();
-  state.matched = new Map();
+  state.readOnly = opened.count > MOST_LISTED;
+  if (state.readOnly)
+    notice(`${file.name} has ${opened.count} channels, more than the ${MOST_LISTED} a listing can number: it can ` +
+      'be looked at here, but no change to it could be saved, so none can be made.', 'warning');
+  state.sel = { ...selection.emptySelection(), active: state.model.order[0] ?? null };
   state.duplicates = new Set();
   state.duplicatesOf = null;
   state.filter = $('search').value = '';
-  state.anchor = null;
-  setActive(state.model.order[0] ?? null, false);
+  showActive(false);
   $('file-name').textContent = file.name;
   $('empty').hidden = true;
   $('channels').hidden = document.querySelector('.columns').hidden = false;
@@ -339,6 +360,7 @@ async function openFile(file, handle) {
 // A reference: a listing made before a rescan, or the older list file
 // itself. Its --match proposal is shown, and applied as one change.
 async function applyReference() {
+  if (!editable()) return;
   const input = $('reference-file');
   input.value = '';
   $('reference-summary').textContent = 'Choose the listing (.txt) or the list file from before the rescan.';
@@ -346,21 +368,27 @@ async function applyReference() {
   $('reference-apply').disabled = true;
   let proposal = null;
   input.onchange = async () => {
-    proposal = await proposeFrom(new Uint8Array(await input.files[0].arrayBuffer()));
+    const file = input.files[0];
+    proposal = await proposeFrom(file.name, new Uint8Array(await file.arrayBuffer()));
     $('reference-apply').disabled = !proposal;
   };
-  const confirmed = await ask($('reference-dialog'), () => proposal ?? undefined);
+  const confirmed = await askAbout($('reference-dialog'), () => proposal ?? undefined);
   if (confirmed) {
-    state.matched = confirmed.matched;
-    act(() => list.reorder(state.model, confirmed.order, `Reference applied: ${confirmed.summary}`));
+    act(() => list.reorder(state.model, confirmed.order, `Reference applied: ${confirmed.summary}`, confirmed.matched),
+      'The reference keeps the order as it is.');
   }
   $('channels').focus();
 }
 
-async function proposeFrom(bytes) {
-  let reference = bytes;
+// A list file is taken as the list it holds, whole or not (and then said
+// so); anything else as a listing.
+async function proposeFrom(name, bytes) {
+  let reference = bytes, note = '';
   const asList = state.core.open(bytes);
-  if (asList.loaded && asList.whole) reference = state.core.listing();
+  if (asList.loaded) {
+    reference = state.core.listing();
+    if (!asList.whole) note = `${name} is a channel list, but not a whole one (${asList.verdict}); its channels are read as they are. `;
+  }
   if (!applyChanges()) return null;
   const result = state.core.match(reference);
   const decoder = new TextDecoder(), lines = decoder.decode(result.proposal).split('\n');
@@ -383,7 +411,12 @@ async function proposeFrom(bytes) {
   const c = result.counts;
   const summary = `${c.exact} matched exactly, ${c.loosely} loosely, ${c.unmatched} not at all; ` +
     `${c.lost} reference lines found nothing` + (result.problemCount ? `; ${result.problemCount} reference lines could not be read` : '');
-  $('reference-summary').textContent = summary;
+  // Nothing to carry over: no Apply.
+  if (c.exact + c.loosely === 0) {
+    $('reference-summary').textContent = `${note}No channel of the list is in ${name}: ${summary}.`;
+    return null;
+  }
+  $('reference-summary').textContent = note + summary;
   const table = $('reference-preview');
   table.replaceChildren(...preview.slice(0, 500).map((cells) => {
     const tr = document.createElement('tr');
@@ -446,8 +479,11 @@ async function start() {
   on('move-bottom', moveBottom);
   on('move-to', moveToPosition);
   on('delete', deleteSelected);
-  on('rename', () => state.active !== null && renameChannel(state.active));
-  on('sort', () => act(() => list.sortByName(state.model)));
+  on('rename', () => {
+    const target = selection.renameTarget(state.sel);
+    if (editable() && target !== null) renameChannel(target);
+  });
+  on('sort', () => act(() => list.sortByName(state.model), 'The list is already in order by name.'));
   $('reference-choose').addEventListener('click', () => $('reference-file').click());
   $('search').addEventListener('input', (event) => {
     state.filter = event.target.value.trim();

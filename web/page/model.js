@@ -6,14 +6,16 @@
 import { isUtf8, showName } from './names.js';
 
 export function createModel(channels, useLatin1) {
+  const order = Array.from({ length: channels.length }, (_, i) => i + 1), names = new Map();
   return {
     channels, // the core's table, by id - 1: name(i), name2(i) as bytes, tv(i)
     useLatin1,
-    order: Array.from({ length: channels.length }, (_, i) => i + 1),
-    names: new Map(), // id -> new name, bytes
+    order,
+    names, // id -> new name, bytes
+    matched: new Map(), // id -> how the last reference applied matched it: 0 new, 1 exactly, 2 loosely
     undo: [],
     redo: [],
-    savedAt: 0, // the length of undo when the list was last saved
+    saved: { order, names }, // the state last saved (or opened)
     positions: null, // id -> index in order, made when asked for
   };
 }
@@ -47,16 +49,44 @@ export function positionOf(model, id) {
   return model.positions[id];
 }
 
-export function isDirty(model) {
-  return model.undo.length !== model.savedAt;
+const sameBytes = (a, b) => a === b || (a.length === b.length && a.every((v, i) => v === b[i]));
+
+// Whether a channel is called the same in two states: a rename to the names
+// it had is none.
+function sameName(model, id, a, b) {
+  if (a === b) return true;
+  const c = model.channels, original = (x) => sameBytes(x, c.name(id - 1)) && sameBytes(x, c.name2(id - 1));
+  if (!a || !b) return original(a ?? b);
+  return sameBytes(a, b);
 }
 
-// Makes a change: state is { order, names }, what the announcement says.
+// Whether the list differs from the state it was last saved in: a
+// comparison of states, not a count of changes (save, undo, another change
+// is unsaved; changes undone back to the saved state are not).
+export function isDirty(model) {
+  const { saved } = model;
+  if (saved.order !== model.order &&
+      (saved.order.length !== model.order.length || saved.order.some((id, i) => id !== model.order[i])))
+    return true;
+  if (saved.names === model.names) return false;
+  const ids = new Set([...saved.names.keys(), ...model.names.keys()]);
+  // The orders are the same: a channel in neither has no name to compare.
+  return [...ids].some((id) => positionOf(model, id) >= 0 &&
+    !sameName(model, id, saved.names.get(id), model.names.get(id)));
+}
+
+export function markSaved(model) {
+  model.saved = { order: model.order, names: model.names };
+}
+
+// Makes a change: state is { order, names, matched }, what the announcement
+// says.
 export function change(model, state, announcement) {
-  model.undo.push({ order: model.order, names: model.names, announcement });
+  model.undo.push({ order: model.order, names: model.names, matched: model.matched, announcement });
   model.redo = [];
   model.order = state.order;
   model.names = state.names ?? model.names;
+  model.matched = state.matched ?? model.matched;
   model.positions = null;
   return announcement;
 }
@@ -64,9 +94,10 @@ export function change(model, state, announcement) {
 function swap(model, from, to) {
   const last = from.pop();
   if (!last) return null;
-  to.push({ order: model.order, names: model.names, announcement: last.announcement });
+  to.push({ order: model.order, names: model.names, matched: model.matched, announcement: last.announcement });
   model.order = last.order;
   model.names = last.names;
+  model.matched = last.matched;
   model.positions = null;
   return last.announcement;
 }
@@ -138,8 +169,11 @@ export function sortByName(model) {
   return change(model, { order }, `${plural(order.length, 'channel')} sorted by name`);
 }
 
-export function reorder(model, order, announcement) {
-  return change(model, { order }, announcement);
+// A new order, with how each channel was matched; null when it is the
+// order there is.
+export function reorder(model, order, announcement, matched) {
+  if (order.length === model.order.length && order.every((id, i) => id === model.order[i])) return null;
+  return change(model, { order, matched }, announcement);
 }
 
 // The listing of the opened list that makes the list as it is now: the
