@@ -2,10 +2,13 @@
 # Builds the WebAssembly core into BUILD_DIR/web and tests it under node:
 #
 #   tests/web/run.sh BUILD_DIR differential   # the core against tunvex
-#   tests/web/run.sh BUILD_DIR page           # the page in headless Chromium
+#   tests/web/run.sh BUILD_DIR page-chromium  # the page in headless Chromium,
+#   tests/web/run.sh BUILD_DIR page-firefox   # in headless Firefox ESR,
+#   tests/web/run.sh BUILD_DIR page-webkit    # in WebKitGTK's MiniBrowser under Xvfb
 #
-# Skipped (status 77) where node, npm, Chromium or the WASI toolchain is
-# missing, unless TUNVEX_REQUIRE_WEB is set (CI sets it): then that fails.
+# Skipped (status 77) where node, npm, the browser, its driver or the WASI
+# toolchain is missing, unless TUNVEX_REQUIRE_WEB is set (CI sets it): then
+# that fails. SCREENSHOTS=DIR keeps the page's screenshots there.
 set -euo pipefail
 build=$(cd "$1" && pwd)
 what=$2
@@ -25,8 +28,20 @@ if [ "$what" = differential ]; then
     "$root/examples/channels.dat"
 fi
 command -v npm >/dev/null || skip "npm is not installed"
-command -v "${CHROMIUM:-chromium}" >/dev/null || skip "Chromium is not installed (apt-get install chromium)"
+case $what in
+  page-chromium)
+    [ -x "${CHROMIUM:-/usr/bin/chromium}" ] || skip "Chromium is not installed (apt-get install chromium)" ;;
+  page-firefox)
+    [ -x "${FIREFOX:-/usr/bin/firefox-esr}" ] ||
+      skip "Firefox is not installed (apt-get install --no-install-recommends firefox-esr)" ;;
+  page-webkit)
+    [ -x "${WEBKIT_WEBDRIVER:-/usr/bin/WebKitWebDriver}" ] &&
+      [ -x "${MINIBROWSER:-/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser}" ] ||
+      skip "WebKitWebDriver or MiniBrowser is not installed (apt-get install webkit2gtk-driver)"
+    command -v Xvfb >/dev/null || skip "Xvfb is not installed (apt-get install xvfb)" ;;
+  *) echo "usage: $0 BUILD_DIR differential|page-chromium|page-firefox|page-webkit" >&2; exit 2 ;;
+esac
 cmake --build "$build/web" >/dev/null
 # Chromium's launcher says "unexpected operator" from its own scripts.
-exec node "$root/tests/web/page.mjs" "$build/tunvex" "$build/web/tunvex.html" "$root/examples/channels.dat" \
-  2> >(grep -v 'unexpected operator' >&2)
+exec node "$root/tests/web/page.mjs" "${what#page-}" "$build/tunvex" "$build/web/tunvex.html" \
+  "$root/examples/channels.dat" ${SCREENSHOTS:+"$SCREENSHOTS"} 2> >(grep -v 'unexpected operator' >&2)
