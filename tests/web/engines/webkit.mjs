@@ -163,7 +163,17 @@ export async function launch({ downloads }) {
     const run = (fn, args) => driver.executeScript(`return ${call(fn, args)}`);
     // Where the mouse is, for moves in steps as a hand makes them.
     let mouse = { x: 0, y: 0 };
+    // A click goes where the element is in the window: one that its
+    // scrolling list holds out of view is scrolled to first, as a hand
+    // would.
+    const inView = async (target) => {
+      const element = await locate(target);
+      await driver.executeScript('arguments[0].scrollIntoView({ block: "nearest" })', element);
+      return element;
+    };
+    let viewport = { width: 1280, height: 800 };
     async function setViewport(width, height) {
+      viewport = { width, height };
       // WebDriver sizes the window, not the page in it: what MiniBrowser's
       // own frame takes is taken off, as often as the window takes its size
       // late.
@@ -196,14 +206,14 @@ export async function launch({ downloads }) {
       },
       setFile: async (selector, file) => (await locate(selector)).sendKeys(file),
       async click(target, { modifiers = [] } = {}) {
-        const element = await locate(target);
+        const element = await inView(target);
         let actions = driver.actions();
         for (const name of modifiers) actions = actions.keyDown(key(name));
         actions = actions.move({ origin: element, duration: 0 }).click();
         for (const name of [...modifiers].reverse()) actions = actions.keyUp(key(name));
         await actions.perform();
       },
-      dblclick: async (target) => driver.actions().doubleClick(await locate(target)).perform(),
+      dblclick: async (target) => driver.actions().doubleClick(await inView(target)).perform(),
       async press(combination) {
         const all = keys(combination).map(key);
         let actions = driver.actions();
@@ -214,7 +224,10 @@ export async function launch({ downloads }) {
       async fill(selector, text) {
         const element = await locate(selector);
         await element.clear();
-        await element.sendKeys(text);
+        // WebKit's driver refuses to send no keys; clearing takes the focus
+        // away, and typing would give it back.
+        if (text !== '') await element.sendKeys(text);
+        else await driver.executeScript('arguments[0].focus()', element);
       },
       async move(x, y, { steps = 1 } = {}) {
         const from = mouse;
@@ -246,6 +259,8 @@ export async function launch({ downloads }) {
             fs.mkdirSync(path.dirname(kept));
             fs.copyFileSync(file, kept);
             fs.rmSync(file);
+            // MiniBrowser's bar of downloads takes its height off the page.
+            await setViewport(viewport.width, viewport.height);
             return kept;
           }
           last = now;
