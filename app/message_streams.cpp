@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 
 #include "descriptor_name.h"
 
@@ -23,6 +24,21 @@ struct Sink {
 };
 Sink out;
 int errFd = STDERR_FILENO;
+// The streams made here, and the C library's own, put back at exit.
+std::FILE *madeOut = nullptr, *madeErr = nullptr, *ownOut = nullptr, *ownErr = nullptr;
+
+void closeStreams()
+{
+    if (madeErr != nullptr) {
+        stderr = ownErr;
+        std::fclose(madeErr);
+    }
+    if (madeOut != nullptr) {
+        stdout = ownOut;
+        stderr = ownErr;
+        std::fclose(madeOut);
+    }
+}
 
 ssize_t writeToSink(void *cookie, const char *data, size_t size)
 {
@@ -103,6 +119,10 @@ bool setUpMessageStreams(const std::vector<std::string> &paths)
     std::FILE *stream = openStandardOutput(outOnList || errOnList);
     if (stream == nullptr)
         return false;
+    ownOut = stdout;
+    ownErr = stderr;
+    madeOut = stream;
+    std::atexit(closeStreams);
     // The GNU C library lets a program point its standard streams
     // elsewhere; the descriptors stay as they were, for a save through
     // /dev/stdout.
@@ -119,7 +139,7 @@ bool setUpMessageStreams(const std::vector<std::string> &paths)
         if (err == nullptr)
             return false;
         setvbuf(err, nullptr, _IONBF, 0);
-        stderr = err;
+        stderr = madeErr = err;
     }
     return true;
 }
