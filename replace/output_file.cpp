@@ -16,12 +16,20 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <string_view>
 
 namespace {
 
 bool failOpen(const char *path)
 {
     std::printf("Error opening output file: %s\n", path);
+    return false;
+}
+
+bool failOpenBecause(const char *path, const char *why)
+{
+    std::printf("Error opening output file: %s: %s\n", path, why);
     return false;
 }
 
@@ -140,6 +148,60 @@ bool openDirect(OutputFile *out)
     return out->fd >= 0 || failOpen(out->shownPath);
 }
 
+// The name of the file behind a descriptor, for its backup's name.
+std::string descriptorFileName(int fd)
+{
+    std::string path = directoryPath(fd);
+    constexpr std::string_view kDeleted = " (deleted)";
+    if (path.size() > kDeleted.size() && path.compare(path.size() - kDeleted.size(), kDeleted.size(), kDeleted) == 0)
+        path.resize(path.size() - kDeleted.size());
+    std::string name = path.substr(path.rfind('/') + 1);
+    return name.empty() || name == "." ? "output" : name;
+}
+
+// The file behind a descriptor opened only for writing, opened again for
+// reading and writing: a backup is copied from it, and what is written is
+// read back through it.
+int reopenForReading(int fd, int flags)
+{
+    if ((flags & O_ACCMODE) == O_RDWR)
+        return fd;
+    std::string name = "/proc/self/fd/" + std::to_string(fd);
+    return open(name.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+}
+
+// A regular file, the list's own (written where reading began) or another
+// (written where the descriptor is), is overwritten behind a backup, as a
+// file that cannot be replaced is: a save that fails part way leaves it as
+// it was. One that appends is cut back when the save fails; appending to the
+// list's own file would put the new list after the old.
+bool useRegularDescriptor(OutputFile *out, int fd, int flags, const struct stat &st)
+{
+    bool source = isSourceFile(out->source, st);
+    if ((flags & O_APPEND) != 0) {
+        if (source)
+            return failOpenBecause(out->shownPath, "it appends to the file the list was read from");
+        out->fd = fd;
+        out->direct = true;
+        out->appendedFrom = st.st_size;
+        return true;
+    }
+    off_t at = lseek(fd, 0, SEEK_CUR);
+    uint64_t base = source ? out->source.offset : at < 0 ? 0 : static_cast<uint64_t>(at);
+    int rw = reopenForReading(fd, flags);
+    if (rw < 0 && !source) {
+        // Written as it goes, as before there were backups of such files.
+        out->fd = fd;
+        out->direct = out->cutAtEnd = true;
+        return true;
+    }
+    if (rw >= 0 && rw != fd) {
+        out->borrowed = false;
+        out->offsetOf = fd;
+    }
+    return startInPlace(out, rw >= 0 ? rw : fd, base, -1, descriptorFileName(fd));
+}
+
 // What was printed before comes before the output on the same descriptor.
 bool useDescriptor(OutputFile *out, int fd)
 {
@@ -148,17 +210,19 @@ bool useDescriptor(OutputFile *out, int fd)
     if (flags == -1 || (flags & O_ACCMODE) == O_RDONLY || fstat(fd, &st) != 0)
         return failOpen(out->shownPath);
     out->borrowed = true;
-    // Written after what was read from it, the new output would follow the
-    // old; appended, it would follow it too.
-    if (S_ISREG(st.st_mode) && isSourceFile(out->source, st)) {
-        if ((flags & O_APPEND) != 0)
-            return failOpen(out->shownPath);
-        return startInPlace(out, fd, out->source.offset, -1, "output");
-    }
+    if (S_ISREG(st.st_mode))
+        return useRegularDescriptor(out, fd, flags, st);
     out->fd = fd;
     out->direct = true;
-    out->cutAtEnd = S_ISREG(st.st_mode) && (flags & O_APPEND) == 0;
     return true;
+}
+
+// A file appended to loses what a failed save appended.
+void cutBackAppended(OutputFile *out)
+{
+    if (out->appendedFrom >= 0 && out->fd >= 0)
+        (void)!ftruncate(out->fd, static_cast<off_t>(out->appendedFrom));
+    out->appendedFrom = -1;
 }
 
 // Hands what has been written so far to the disk, a megabyte at a time, so
@@ -184,10 +248,13 @@ Commit commitBorrowed(OutputFile *out)
     bool ok = fstat(out->fd, &st) == 0 &&
               (!out->cutAtEnd || ((end = lseek(out->fd, 0, SEEK_CUR)) >= 0 && ftruncate(out->fd, end) == 0)) &&
               (!S_ISREG(st.st_mode) || fsync(out->fd) == 0);
-    out->fd = -1;
-    if (ok)
+    if (ok) {
+        out->fd = -1;
         return Commit::done;
+    }
     failWrite(out);
+    cutBackAppended(out);
+    out->fd = -1;
     return Commit::failed;
 }
 
@@ -267,6 +334,10 @@ Commit commitOutput(OutputFile *out)
         Commit commit = commitInPlace(out);
         if (commit == Commit::failed)
             failWrite(out);
+        // The descriptor handed over stands after the output, as if it had
+        // been written through.
+        if (commit != Commit::failed && out->offsetOf >= 0)
+            lseek(out->offsetOf, static_cast<off_t>(out->base + out->written), SEEK_SET);
         return commit;
     }
     if (out->borrowed)
@@ -312,6 +383,7 @@ void abandonOutput(OutputFile *out)
 {
     if (out->inPlace)
         abandonInPlace(out);
+    cutBackAppended(out);
     if (out->fd >= 0 && !out->borrowed)
         close(out->fd);
     out->fd = -1;

@@ -37,6 +37,8 @@ struct OutputFile {
     bool direct = false;    // written as it goes: a device, FIFO or descriptor
     bool borrowed = false;  // one of the process's own descriptors, not ours to close
     bool cutAtEnd = false;  // a borrowed regular file, cut where the output ends
+    int64_t appendedFrom = -1;  // a borrowed regular file appended to: its size before
+    int offsetOf = -1;      // a borrowed descriptor written through a copy: left after the output
     const char *shownPath = nullptr;  // as the user gave it, for messages
     SourceFile source;      // the file the output is made from
     int dirFd = -1;         // the destination's directory
@@ -73,8 +75,10 @@ enum class Commit {
 // being written). A path that names one of the process's own
 // descriptors (/dev/stdout, /dev/fd/N ...) is written through that
 // descriptor, as it was set up: appending where it appends, and a regular
-// file not opened for appending cut where the output ends; the file the
-// output was made from (source) is overwritten from where reading began.
+// file not opened for appending overwritten from its offset behind a backup
+// (in_place.h) and cut where the output ends, one appended to cut back to
+// its size when the save fails; the file the output was made from (source)
+// is overwritten from where reading began.
 bool openOutput(const char *path, const SourceFile &source, OutputFile *out);
 bool writeOutput(OutputFile *out, const void *data, size_t length);
 // Consumes the vector as it goes.

@@ -113,6 +113,38 @@ TEST_F(SafeSave, InPlaceEditFailingPartWayLeavesTheFileAlone)
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"in.dat"});
 }
 
+// Another list behind standard output is no more damaged by a save that
+// fails than a list named with -o: overwritten behind a backup, or, where
+// appended to, cut back; a save that works writes it whole.
+TEST_F(SafeSave, AnotherFileBehindADescriptorIsKeptWhole)
+{
+    const std::string other = dir.path("other.dat"), tmp = dir.path("tmp");
+    std::filesystem::create_directory(tmp);
+    const std::string seven = buildChannelFile(syntheticList(7)), edited = fileOf(pick({1, 3, 4, 5}));
+    const struct {
+        const char *what;
+        RunOptions options;
+        int status;
+        std::string file, err;
+    } cases[] = {
+        {"overwritten", {.stdoutPath = other}, 0, edited, ""},
+        {"overwritten, the backup cannot be made", {.fileSizeLimit = 2000, .stdoutPath = other}, 1, seven,
+         "Error opening output file: /dev/stdout: cannot make a backup in " + tmp + ": File too large\n"},
+        {"appended to", {.stdoutPath = other, .stdoutAppend = true}, 0, seven + edited, ""},
+        {"appended to, the save failing part way", {.fileSizeLimit = 5000, .stdoutPath = other, .stdoutAppend = true},
+         1, seven, "Error writing output file: /dev/stdout: File too large\n"},
+    };
+    for (auto c : cases) {
+        writeFile(other, seven);
+        c.options.env = {"TMPDIR=" + tmp};
+        RunResult r = runTunvex({"-f", input, "-o", "/dev/stdout", "-d", "2"}, c.options);
+        EXPECT_EQ(r.status, c.status) << c.what;
+        EXPECT_EQ(r.err, c.err) << c.what;
+        EXPECT_TRUE(readFile(other) == c.file) << c.what;
+        EXPECT_TRUE(std::filesystem::is_empty(tmp)) << c.what;
+    }
+}
+
 TEST_F(SafeSave, InPlaceEditReplacesTheInput)
 {
     RunResult r = runTunvex({"-f", input, "-o", input, "-d", "1"});
