@@ -61,11 +61,23 @@ Lock lockInput(int fd, const char *path, const struct stat &input)
     return namesFile(path, input) ? Lock::held : Lock::stale;
 }
 
+// The edit we waited for replaced the list by a rename, but one of our two
+// names for it still names the old file: a descriptor (/dev/stdin,
+// /dev/stdout), or another hard link. Reading the one and writing the other
+// would lose that edit, or ours.
+int refuseReplaced(const char *stale, const char *other)
+{
+    std::printf("Error while locking the file: %s: another edit replaced %s while this one waited, and %s still "
+                "names the old file; run this edit again\n",
+                stale, other, stale);
+    return -1;
+}
+
 }  // namespace
 
 int lockInPlaceEdit(const char *inputPath, const char *outputPath)
 {
-    for (;;) {
+    for (bool waited = false;; waited = true) {
         int fd = open(inputPath, O_RDONLY | O_CLOEXEC);
         if (fd < 0)
             return 0;  // the loader says why it cannot open it
@@ -74,6 +86,10 @@ int lockInPlaceEdit(const char *inputPath, const char *outputPath)
                         ? compareOutput(input, inputPath, outputPath)
                         : Look::otherFile;
         Lock lock = look == Look::sameFile ? lockInput(fd, inputPath, input) : Lock::stale;
+        if (lock == Lock::held && !namesFile(outputPath, input)) {
+            close(fd);
+            return refuseReplaced(inputPath, outputPath);
+        }
         if (lock == Lock::held) {
             lockFd = fd;
             return 0;
@@ -81,6 +97,8 @@ int lockInPlaceEdit(const char *inputPath, const char *outputPath)
         close(fd);
         if (lock == Lock::failed)
             return -1;
+        if (look == Look::otherFile && waited)
+            return refuseReplaced(outputPath, inputPath);
         if (look == Look::otherFile || lock == Lock::unsupported)
             return 0;
     }

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -142,6 +143,49 @@ TEST_F(SafeSave, AnotherFileBehindADescriptorIsKeptWhole)
         EXPECT_EQ(r.err, c.err) << c.what;
         EXPECT_TRUE(readFile(other) == c.file) << c.what;
         EXPECT_TRUE(std::filesystem::is_empty(tmp)) << c.what;
+    }
+}
+
+// An edit that waited for another may find the list replaced by it, while
+// one of its names for the list (a descriptor, a hard link) still names the
+// old file: it is refused rather than read the one and write the other.
+TEST_F(SafeSave, AListReplacedWhileWaitingIsNotEditedThroughItsOldName)
+{
+    const std::string original = readFile(input), changed = fileOf(pick({5, 4, 3, 2, 1}));
+    const std::string list = dir.path("list.dat"), other = dir.path("other.dat"), err = dir.path("err");
+    writeFile(other, changed);
+    const std::string tunvex = std::string(TUNVEX_EMULATOR) + " " + TUNVEX_BIN;
+    const struct {
+        const char *what;
+        std::string edit;  // run while another edit holds the list; ERR: where it says why
+        std::string message;
+    } cases[] = {
+        {"written through standard output", "-f " + list + " -o /dev/stdout -r 2:B 1<>" + list + " 2>ERR",
+         "/dev/stdout: another edit replaced " + list + " while this one waited, and /dev/stdout still"},
+        {"read through standard input", "-f /dev/stdin -o " + list + " -r 2:B <" + list + " >ERR 2>&1",
+         "/dev/stdin: another edit replaced " + list + " while this one waited, and /dev/stdin still"},
+        {"written through another hard link", "-f " + list + " -o " + input + " -r 2:B >ERR 2>&1",
+         input + ": another edit replaced " + list + " while this one waited, and " + input + " still"},
+    };
+    for (const auto &c : cases) {
+        writeFile(input, original);
+        ASSERT_EQ(std::system(("ln -f " + input + " " + list).c_str()), 0);
+        // The other edit holds the lock until this one waits for it (a
+        // blocked lock shows in /proc/locks), and replaces the list by a
+        // rename.
+        std::string edit = c.edit;
+        edit.replace(edit.find("ERR"), 3, err);
+        const std::string script = "(flock 9; ino=$(stat -c %i " + list + "); for i in $(seq 200); do grep -q -- "
+                                   "\"-> .*:$ino \" /proc/locks && break; sleep 0.05; done; cp " + other + " " + list + ".new; mv " + list + ".new " + list + ") 9<" +
+                                   list + " & sleep 0.1; " + tunvex + " " + edit + "; status=$?; wait; exit $status";
+        int status = std::system(script.c_str());
+        EXPECT_EQ(WEXITSTATUS(status), 1) << c.what;
+        EXPECT_NE(readFile(err).find("Error while locking the file: " + c.message + " names the old file; run this "
+                                     "edit again\n"),
+                  std::string::npos)
+            << c.what << ": " << readFile(err);
+        EXPECT_TRUE(readFile(list) == changed) << c.what;
+        EXPECT_TRUE(readFile(input) == original) << c.what;
     }
 }
 
