@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "channel.h"
+#include "descriptor_name.h"
 #include "check.h"
 #include "edit_lock.h"
 #include "edit_session.h"
@@ -128,6 +129,11 @@ void parseOptions(int argc, char **argv)
     }
 }
 
+bool readsStandardInput(const char *path)
+{
+    return std::strcmp(path, "-") == 0 || namedDescriptor(path) == STDIN_FILENO;
+}
+
 // Whether the options asked for make one run; says why not.
 bool combinationAllowed()
 {
@@ -142,6 +148,12 @@ bool combinationAllowed()
     }
     if (applyPath && (editFlag || matchPath)) {
         std::fprintf(stderr, "Options `--apply' and `%s' cannot be combined.\n", editFlag ? "--edit" : "--match");
+        return false;
+    }
+    const char *text = applyPath ? applyPath : matchPath;
+    if (text && readsStandardInput(text) && readsStandardInput(inputPath)) {
+        std::fprintf(stderr, "The list and the %s cannot both be read from standard input.\n",
+                     applyPath ? "listing" : "reference");
         return false;
     }
     if (dryRunFlag && !applyPath && !editFlag) {
@@ -276,6 +288,8 @@ bool standardOutputFlushed()
         return true;
     if (target.saved)
         std::fprintf(stderr, "The list is saved in %s.\n", target.path);
+    else if (target.unchanged)
+        std::fprintf(stderr, "%s is left as it is: it holds the list already.\n", target.path);
     std::fprintf(stderr, "Error writing standard output: %s\n", std::strerror(e));
     return false;
 }

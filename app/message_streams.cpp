@@ -110,10 +110,18 @@ std::FILE *openStandardOutput(bool shared)
 bool setUpMessageStreams(const std::vector<std::string> &paths)
 {
     std::vector<FileId> lists;
-    for (const std::string &path : paths)
+    bool outNamed = false, errNamed = false;
+    for (const std::string &path : paths) {
         if (FileId id{}; !path.empty() && identifyPath(path.c_str(), &id))
             lists.push_back(id);
-    bool outOnList = holdsAList(STDOUT_FILENO, lists), errOnList = holdsAList(STDERR_FILENO, lists);
+        // A list written to standard output, a terminal or a device too,
+        // is the list alone.
+        int fd = path.empty() ? -1 : namedDescriptor(path.c_str());
+        outNamed = outNamed || fd == STDOUT_FILENO;
+        errNamed = errNamed || fd == STDERR_FILENO;
+    }
+    bool outOnList = outNamed || holdsAList(STDOUT_FILENO, lists);
+    bool errOnList = errNamed || holdsAList(STDERR_FILENO, lists);
     if (outOnList)
         out.fd = errOnList ? -1 : STDERR_FILENO;
     std::FILE *stream = openStandardOutput(outOnList || errOnList);

@@ -30,7 +30,7 @@ bool applyBranch(const char *text, size_t length, const char *shownName, SaveTar
     // and the file already holds it to the byte.
     if (c.renumbered == 0 && c.renamed == 0 && c.deleted == 0 && fileHoldsList(target.path, target.source)) {
         std::printf("No changes: %s is left as it is.\n", target.path);
-        target.saved = true;
+        target.unchanged = true;
         return true;
     }
     target.saved = writeToFile(target.path, target.source) == 0;

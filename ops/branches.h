@@ -15,6 +15,7 @@ struct SaveTarget {
     const char *path = nullptr;
     SourceFile source;
     bool saved = false;
+    bool unchanged = false;  // not written: it held the list already
 };
 
 bool renameBranch(char *argument, SaveTarget &target);

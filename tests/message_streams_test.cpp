@@ -54,6 +54,10 @@ TEST_F(Messages, NeverWrittenIntoTheList)
         {"standard error on the list, a listing refused", {"-f", input, "-o", input, "--apply", "/dev/null"},
          {.stderrPath = input}, 1, original, "/dev/null: no channel line: an empty listing would delete every channel\n",
          ""},
+        {"the list written to a device: no message in it", {"-r", "2:X"}, {.stdoutPath = "/dev/null"}, 0, original, "",
+         renameLine},
+        {"the list and the listing both from standard input", {"-f", "/dev/stdin", "-o", output, "--apply", "-"},
+         {.stdoutPath = input}, 1, original, "", "The list and the listing cannot both be read from standard input.\n"},
         {"both streams on the list: nothing is said", {"-r", "2:X"}, {.stdoutPath = input, .stderrToStdout = true},
          0, fileOf(renamed(1, "X")), "", ""},
         {"an option error: the help text", {"-f", input, "-x"}, onList, 1, original, "",
@@ -98,6 +102,12 @@ TEST_F(Messages, SavedThoughStandardOutputFails)
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "The list is saved in " + output + ".\nError writing standard output: No space left on device\n");
     EXPECT_TRUE(readFile(output) == fileOf(pick({2, 1})));
+    // Nothing written, since nothing changed: the file is as it was.
+    writeFile(listing, runTunvex({"-f", output, "--listing"}).out);
+    r = runTunvex({"-f", output, "-o", output, "--apply", listing}, {.stdoutPath = "/dev/full"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, output + " is left as it is: it holds the list already.\nError writing standard output: No space left "
+                              "on device\n");
     r = runTunvex({"-f", input, "-o", output, "--apply", "/dev/null"}, {.stdoutPath = "/dev/full"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "/dev/null: no channel line: an empty listing would delete every channel\n");
