@@ -196,6 +196,12 @@ bool editBranch(const char *inputPath, SaveTarget &target, bool dryRun, const st
             removeSessionDirectory();
             return fail("The listing holds no channel line; nothing is saved.");
         }
+        if (listing.problemCount == 0 && dryRun) {
+            // What was edited is kept: a dry run must not cost the edits.
+            bool applies = applyBranch(text.bytes.get(), text.size, path.c_str(), target, dryRun);
+            keep(path, "%s", "Nothing is saved (--dry-run)", ", for --apply");
+            return applies;
+        }
         if (listing.problemCount == 0) {
             removeSessionDirectory();
             return applyBranch(text.bytes.get(), text.size, path.c_str(), target, dryRun);

@@ -360,6 +360,7 @@ TEST_F(Apply, EditInTheEditor)
         bool kept;  // the edited listing stays in $TMPDIR
         std::string tmpdir = "";  // when not $TMPDIR
         std::string also = "";    // in the message too
+        std::vector<std::string> options = {};
     } cases[] = {
         {"edited", "sed -i -e '/^2:/d' -e 's/^4:Channel 4:Channel 4/4:Jazz:Jazz/'", 0, "",
          fileOf(renamed(pick({1, 3, 4, 5}), 2, "Jazz")), false},
@@ -376,6 +377,8 @@ TEST_F(Apply, EditInTheEditor)
          "Cannot make a directory for the editor in /" + std::string(5000, 'x') + ": File name too long", "", false,
          "/" + std::string(5000, 'x')},
         {"broken", "sed -i 's/^3:.*/3:x/'", 1, "", "", true},
+        {"a dry run keeps the edits", "sed -i '/^2:/d'", 0, "Nothing is saved (--dry-run); the edited listing is kept in ",
+         "", true, "", ", for --apply", {"--dry-run"}},
         {"the list changed meanwhile", "touch " + input + "; :", 1,
          input + " changed while the editor was open; nothing is saved", "", true, "",
          ": tunvex -f " + input + " --match " + tmp},
@@ -383,8 +386,9 @@ TEST_F(Apply, EditInTheEditor)
     for (const auto &c : cases) {
         if (!c.tmpdir.empty() && runsWrapped())
             continue;
-        RunResult r = runTunvex({"-f", input, "-o", output, "--edit"},
-                                {.env = {"VISUAL=" + c.editor, "TMPDIR=" + (c.tmpdir.empty() ? tmp : c.tmpdir)}});
+        std::vector<std::string> args = {"-f", input, "-o", output, "--edit"};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        RunResult r = runTunvex(args, {.env = {"VISUAL=" + c.editor, "TMPDIR=" + (c.tmpdir.empty() ? tmp : c.tmpdir)}});
         EXPECT_EQ(r.status, c.status) << c.what << ": " << r.err;
         EXPECT_EQ(r.err.substr(0, c.err.size()), c.err) << c.what;
         EXPECT_NE(r.err.find(c.also), std::string::npos) << c.what << r.err;
@@ -393,6 +397,9 @@ TEST_F(Apply, EditInTheEditor)
             EXPECT_TRUE(readFile(output) == c.file) << c.what;
         }
         EXPECT_EQ(std::filesystem::is_empty(tmp), !c.kept) << c.what;
+        // The next case finds no listing of this one's left.
+        for (const auto &left : std::filesystem::directory_iterator(tmp))
+            std::filesystem::remove_all(left.path());
         if (c.kept) {
             EXPECT_NE(r.err.find("; the edited listing is kept in " + tmp), std::string::npos) << r.err;
         }
