@@ -19,7 +19,9 @@
 #include "help.h"
 #include "listing.h"
 #include "branches.h"
+#include "list_check.h"
 #include "list_file.h"
+#include "list_load.h"
 #include "message_streams.h"
 #include "operations.h"
 #include "text_file.h"
@@ -167,6 +169,28 @@ bool combinationAllowed()
 // locked: a slow pipe must not hold other edits of the list waiting).
 Text userText;
 
+// A reference may be the list file from before the rescan itself, as the
+// page takes it: its channels, as -l lists them, are the reference. No
+// text loads as a list: its count would be four letters, past any size.
+void referenceFromList(const char *path)
+{
+    const auto *bytes = reinterpret_cast<const uint8_t *>(userText.bytes.get());
+    if (loadFromBytes(bytes, userText.size) != LoadResult::loaded) {
+        releaseChannelList();
+        return;
+    }
+    std::string listing = listingText();
+    releaseChannelList();
+    CheckReport report = checkBytes(bytes, userText.size);
+    std::fprintf(stderr, "%s: a channel list%s%s%s: its channels, as -l lists them, are the reference\n",
+                 shownTextName(path), report.verdict == Verdict::whole ? "" : ", not a whole one (",
+                 report.verdict == Verdict::whole ? "" : report.verdictLine.c_str(),
+                 report.verdict == Verdict::whole ? "" : ")");
+    userText.bytes = std::make_unique<char[]>(listing.size());
+    std::memcpy(userText.bytes.get(), listing.data(), listing.size());
+    userText.size = listing.size();
+}
+
 bool readUserText()
 {
     const char *path = applyPath ? applyPath : matchPath;
@@ -175,6 +199,8 @@ bool readUserText()
     TextRead result = readTextFile(path, &userText);
     if (result != TextRead::read)
         reportTextRead(result, path);
+    else if (matchPath != nullptr)
+        referenceFromList(matchPath);
     return result == TextRead::read;
 }
 

@@ -454,6 +454,31 @@ TEST_F(Apply, EditAgainOnATerminal)
 
 // --match proposes the reference's order for a rescanned list; applied,
 // the proposal gives that order and loses no channel.
+// The list file from before the rescan serves as the reference itself, as
+// its listing would, whole or not.
+TEST_F(Apply, MatchTakesTheOldListFileItself)
+{
+    const std::string old = dir.path("old.dat"), damaged = dir.path("damaged.dat");
+    writeFile(listing, "5\n4\n3\n2\n1\n");
+    ASSERT_EQ(runTunvex({"-f", input, "-o", old, "--apply", listing}).status, 0);
+    std::string bytes = readFile(old);
+    bytes.back() = static_cast<char>(bytes.back() ^ 0xff);
+    writeFile(damaged, bytes);
+    for (const std::string &reference : {old, damaged}) {
+        RunResult r = runTunvex({"-f", input, "--match", reference});
+        const std::string checked = runTunvex({"--check", "-f", reference}).out;
+        const std::string verdict = checked.substr(reference.size() + 2, checked.find('\n') - reference.size() - 2);
+        EXPECT_EQ(r.status, 0) << reference;
+        EXPECT_EQ(r.err.substr(0, r.err.find('\n') + 1),
+                  reference + ": a channel list" + (reference == old ? "" : ", not a whole one (" + verdict + ")") +
+                      ": its channels, as -l lists them, are the reference\n");
+        EXPECT_NE(r.err.find(": 5 channels matched exactly, 0 loosely, 0 not at all"), std::string::npos) << r.err;
+        writeFile(listing, r.out);
+        ASSERT_EQ(runTunvex({"-f", input, "-o", output, "--apply", listing}).status, 0);
+        EXPECT_TRUE(readFile(output) == fileOf(pick({5, 4, 3, 2, 1}))) << reference;
+    }
+}
+
 TEST_F(Apply, MatchProposesTheReferenceOrder)
 {
     writeList({.channels = {makeChannel(1, 0x10, "Weather"), makeChannel(2, 0x10, " news ONE"),
