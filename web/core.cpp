@@ -6,6 +6,7 @@
 // Bytes cross in one input buffer the caller fills (tv_input), and each
 // call leaves its result as numbers and byte strings (tv_numbers, tv_blob),
 // valid until the next call. Names are bytes: nothing here decodes them.
+#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -22,6 +23,7 @@
 #include "list_state.h"
 #include "listing.h"
 #include "operations.h"
+#include "record_codec.h"
 
 #define EXPORT(name) extern "C" __attribute__((export_name(#name)))
 
@@ -198,6 +200,17 @@ EXPORT(tv_match) void tvMatch()
 // 1 for TV, 0 for radio.
 constexpr size_t kChannelEntry = 2 * (1 + kNameFieldSize) + 2;
 
+using NameField = const uint8_t[kNameFieldSize];
+
+void channelEntry(char *at, NameField &name, NameField &name2, uint8_t serviceType)
+{
+    at[0] = static_cast<char>(nameFieldLength(name));
+    std::memcpy(at + 1, name, kNameFieldSize);
+    at[1 + kNameFieldSize] = static_cast<char>(nameFieldLength(name2));
+    std::memcpy(at + 2 + kNameFieldSize, name2, kNameFieldSize);
+    at[2 + 2 * kNameFieldSize] = serviceType == kTvServiceType ? 1 : 0;
+}
+
 EXPORT(tv_channels) void tvChannels()
 {
     startResult();
@@ -205,13 +218,47 @@ EXPORT(tv_channels) void tvChannels()
         return;
     std::string &table = blobs.emplace_back(static_cast<size_t>(dtv->count) * kChannelEntry, '\0');
     char *at = table.data();
-    for (const ChannelRecord *r = dtv->head; r != nullptr; r = r->next, at += kChannelEntry) {
-        at[0] = static_cast<char>(nameFieldLength(r->name));
-        std::memcpy(at + 1, r->name, kNameFieldSize);
-        at[1 + kNameFieldSize] = static_cast<char>(nameFieldLength(r->name2));
-        std::memcpy(at + 2 + kNameFieldSize, r->name2, kNameFieldSize);
-        at[2 + 2 * kNameFieldSize] = r->serviceType == kTvServiceType ? 1 : 0;
+    for (const ChannelRecord *r = dtv->head; r != nullptr; r = r->next, at += kChannelEntry)
+        channelEntry(at, r->name, r->name2, r->serviceType);
+}
+
+// The input is a channel file, looked at without loading it: how a load
+// would go and, where it would load, its table as tv_channels gives it,
+// read from the file's bytes. Showing a list so costs no copy of it into
+// records; those are made when it is changed or saved (tv_open), and the
+// checksum is left to tv_check, once the list shows. Numbers: how the load
+// would go (LoadResult) and the count; blob: the table (empty where it
+// would not load).
+EXPORT(tv_survey) void tvSurvey()
+{
+    startResult();
+    releaseChannelList();
+    const uint32_t count = inputSize < kHeaderSize ? 0 : loadLE32(input.get() + 4);
+    const bool whole = inputSize >= kHeaderSize && (inputSize - kHeaderSize) / kRecordSize >= count;
+    numbers = {static_cast<uint32_t>(whole ? LoadResult::loaded : LoadResult::truncated), whole ? count : 0u};
+    std::string &table = blobs.emplace_back(whole ? static_cast<size_t>(count) * kChannelEntry : 0, '\0');
+    for (uint32_t i = 0; whole && i < count; ++i) {
+        const uint8_t *record = input.get() + kHeaderSize + static_cast<size_t>(i) * kRecordSize;
+        channelEntry(table.data() + static_cast<size_t>(i) * kChannelEntry,
+                     *reinterpret_cast<NameField *>(record + offsetof(ChannelRecord, name)),
+                     *reinterpret_cast<NameField *>(record + offsetof(ChannelRecord, name2)),
+                     record[offsetof(ChannelRecord, serviceType)]);
     }
+    input.reset();
+    inputSize = 0;
+}
+
+// The input is a channel file, judged as tv_open judges it. Numbers: the
+// verdict (0 whole, 1 damaged). Blobs: the verdict line, then the remarks.
+EXPORT(tv_check) void tvCheck()
+{
+    startResult();
+    CheckReport report = checkBytes(input.get(), inputSize);
+    numbers = {report.verdict == Verdict::whole ? 0u : 1u};
+    blobs.push_back(report.verdictLine);
+    blobs.insert(blobs.end(), report.remarks.begin(), report.remarks.end());
+    input.reset();
+    inputSize = 0;
 }
 
 // The input is a new name. Blob: why a listing may not give it to a

@@ -5,6 +5,8 @@
 //   const opened = core.open(fileBytes);
 //     // { whole, verdict, remarks, loaded, truncated, count }
 //     // verdict and remarks: what --check says after "FILE: ", as strings
+//   core.survey(fileBytes);    // how it would load, and the channels, not loaded
+//   core.check(fileBytes);     // its verdict alone
 //   core.listing();            // Uint8Array: what tunvex -l prints
 //   core.listing({ withState: true });  // what tunvex --listing prints
 //   core.stateLine();          // its first line alone
@@ -116,6 +118,22 @@ function makeCore(x) {
         whole: verdict === 0, verdict: lines[0], remarks: lines.slice(1),
         loaded: load === 0, truncated: load === 1, count,
       };
+    },
+    // How open() would load a list file, and its channels as channels()
+    // gives them, without loading it: the core holds no list afterwards.
+    // check() judges a list file as open() does.
+    survey(bytes) {
+      give(bytes);
+      x.tv_survey();
+      const [load, count] = numbers();
+      return { loaded: load === 0, truncated: load === 1, count, channels: new ChannelTable(blob(0)) };
+    },
+    check(bytes) {
+      give(bytes);
+      x.tv_check();
+      const [verdict] = numbers();
+      const lines = Array.from({ length: x.tv_blob_count() }, (_, i) => decoder.decode(blob(i)));
+      return { whole: verdict === 0, verdict: lines[0], remarks: lines.slice(1) };
     },
     listing({ withState = false } = {}) {
       x.tv_listing(withState ? 1 : 0);

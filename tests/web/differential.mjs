@@ -41,9 +41,15 @@ const file = (name, bytes) => {
 // A list: what --check says, whether and what -l lists, and a save.
 function compareList(name, bytes) {
   const list = file(name, bytes);
+  // Looked at without loading, as the page opens a list: the same verdict,
+  // the same channels.
+  const surveyed = core.survey(bytes), judged = core.check(bytes);
   const opened = core.open(bytes);
   const check = run(['--check', '-f', list]).out.toString('latin1');
   same(`${name}: --check`, [opened.verdict, ...opened.remarks].map((l) => `${list}: ${l}\n`).join(''), check);
+  same(`${name}: checked alone`, [judged.verdict, ...judged.remarks].map((l) => `${list}: ${l}\n`).join(''), check);
+  same(`${name}: surveyed`, `${surveyed.loaded} ${surveyed.count}`, `${opened.loaded} ${opened.count}`);
+  if (opened.loaded) same(`${name}: surveyed channels`, surveyed.channels.bytes, core.channels().bytes);
   const listed = run(['-f', list, '-l']);
   same(`${name}: loads`, String(opened.loaded), String(listed.status === 0));
   if (!opened.loaded) return null;
