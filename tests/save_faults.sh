@@ -77,7 +77,7 @@ check() {
   cmp -s "$list" "$work/edited.dat" && got=edited
   local strays backup path
   strays=$( (cd "$dir" && ls -A; ls -A "$TMPDIR") | grep -vxF list.dat)
-  backup=$(grep -E "^$near\\.old-......\$" <<<"$strays")
+  backup=$(grep -E '^list\.dat\.old-......$' <<<"$strays")
   if [ -n "$backup" ]; then
     strays=$(grep -vxF "$backup" <<<"$strays")
     path=$(ls -d "$dir/$backup" "$TMPDIR/$backup" 2>/dev/null)
@@ -94,7 +94,7 @@ check() {
   # A temporary file only after SIGKILL, or where the run said it is.
   local stray
   for stray in $strays; do
-    [ "$what" = signal=SIGKILL ] && [[ $stray =~ ^\.$near\.......$ ]] && continue
+    [ "$what" = signal=SIGKILL ] && [[ $stray =~ ^\.list\.dat\.......$ ]] && continue
     grep -qF "Error removing temporary file: $dir/$stray: " "$work/out" "$work/err" && continue
     fail "left behind: $stray"
   done
@@ -187,7 +187,7 @@ inject_all() {
       run_edit "${runner[@]}" strace -qq -o /dev/null -e trace="$name" -e inject="$name:$what:when=$nth" \
         "$work/tunvex" "${edit[@]}"
       check $?
-      rm -f "$dir"/.list.dat.* "$dir"/list.dat.old-* "$TMPDIR"/* "$TMPDIR"/.list.dat.* "$TMPDIR"/.output.*
+      rm -f "$dir"/.list.dat.* "$dir"/list.dat.old-* "$TMPDIR"/* "$TMPDIR"/.list.dat.*
       runs=$((runs + 1))
     done
   # The shell's word on each killed strace is noise here.
@@ -196,7 +196,7 @@ inject_all() {
 }
 
 # Replaced through a temporary file and a rename, as root.
-near='list\.dat' via_stdout=0 edit_of=()
+via_stdout=0 edit_of=()
 scenario="renamed" dir=$work/d list=$work/d/list.dat runner=()
 mkdir "$dir"
 inject_all
@@ -252,10 +252,10 @@ status=$? runs=$((runs + 1)) scenario="dangling link" what="" name=readlinkat nt
 [ -L "$work/links/link.dat" ] && [ "$(ls -A "$work/links")" = link.dat ] || fail "the link was replaced"
 
 # Written through standard output opened on the list itself: overwritten
-# in place, behind a backup in $TMPDIR named after "output"; every message
+# in place, behind a backup in $TMPDIR named after the list; every message
 # goes to standard error. A rename prints before it saves; so does a
 # listing applied.
-near=output via_stdout=1 runner=()
+via_stdout=1 runner=()
 dir=$work/so list=$work/so/list.dat
 mkdir "$dir"
 scenario="standard output, -r" edit_of=(-f "$list" -o /dev/stdout -r 2:Renamed)
@@ -264,7 +264,7 @@ inject_all
 { tail -n 1 "$work/listed"; head -n -1 "$work/listed"; } | sed 's/^2:[^:]*:[^:]*:/2:Renamed:/' >"$work/order.txt"
 scenario="standard output, --apply" edit_of=(-f "$list" -o /dev/stdout --apply "$work/order.txt")
 inject_all
-near='list\.dat' via_stdout=0 edit_of=()
+via_stdout=0 edit_of=()
 
 for key in "${!outcomes[@]}"; do echo "  $key: ${outcomes[$key]}"; done | sort
 # Injection that never made a save fail would prove nothing.
