@@ -20,6 +20,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 command -v cram3 >/dev/null || { echo "doc examples: skipped: cram3 is not installed (apt-get install python3-cram)"; exit 77; }
 cd "$root"
 files=("$@")
+shopt -s nullglob
 [ ${#files[@]} -gt 0 ] || files=(README.md doc/*.md)
 work=$(mktemp -d "${TMPDIR:-/tmp}/tunvex-doc-XXXXXX")
 trap 'rm -rf "$work"' EXIT
@@ -40,7 +41,7 @@ for page in "${files[@]}"; do
     inside && /^```[ \t]*$/ { inside = 0; print ""; next }
     inside && /^\(exit status [0-9]+\)$/ { gsub(/[^0-9]/, ""); print "  [" $0 "]"; next }
     inside { print "  " $0 }
-    END { print n > "/dev/stderr" }
+    END { print n + 0 > "/dev/stderr" }
   ' "$page" >"$test" 2>"$test.count"
   count=$(cat "$test.count")
   rm "$test.count"
