@@ -5,6 +5,7 @@
 #   tests/web/run.sh BUILD_DIR page-chromium  # the page in headless Chromium,
 #   tests/web/run.sh BUILD_DIR page-firefox   # in headless Firefox ESR,
 #   tests/web/run.sh BUILD_DIR page-webkit    # in WebKitGTK's MiniBrowser under Xvfb
+#   tests/web/run.sh BUILD_DIR dist           # dist/tunvex.html against the page built
 #
 # Skipped (status 77) where node, npm, the browser, its driver or the WASI
 # toolchain is missing, unless TUNVEX_REQUIRE_WEB is set (CI sets it): then
@@ -39,9 +40,18 @@ case $what in
       [ -x "${MINIBROWSER:-/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser}" ] ||
       skip "WebKitWebDriver or MiniBrowser is not installed (apt-get install webkit2gtk-driver)"
     command -v Xvfb >/dev/null || skip "Xvfb is not installed (apt-get install xvfb)" ;;
-  *) echo "usage: $0 BUILD_DIR differential|page-chromium|page-firefox|page-webkit" >&2; exit 2 ;;
+  dist) ;;
+  *) echo "usage: $0 BUILD_DIR differential|page-chromium|page-firefox|page-webkit|dist" >&2; exit 2 ;;
 esac
 cmake --build "$build/web" >/dev/null
+if [ "$what" = dist ]; then
+  # The committed page is what people download and what the package
+  # installs: a change to its sources left unrefreshed fails here.
+  cmp "$build/web/tunvex.html" "$root/dist/tunvex.html" && exit 0
+  echo "dist/tunvex.html is not the page its sources build; refresh it with" >&2
+  echo "  cmake -S web -B build-web && cmake --build build-web --target dist" >&2
+  exit 1
+fi
 # Chromium's launcher says "unexpected operator" from its own scripts.
 exec node "$root/tests/web/page.mjs" "${what#page-}" "$build/tunvex" "$build/web/tunvex.html" \
   "$root/examples/channels.dat" ${SCREENSHOTS:+"$SCREENSHOTS"} 2> >(grep -v 'unexpected operator' >&2)

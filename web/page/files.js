@@ -17,20 +17,22 @@ export async function pickFile(description) {
 }
 
 // Saves back through the handle; without one, downloads under the name.
-// Save as always asks (where the browser cannot, it downloads). True once
-// written; false when the user cancelled.
+// Save as always asks (where the browser cannot, it downloads). Once
+// written, { handle }: the file written, or null for a download; null when
+// the user cancelled.
 export async function saveBytes(bytes, name, handle, ask) {
   const blob = new Blob([bytes], { type: 'application/octet-stream' });
   // Without the File System Access API, Save as cannot ask either: it is a
   // download, as Save is, and as done once handed to the browser.
   if (!supported || (!ask && !handle)) {
     download(blob, name);
-    return true;
+    return { handle: null };
   }
   try {
-    return Boolean(await fileSave(blob, { fileName: name, id: 'tunvex-lists' }, ask ? null : handle));
+    const written = await fileSave(blob, { fileName: name, id: 'tunvex-lists' }, ask ? null : handle);
+    return written ? { handle: written } : null;
   } catch (error) {
-    if (error.name === 'AbortError') return false;
+    if (error.name === 'AbortError') return null;
     throw error;
   }
 }

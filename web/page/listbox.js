@@ -80,20 +80,29 @@ export function createListbox(host, page) {
     return Math.max(0, Math.min(view.length, Math.round(y / ROW_HEIGHT)));
   };
   // The selection is decided once for each press: at once for a press with
-  // Ctrl, Cmd or Shift or on a row not selected (so that it can be dragged
-  // straight away), and only at release for a plain press on a selected
-  // row, which may start a drag of the whole selection instead.
+  // Shift or on a row not selected (so that it can be dragged straight
+  // away), and only at release for any other press on a selected row, which
+  // may start a drag of the whole selection instead. A finger or a pen
+  // scrolls the list from a row and selects it with a tap; from its handle
+  // it drags, and a tap there adds the row or takes it away, as Ctrl+click.
   host.addEventListener('pointerdown', (event) => {
     const id = idAt(event);
     if (!id || event.button !== 0) return;
     const fromHandle = event.target.closest('.handle') !== null;
-    if (event.pointerType !== 'mouse' && !fromHandle) return;
-    const modified = event.ctrlKey || event.metaKey || event.shiftKey;
-    const decided = modified || !page.isSelected(id);
-    press = { id, x: event.clientX, y: event.clientY, dragging: false, pointer: event.pointerId, decided };
-    if (decided) page.click(id, fromHandle && !modified ? {} : event);
+    const touch = event.pointerType !== 'mouse';
+    const how = touch ? { ctrlKey: fromHandle } : event;
+    const decided = !touch || fromHandle ? event.shiftKey || !page.isSelected(id) : false;
+    press = { id, x: event.clientX, y: event.clientY, dragging: false, pointer: event.pointerId, decided, touch, how,
+      canDrag: !touch || fromHandle };
+    if (decided) page.click(id, how);
     if (fromHandle) event.preventDefault();
   });
+  // Escape lets go of a drag where it started.
+  host.addEventListener('keydown', (event) => {
+    if (event.key !== 'Escape' || !press?.dragging) return;
+    event.stopPropagation();
+    release({ pointerId: press.pointer }, false);
+  }, true);
   // Held at an edge while dragging, the list goes on scrolling.
   let edgeScroll = null;
   const scrollAtEdge = (clientY) => {
@@ -120,10 +129,20 @@ export function createListbox(host, page) {
   host.addEventListener('pointermove', (event) => {
     if (!press || event.pointerId !== press.pointer) return;
     if (!press.dragging && Math.hypot(event.clientX - press.x, event.clientY - press.y) < 6) return;
+    // A finger that moves from a row scrolls: that is no tap.
+    if (!press.canDrag) {
+      press = null;
+      return;
+    }
     if (!press.dragging) {
       if (!page.canDrag()) return;
       press.dragging = true;
-      host.setPointerCapture(event.pointerId);
+      // Events made by a script, for one, name no pointer there is.
+      try {
+        host.setPointerCapture(event.pointerId);
+      } catch {
+        // The drag goes on without the capture.
+      }
       host.classList.add('dragging');
     }
     showMarker(event.clientY);
@@ -132,13 +151,13 @@ export function createListbox(host, page) {
   });
   const release = (event, drop) => {
     if (!press || event.pointerId !== press.pointer) return;
-    const { id, dragging, decided } = press;
+    const { id, dragging, decided, touch, how } = press;
     press = null;
     edgeScroll = null;
     marker.hidden = true;
     host.classList.remove('dragging');
     if (dragging && drop) page.drop(gapAt(event.clientY));
-    else if (!dragging && drop && !decided) page.click(id, event);
+    else if (!dragging && drop && !decided) page.click(id, touch ? how : event);
   };
   host.addEventListener('pointerup', (event) => release(event, true));
   host.addEventListener('pointercancel', (event) => release(event, false));

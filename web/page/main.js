@@ -66,7 +66,8 @@ function fillRow(id, row) {
     row.firstChild.setAttribute('aria-hidden', 'true');
   }
   const { name, name2, tv } = list.namesOf(state.model, id);
-  const shownName = list.shown(name), shownName2 = list.shown(name2);
+  const latin1 = state.model.useLatin1;
+  const shownName = list.shown(name, latin1), shownName2 = list.shown(name2, latin1);
   const match = state.model.matched.get(id);
   row.setAttribute('aria-selected', state.sel.selected.has(id));
   row.classList.toggle('active', id === state.sel.active);
@@ -89,8 +90,8 @@ function refreshView() {
   const needle = state.filter.toLowerCase();
   state.view = !needle ? model.order : model.order.filter((id, i) => {
     const { name, name2 } = list.namesOf(model, id);
-    return String(i + 1) === needle || list.shown(name).toLowerCase().includes(needle) ||
-      list.shown(name2).toLowerCase().includes(needle);
+    return String(i + 1) === needle || list.shown(name, model.useLatin1).toLowerCase().includes(needle) ||
+      list.shown(name2, model.useLatin1).toLowerCase().includes(needle);
   });
   // An action never reaches a selected channel the search hides.
   if (needle) state.sel = selection.keepShown(state.sel, state.view);
@@ -183,7 +184,10 @@ function act(makeChange, unchanged = '') {
     if (unchanged) announce(unchanged);
     return;
   }
-  requestAnimationFrame(() => performance.measure('change', 'change-start'));
+  requestAnimationFrame(() => {
+    // A list opened meanwhile clears the marks.
+    if (performance.getEntriesByName('change-start').length) performance.measure('change', 'change-start');
+  });
   const inList = (id) => id !== null && list.positionOf(state.model, id) >= 0;
   state.sel = { ...state.sel, selected: new Set([...state.sel.selected].filter(inList)) };
   if (!inList(state.sel.active)) state.sel = { ...state.sel, active: null };
@@ -229,12 +233,15 @@ async function askAbout(dialog, confirm) {
 async function moveToPosition() {
   if (!editable() || state.sel.selected.size === 0) return;
   const input = $('position');
-  input.max = state.model.order.length;
-  input.value = list.positionOf(state.model, list.inOrder(state.model, state.sel.selected)[0]) + 1;
+  // The first of the selected channels can go no further than where the
+  // last of them then ends the list.
+  const last = state.model.order.length - state.sel.selected.size + 1;
+  input.max = last;
+  input.value = Math.min(last, list.positionOf(state.model, list.inOrder(state.model, state.sel.selected)[0]) + 1);
   const position = await askAbout($('move-dialog'), (form, why) => {
-    const n = Number(input.value);
-    if (input.value.trim() !== '' && Number.isInteger(n) && n >= 1 && n <= state.model.order.length) return n;
-    why(`Give a whole number from 1 to ${state.model.order.length}.`);
+    const n = Number(input.value.trim());
+    if (/^\s*\d+\s*$/.test(input.value) && n >= 1 && n <= last) return n;
+    why(`Give a whole number from 1 to ${last}.`);
   });
   if (position !== null) act(() => list.moveTo(state.model, state.sel.selected, position - 1));
   $('channels').focus();
@@ -245,8 +252,12 @@ async function moveToPosition() {
 async function renameChannel(id) {
   state.model.useLatin1 ??= list.usesLatin1(state.model);
   const input = $('new-name');
-  const before = (input.value = list.shown(list.namesOf(state.model, id).name));
+  const names = list.namesOf(state.model, id), latin1 = state.model.useLatin1;
+  const before = (input.value = list.shown(names.name, latin1));
+  const second = list.shown(names.name2, latin1);
   $('rename-title').textContent = `Rename channel ${list.positionOf(state.model, id) + 1}`;
+  // A rename gives both names the new one, as tunvex -r does.
+  $('rename-note').textContent = second === before ? '' : `Its second name, ${second}, becomes the new name too.`;
   const bytes = await askAbout($('rename-dialog'), (form, why) => {
     // The name as it was is no new name: the channel keeps both its names.
     if (input.value === before) return null;
@@ -277,17 +288,33 @@ function applyChanges() {
 }
 
 async function save(ask) {
+  if (!editable()) return;
   performance.mark('save-start');
+  // What is written is the list as it is now; a change made while the
+  // browser writes it is not, and stays unsaved.
+  const written = list.stateOf(state.model), opened = state.opened;
   if (!applyChanges()) return;
   const bytes = state.core.save();
+  let saved;
   try {
-    if (!(await saveBytes(bytes, state.opened.name, state.opened.handle, ask))) return;
+    saved = await saveBytes(bytes, opened.name, opened.handle, ask);
   } catch (error) {
+    announce('');
     return notice(`The list could not be saved: ${error.message}. Nothing was written.`, 'error');
   }
+  if (!saved) return;
   performance.measure('save', 'save-start');
-  list.markSaved(state.model);
-  announce(`Saved ${state.model.order.length} channels as ${state.opened.name}`);
+  if ($('notice').className === 'error') notice('');
+  // Saved as another file, the list is that file from now on.
+  if (saved.handle && saved.handle !== opened.handle) {
+    opened.handle = saved.handle;
+    opened.name = saved.handle.name;
+    $('file-name').textContent = opened.name;
+  }
+  if (state.opened === opened) list.markSaved(state.model, written);
+  announce(saved.handle ? `Saved ${written.order.length} channels in ${opened.name}` :
+    `Saved ${written.order.length} channels: downloaded as ${opened.name} (the browser may add a number to the ` +
+    'name if its downloads hold a file of that name)');
 }
 
 function exportListing() {
@@ -299,11 +326,22 @@ function exportListing() {
 }
 
 // The file's verdict in plain words; false when it cannot be opened.
-function explain(name, opened) {
-  const notes = opened.remarks.join('; ');
+// Text has no zero byte; a channel list has many.
+const looksLikeText = (bytes) => !bytes.subarray(0, 65536).includes(0);
+
+// A remark on numbers is no fault of the list: a save numbers each channel
+// with its position.
+const remarked = (remarks) => remarks.map((r) => (/ is numbered /.test(r) ?
+  `${r} (harmless: a save numbers every channel with its position)` : r)).join('; ');
+
+function explain(name, opened, bytes) {
+  const notes = remarked(opened.remarks);
   if (!opened.loaded) {
     const still = state.opened ? ` ${state.opened.name} is still open.` : '';
-    notice(`${name} cannot be opened: it is not a whole channel list: ${opened.verdict}.${still}`, 'error');
+    if (looksLikeText(bytes))
+      notice(`${name} is text, not a channel list: if it is a listing made before a rescan, open the list and ` +
+        `carry its order over with Apply a reference...${still}`, 'error');
+    else notice(`${name} cannot be opened: it is not a whole channel list: ${opened.verdict}.${still}`, 'error');
     return false;
   }
   if (!opened.whole)
@@ -318,13 +356,13 @@ function explain(name, opened) {
 const MOST_LISTED = 65535;
 
 async function openFile(file, handle) {
+  if (state.model && list.isDirty(state.model) && !confirm('The list has changes that are not saved. Open another?')) return;
   // A dialog open on the list that is replaced would answer for the new
-  // one: it is closed first, as cancelled.
+  // one: it is closed, as cancelled.
   for (const dialog of document.querySelectorAll('dialog[open]')) dialog.close();
   performance.clearMarks();
   performance.clearMeasures();
   performance.mark('open-start');
-  if (state.model && list.isDirty(state.model) && !confirm('The list has changes that are not saved. Open another?')) return;
   // Each step of opening is measured too, for the benchmark.
   const bytes = new Uint8Array(await file.arrayBuffer());
   performance.measure('open-read', 'open-start');
@@ -332,7 +370,7 @@ async function openFile(file, handle) {
   // its checksum is judged once the rows show.
   const opened = state.core.survey(bytes);
   performance.measure('open-core', 'open-start');
-  if (!opened.loaded) return explain(file.name, { ...opened, ...state.core.check(bytes) });
+  if (!opened.loaded) return explain(file.name, { ...opened, ...state.core.check(bytes) }, bytes);
   state.opened = { bytes, name: file.name, handle };
   state.model = list.createModel(opened.channels, null);
   state.readOnly = opened.count > MOST_LISTED;
@@ -351,7 +389,9 @@ async function openFile(file, handle) {
     // Judged and marked once the first rows show.
     setTimeout(() => {
       if (state.opened?.bytes !== bytes) return;
-      explain(file.name, { ...opened, ...state.core.check(bytes) });
+      explain(file.name, { ...opened, ...state.core.check(bytes) }, bytes);
+      // Its encoding, read from all its names, can change how a name shows.
+      state.model.useLatin1 ??= list.usesLatin1(state.model);
       if (state.readOnly)
         notice(`${file.name} has ${opened.count} channels, more than the ${MOST_LISTED} a listing can number: it ` +
           'can be looked at here, but no change to it could be saved, so none can be made.', 'warning');
@@ -390,11 +430,18 @@ async function applyReference() {
 // A list file is taken as the list it holds, whole or not (and then said
 // so); anything else as a listing.
 async function proposeFrom(name, bytes) {
+  // What an earlier choice showed goes at once.
+  $('reference-preview').replaceChildren();
   let reference = bytes, note = '';
   const asList = state.core.open(bytes);
   if (asList.loaded) {
     reference = state.core.listing();
     if (!asList.whole) note = `${name} is a channel list, but not a whole one (${asList.verdict}); its channels are read as they are. `;
+  } else if (!looksLikeText(bytes)) {
+    applyChanges();
+    $('reference-summary').textContent = `${name} is a channel list that tunvex cannot read (${asList.verdict}), ` +
+      'so it cannot serve as the reference.';
+    return null;
   }
   if (!applyChanges()) return null;
   const result = state.core.match(reference);
@@ -438,18 +485,20 @@ async function proposeFrom(name, bytes) {
 function globalKey(event) {
   const ctrl = event.ctrlKey || event.metaKey, key = event.key.toLowerCase();
   const typing = event.target.matches('input, textarea') || document.querySelector('dialog[open]');
-  if (ctrl && key === 'f') {
+  const dialog = document.querySelector('dialog[open]');
+  // The browser's own Save and Open are never what is meant here; in a
+  // dialog, they wait for it.
+  if (ctrl && (key === 's' || key === 'o')) {
+    event.preventDefault();
+    if (dialog) return;
+    if (key === 'o') openClicked();
+    else if (state.model) save(event.shiftKey);
+  } else if (ctrl && key === 'f' && !dialog) {
     event.preventDefault();
     $('search').focus();
     $('search').select();
-  } else if (ctrl && key === 'o' && !document.querySelector('dialog[open]')) {
-    event.preventDefault();
-    openClicked();
   } else if (typing || !state.model) {
     return;
-  } else if (ctrl && key === 's') {
-    event.preventDefault();
-    save(event.shiftKey);
   } else if (ctrl && (key === 'y' || (key === 'z' && event.shiftKey))) {
     event.preventDefault();
     act(() => list.redo(state.model));

@@ -26,10 +26,13 @@ export function namesOf(model, id) {
   return { name: renamed ?? c.name(id - 1), name2: renamed ?? c.name2(id - 1), tv: c.tv(id - 1) };
 }
 
-const shownCache = new WeakMap();
-export function shown(bytes) {
-  let text = shownCache.get(bytes);
-  if (text === undefined) shownCache.set(bytes, (text = showName(bytes)));
+// A name as text, in the list's encoding (names.js): latin1 is the model's
+// useLatin1.
+const shownCache = [new WeakMap(), new WeakMap()];
+export function shown(bytes, latin1) {
+  const cache = shownCache[latin1 ? 1 : 0];
+  let text = cache.get(bytes);
+  if (text === undefined) cache.set(bytes, (text = showName(bytes, latin1)));
   return text;
 }
 
@@ -75,8 +78,15 @@ export function isDirty(model) {
     !sameName(model, id, saved.names.get(id), model.names.get(id)));
 }
 
-export function markSaved(model) {
-  model.saved = { order: model.order, names: model.names };
+// The list's state now, to be saved.
+export function stateOf(model) {
+  return { order: model.order, names: model.names };
+}
+
+// written: the state that was saved (stateOf when the save began); a change
+// made since is unsaved.
+export function markSaved(model, written = stateOf(model)) {
+  model.saved = written;
 }
 
 // Makes a change: state is { order, names, matched }, what the announcement
@@ -155,14 +165,14 @@ export function rename(model, id, bytes) {
   const names = new Map(model.names);
   names.set(id, bytes);
   return change(model, { order: model.order, names },
-    `Channel ${positionOf(model, id) + 1} renamed to ${shown(bytes)}`);
+    `Channel ${positionOf(model, id) + 1} renamed to ${shown(bytes, model.useLatin1)}`);
 }
 
 // Once, by the name shown, as a person reads it; channels of one name keep
 // their order.
 export function sortByName(model) {
   const collator = new Intl.Collator(undefined, { numeric: true, sensitivity: 'base' });
-  const keyed = model.order.map((id, i) => ({ id, i, key: shown(namesOf(model, id).name) }));
+  const keyed = model.order.map((id, i) => ({ id, i, key: shown(namesOf(model, id).name, model.useLatin1) }));
   keyed.sort((a, b) => collator.compare(a.key, b.key) || a.i - b.i);
   const order = keyed.map((k) => k.id);
   if (order.every((id, i) => id === model.order[i])) return null;

@@ -1,6 +1,8 @@
-// Channel names are bytes. They are shown as UTF-8 where they are valid
-// UTF-8, else byte for byte as Latin-1; a new name is written in the
-// encoding the list's names use: Latin-1 when any of them is not UTF-8.
+// Channel names are bytes. A list whose names are all valid UTF-8 is shown
+// as UTF-8; one with a name that is not is a Latin-1 list, and all its
+// names are shown byte for byte as Latin-1, as its receiver shows them. A
+// new name is written in the list's encoding, so that editing one letter
+// of a name changes no other.
 const utf8 = new TextDecoder('utf-8', { fatal: true });
 
 export function isUtf8(bytes) {
@@ -12,15 +14,20 @@ export function isUtf8(bytes) {
   }
 }
 
-export function showName(bytes) {
-  try {
-    return utf8.decode(bytes);
-  } catch {
-    // TextDecoder's "latin1" is windows-1252; byte for byte is wanted.
-    let text = '';
-    for (const b of bytes) text += String.fromCharCode(b);
-    return text;
+// latin1: the list is a Latin-1 list; until that is known (null), a name
+// that is not UTF-8 is shown as Latin-1 alone.
+export function showName(bytes, latin1) {
+  if (!latin1) {
+    try {
+      return utf8.decode(bytes);
+    } catch {
+      // Not UTF-8: Latin-1 below.
+    }
   }
+  // TextDecoder's "latin1" is windows-1252; byte for byte is wanted.
+  let text = '';
+  for (const b of bytes) text += String.fromCharCode(b);
+  return text;
 }
 
 // The bytes of a new name, or null when the list's encoding cannot hold it.

@@ -35,7 +35,8 @@ export async function launch({ downloads }) {
     up: () => page.mouse.up(),
     eval: (fn, ...args) => page.evaluate(call(fn, args)),
     async download(target) {
-      const [download] = await Promise.all([page.waitForEvent('download'), locate(target).click()]);
+      const act = typeof target === 'function' ? target : () => locate(target).click();
+      const [download] = await Promise.all([page.waitForEvent('download'), act()]);
       const file = path.join(downloads, `${++saved}`, download.suggestedFilename());
       fs.mkdirSync(path.dirname(file));
       await download.saveAs(file);

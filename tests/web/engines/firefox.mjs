@@ -72,7 +72,8 @@ export async function launch({ downloads }) {
             else reject(new Error(`the download from ${JSON.stringify(target)} ${e.status}`));
           };
         });
-        const [file] = await Promise.all([done, locate(target).then((element) => element.click())]);
+        const act = typeof target === 'function' ? target : () => locate(target).then((element) => element.click());
+        const [file] = await Promise.all([done, act()]);
         return file;
       },
       screenshot: (file) => page.screenshot({ path: file }),

@@ -8,7 +8,8 @@
 //   press(keys)                     'End', 'Control+z', 'Shift+ArrowUp', ...
 //   fill(selector, text)            an input's text replaced
 //   move(x, y, { steps }), down(), up()   the mouse, in viewport pixels
-//   download(target)                clicked, the file it downloads: its path
+//   download(target)                clicked, the file it downloads: its path;
+//                                   or a function that makes the download
 //   screenshot(path), setViewport(width, height)
 //   eval(fn, ...args)               fn run in the page on JSON arguments
 //   requests()                      URLs the page asked for, but data:,

@@ -245,7 +245,8 @@ export async function launch({ downloads }) {
       up: () => driver.actions().release().perform(),
       eval: (fn, ...args) => run(fn, args),
       async download(target) {
-        await (await locate(target)).click();
+        if (typeof target === 'function') await target();
+        else await (await locate(target)).click();
         // WebKit writes a download in place, under its own name: it is
         // whole once no process holds it open and its size holds still.
         for (let end = Date.now() + 10000, last = ''; ;) {

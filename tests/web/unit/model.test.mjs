@@ -43,6 +43,24 @@ test('the list is unsaved whenever its state differs from the state last saved',
   }
 });
 
+test('a change made while a save is written stays unsaved', () => {
+  const m = twelve();
+  list.moveTo(m, only(5), 0);
+  const written = list.stateOf(m);
+  list.moveTo(m, only(9), 0);
+  list.markSaved(m, written);
+  assert.equal(list.isDirty(m), true);
+  list.undo(m);
+  assert.equal(list.isDirty(m), false, 'undone back to what was written');
+});
+
+test('a Latin-1 list shows every name byte for byte, one that is UTF-8 too', () => {
+  const utf8Bytes = bytes('été');
+  assert.equal(list.shown(utf8Bytes, false), 'été');
+  assert.equal(list.shown(utf8Bytes, true), 'Ã©tÃ©');
+  assert.equal(list.shown(Uint8Array.of(0x43, 0x61, 0x66, 0xe9), false), 'Café', 'not UTF-8: Latin-1 alone');
+});
+
 test('a rename to the first name of a channel with two names changes its second', () => {
   const m = list.createModel(table([['Nature World', 'Nature World HD'], ['Jazz']]), false);
   list.rename(m, 1, bytes('Nature World'));
