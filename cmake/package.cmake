@@ -36,11 +36,10 @@ install(FILES ${PROJECT_BINARY_DIR}/copyright ${PROJECT_BINARY_DIR}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES doc/tunvex.bash-completion DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
         RENAME tunvex)
-# The page, where it was built (cmake -S web -B build-web): one file, the
-# same for every architecture.
-set(TUNVEX_PAGE ${PROJECT_SOURCE_DIR}/build-web/tunvex.html CACHE FILEPATH
-    "The page to install beside the program, if it is there")
-install(FILES ${TUNVEX_PAGE} DESTINATION ${CMAKE_INSTALL_DATADIR}/tunvex OPTIONAL)
+# The page, one file the same for every architecture: the committed one,
+# which CI holds to what web/ builds, so that every package has it without
+# the WASI toolchain or npm where it is made.
+install(FILES dist/tunvex.html DESTINATION ${CMAKE_INSTALL_DATADIR}/tunvex)
 
 set(TUNVEX_MAINTAINER "The tunvex developers <tunvex@tunvex.invalid>" CACHE STRING
     "Maintainer of the Debian package: a name and mail address")
