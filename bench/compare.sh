@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Times tunvex against cp on channel lists made by mkchannels and prints the
-# tables of the README's Performance section.
+# tables of doc/performance.md.
 #
 #   bench/compare.sh [RUNS] [apply|check|match]   (default 11 runs of
 #                                      each command, alternating; "apply",

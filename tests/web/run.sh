@@ -21,7 +21,7 @@ skip() {
 }
 command -v node >/dev/null || skip "node is not installed"
 command -v clang++-19 >/dev/null && [ -f /usr/lib/wasm32-wasi/libc++.a ] ||
-  skip "the WASI toolchain is not installed (see the README, \"In a browser\")"
+  skip "the WASI toolchain is not installed (see web/README.md, \"Building it\")"
 cmake -S "$root/web" -B "$build/web" >/dev/null
 if [ "$what" = differential ]; then
   cmake --build "$build/web" --target tunvex-core >/dev/null
