@@ -218,6 +218,7 @@ async function asPeopleUseIt() {
       await steps();
     } catch (e) {
       expect(`${what}: runs to its end`, false, e.message.split('\n')[0]);
+      await page.setViewport(1280, 800).catch(() => {});
     }
   };
 

@@ -185,10 +185,13 @@ export async function launch({ downloads }) {
         if (w === width && h === height) {
           return run(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))), []);
         }
-        if (tries === 20) throw new Error(`the viewport is ${w}x${h}, not ${width}x${height}`);
+        if (tries === 60) throw new Error(`the viewport is ${w}x${h}, not ${width}x${height}`);
+        // A busy machine gives the window its size late, and reports it in
+        // between: a frame is never asked to be smaller than the page.
         const outer = await frame.getRect();
-        await frame.setRect({ width: outer.width + width - w, height: outer.height + height - h });
-        await sleep(50);
+        const wanted = { width: outer.width + width - w, height: outer.height + height - h };
+        if (w > 0 && h > 0 && wanted.width >= width && wanted.height >= height) await frame.setRect(wanted);
+        await sleep(tries < 10 ? 50 : 200);
       }
     }
     let saved = 0;
