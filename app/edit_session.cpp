@@ -191,20 +191,24 @@ bool editBranch(const char *inputPath, SaveTarget &target, bool dryRun, const st
             return keep(path, "%s changed while the editor was open; nothing is saved", inputPath, match.c_str());
         }
         Listing listing;
-        readListing(text.bytes.get(), text.size, &listing);
+        readListing(text.bytes.get(), text.size, &listing, kMadeFromList);
         if (listing.empty) {
             removeSessionDirectory();
             return fail("The listing holds no channel line; nothing is saved.");
         }
         if (listing.problemCount == 0 && dryRun) {
             // What was edited is kept: a dry run must not cost the edits.
-            bool applies = applyBranch(text.bytes.get(), text.size, path.c_str(), target, dryRun);
+            bool applies = applyBranch(text.bytes.get(), text.size, path.c_str(), target, dryRun, kMadeFromList);
             keep(path, "%s", "Nothing is saved (--dry-run)", ", for --apply");
             return applies;
         }
         if (listing.problemCount == 0) {
+            // Nor may a save that fails (a full or read-only stick).
+            bool applied = applyBranch(text.bytes.get(), text.size, path.c_str(), target, dryRun, kMadeFromList);
+            if (!applied && !target.saved)
+                return keep(path, "%s", "Nothing is saved", ", for --apply");
             removeSessionDirectory();
-            return applyBranch(text.bytes.get(), text.size, path.c_str(), target, dryRun);
+            return applied;
         }
         printProblems(listing, path.c_str());
         if (!askAgain())

@@ -27,6 +27,30 @@ std::atomic<bool> sessionOpen{false};
 std::atomic<pid_t> editorPid{0};
 struct sigaction savedActions[sizeof kSessionSignals / sizeof kSessionSignals[0]];
 
+// Empties the directory open as fd: what an editor may leave there, its
+// swap files and backups, or a directory in place of the listing.
+void emptyDirectory(int fd, int depth)
+{
+    alignas(8) char buffer[4096];
+    long n;
+    while ((n = syscall(SYS_getdents64, fd, buffer, sizeof buffer)) > 0) {
+        for (long at = 0; at < n;) {
+            auto *entry = reinterpret_cast<const struct dirent64 *>(buffer + at);
+            const char *name = entry->d_name;
+            at += entry->d_reclen;
+            if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0 || unlinkat(fd, name, 0) == 0 ||
+                errno != EISDIR || depth == 0)
+                continue;
+            int sub = openat(fd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            if (sub >= 0) {
+                emptyDirectory(sub, depth - 1);
+                close(sub);
+            }
+            unlinkat(fd, name, AT_REMOVEDIR);
+        }
+    }
+}
+
 // Empties the directory and removes it, with system calls alone, so that a
 // signal handler may do it.
 void removeTree(const char *path)
@@ -35,17 +59,7 @@ void removeTree(const char *path)
         int fd = open(path, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (fd < 0)
             return;
-        alignas(8) char buffer[4096];
-        long n;
-        while ((n = syscall(SYS_getdents64, fd, buffer, sizeof buffer)) > 0) {
-            for (long at = 0; at < n;) {
-                auto *entry = reinterpret_cast<const struct dirent64 *>(buffer + at);
-                const char *name = entry->d_name;
-                if (std::strcmp(name, ".") != 0 && std::strcmp(name, "..") != 0)
-                    unlinkat(fd, name, 0);
-                at += entry->d_reclen;
-            }
-        }
+        emptyDirectory(fd, 16);
         close(fd);
     }
 }

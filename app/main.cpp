@@ -131,9 +131,11 @@ void parseOptions(int argc, char **argv)
     }
 }
 
-bool readsStandardInput(const char *path)
+// A listing's or a reference's "-" is standard input; a list's is a file
+// of that name.
+bool readsStandardInput(const char *path, bool dashToo)
 {
-    return std::strcmp(path, "-") == 0 || namedDescriptor(path) == STDIN_FILENO;
+    return (dashToo && std::strcmp(path, "-") == 0) || namedDescriptor(path) == STDIN_FILENO;
 }
 
 // Whether the options asked for make one run; says why not.
@@ -153,7 +155,7 @@ bool combinationAllowed()
         return false;
     }
     const char *text = applyPath ? applyPath : matchPath;
-    if (text && readsStandardInput(text) && readsStandardInput(inputPath)) {
+    if (text && readsStandardInput(text, true) && readsStandardInput(inputPath, false)) {
         std::fprintf(stderr, "The list and the %s cannot both be read from standard input.\n",
                      applyPath ? "listing" : "reference");
         return false;

@@ -8,14 +8,15 @@
 #include "listing.h"
 #include "operations.h"
 
-bool applyBranch(const char *text, size_t length, const char *shownName, SaveTarget &target, bool dryRun)
+bool applyBranch(const char *text, size_t length, const char *shownName, SaveTarget &target, bool dryRun,
+                 bool madeFromList)
 {
     if (!dryRun && target.path == nullptr) {
         std::printf("There is no specified output filename.\n");
         return false;
     }
     Listing listing;
-    readListing(text, length, &listing);
+    readListing(text, length, &listing, madeFromList);
     if (listing.problemCount != 0) {
         printProblems(listing, shownName);
         return false;

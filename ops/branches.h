@@ -26,4 +26,5 @@ bool moveBranch(char *argument, SaveTarget &target);
 // saves it once, or with dryRun only says what would change. The listing
 // is refused whole, its problems printed, when any line is wrong. True when
 // it was applied (or would be).
-bool applyBranch(const char *text, size_t length, const char *shownName, SaveTarget &target, bool dryRun);
+bool applyBranch(const char *text, size_t length, const char *shownName, SaveTarget &target, bool dryRun,
+                 bool madeFromList = false);

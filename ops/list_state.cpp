@@ -65,9 +65,23 @@ std::string listStateLine(const ListState &state)
     return line;
 }
 
+// By its first letters alone: a state line damaged in its colon or its
+// spaces (# List-state, # List state 12) must still be checked, not read
+// as a comment that lets a stale listing through.
 bool isListStateLine(std::string_view line)
 {
-    return !line.empty() && line[0] == '#' && folded(line, kFoldedPrefix.size()) == kFoldedPrefix;
+    if (line.empty() || line[0] != '#')
+        return false;
+    constexpr std::string_view kWords = "liststate";
+    size_t matched = 0;
+    for (size_t at = 1; at < line.size() && matched < kWords.size(); ++at) {
+        char c = line[at];
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+        if (c >= 'a' && c <= 'z' && c != kWords[matched++])
+            return false;
+    }
+    return matched == kWords.size();
 }
 
 bool readListStateLine(std::string_view line, ListState *state)
@@ -77,6 +91,8 @@ bool readListStateLine(std::string_view line, ListState *state)
     constexpr size_t kMost = kFoldedPrefix.size() + 10 + kFoldedChannels.size() + 9;
     std::string text = folded(line, kMost);
     std::string_view rest(text);
+    if (!rest.starts_with(kFoldedPrefix))
+        return false;
     rest.remove_prefix(kFoldedPrefix.size());
     if (!takeNumber(&rest, 10, 10, &state->count) || rest.substr(0, kFoldedChannels.size()) != kFoldedChannels)
         return false;

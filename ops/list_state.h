@@ -7,7 +7,8 @@
 //
 // The count, and the checksum a save of the list would carry. Anything after
 // the checksum is free text. A comment that reads so once case, spaces, tabs
-// and repeated #s are set aside (#List State:, ## list state:) is one too:
+// and repeated #s are set aside (#List State:, ## list state:) is one too,
+// and one whose first letters are "list state" is taken for a damaged one:
 // it holds, or the listing is refused.
 #pragma once
 

@@ -56,8 +56,10 @@ ListingProblem lineFeedProblem(uint32_t number);
 
 // Reads text against the list in dtv; the text must outlive the listing.
 // Every problem is noted, each line's first; a listing without a channel
-// line is one.
-void readListing(const char *text, size_t length, Listing *listing);
+// line is one. madeFromList: the text is known to be of the list as it is
+// (--edit's, the list unchanged meanwhile), state line or not.
+constexpr bool kMadeFromList = true;
+void readListing(const char *text, size_t length, Listing *listing, bool madeFromList = false);
 // Why a receiver could not show a new name, as a listing's problem says it
 // after "the new name of channel N ": 1 to 31 bytes, none of them a control
 // byte. Empty when it can.

@@ -16,8 +16,9 @@ struct Reader {
     Listing *listing = nullptr;
     std::vector<uint32_t> lineOf;  // where each number was seen, 0 if not yet
     uint32_t line = 0;
-    // The listing's state line holds: it was made from the list as it is,
-    // so a line's NAME:NAME2 are what its channel is to be called. Without
+    // The listing was made from the list as it is (its state line holds,
+    // or --edit knows), so a line's NAME:NAME2 are what its channel is to
+    // be called. Without
     // one they are what the channel was called, and must still be.
     bool fresh = false;
 };
@@ -162,11 +163,13 @@ bool readStateLines(Reader &r, const char *text, size_t length)
     ListingLines lines = startLines(text, length);
     lines.stateLines = true;
     ListState now;
+    bool known = false;
     for (std::string_view line; nextChannelLine(lines, &line);) {
         if (!isListStateLine(line))
             continue;
-        if (!r.fresh)
+        if (!known)
             now = currentListState();
+        known = true;
         r.line = lines.number;
         if (!stateHolds(r, line, now))
             return false;
@@ -205,10 +208,11 @@ std::string newNameProblem(std::string_view name)
     return "";
 }
 
-void readListing(const char *text, size_t length, Listing *listing)
+void readListing(const char *text, size_t length, Listing *listing, bool madeFromList)
 {
     Reader r;
     r.listing = listing;
+    r.fresh = madeFromList;
     r.lineOf.reserve(dtv->count);
     listing->records.reserve(dtv->count);
     listing->entries.reserve(dtv->count);
@@ -223,6 +227,13 @@ void readListing(const char *text, size_t length, Listing *listing)
     for (ChannelRecord *c = dtv->head; c != nullptr; c = c->next) {
         __builtin_prefetch(reinterpret_cast<const char *>(c) + kAhead);
         listing->records.push_back(c);
+    }
+    // Saved with an old Mac's line ends, the whole text is one line, read
+    // as anything but what it is.
+    if (const void *cr = std::memchr(text, '\r', length);
+        cr != nullptr && cr != text + length - 1 && std::memchr(text, '\n', length) == nullptr) {
+        problem(r, "its lines end in a CR alone: end each with a line feed (LF or CR LF)");
+        return;
     }
     if (!readStateLines(r, text, length))
         return;
@@ -247,5 +258,6 @@ void printProblems(const std::vector<ListingProblem> &problems, size_t count, co
         else
             std::fprintf(stderr, "%s:%u: %s\n", shownName, p.line, p.what.c_str());
     if (count > problems.size())
-        std::fprintf(stderr, "%s: %zu more problems\n", shownName, count - problems.size());
+        std::fprintf(stderr, "%s: %zu more problem%s\n", shownName, count - problems.size(),
+                     count - problems.size() == 1 ? "" : "s");
 }

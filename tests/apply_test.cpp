@@ -70,6 +70,14 @@ TEST_F(Apply, ListingsAndVerdicts)
                  err += "FILE:" + std::to_string(i) + ": " + problems;
              return err + "FILE: 3 more problems\n";
          }(), ""},
+        {"one problem more", many.substr(4), {}, 1, "", [&] {
+             std::string err;
+             for (int i = 1; i <= 20; ++i)
+                 err += "FILE:" + std::to_string(i) + ": " + problems;
+             return err + "FILE: 1 more problem\n";
+         }(), ""},
+        {"lines ended by CR alone", "# favourites\r2\r1\r", {}, 1, "",
+         "FILE: its lines end in a CR alone: end each with a line feed (LF or CR LF)\n", ""},
         {"no channel line", "# 1:Channel 1:Channel 1:TV\n\n", {}, 1, "",
          "FILE: no channel line: an empty listing would delete every channel\n", ""},
         {"with -d", "1\n", {"-d", "1"}, 1, "", "Option `--apply' cannot be combined with -l, -r, -d or -m.\n", ""},
@@ -237,6 +245,17 @@ TEST_F(Apply, StateLinesWrittenOtherwiseAreChecked)
             << prefix << r.err;
         EXPECT_TRUE(readFile(input) == now) << prefix;
     }
+    // Its words damaged past reading, it is refused as damaged.
+    for (std::string prefix : {"# List state ", "# List-state: ", "#LIST_STATE ", "# List state\xEF\xBC\x9A "}) {
+        writeFile(dir.path("order.txt"), prefix + listing.substr(14));
+        RunResult r = runTunvex({"-f", input, "-o", input, "--apply", dir.path("order.txt")});
+        EXPECT_EQ(r.status, 1) << prefix;
+        EXPECT_NE(r.err.find(":1: the list state line is damaged"), std::string::npos) << prefix << r.err;
+        EXPECT_TRUE(readFile(input) == now) << prefix;
+    }
+    // A comment of other words is a comment.
+    writeFile(dir.path("order.txt"), "# Lists: state of my order\n# List of mine\n2\n1\n3\n4\n5\n");
+    EXPECT_EQ(runTunvex({"-f", input, "-o", input, "--apply", dir.path("order.txt")}).status, 0);
 }
 
 // An empty list has nothing to delete: its proposal, and its own empty
@@ -270,6 +289,14 @@ TEST_F(Apply, FromStandardInputAndNoChanges)
     r = runTunvex({"-f", input, "-o", input, "--apply=-"}, {.stdinBytes = &bad});
     EXPECT_EQ(r.err, "(standard input):2: channel 1 is on line 1 too\n");
     EXPECT_EQ(r.status, 1);
+    // A list's - is a file of that name, which a listing on standard input
+    // goes with.
+    std::filesystem::copy_file(input, dir.path("-"));
+    writeFile(listing, "2\n1\n");
+    const std::string script = "cd " + dir.path("") + " && " + TUNVEX_EMULATOR + " " + TUNVEX_BIN +
+                               " -f - -o out.dat --apply - <order.txt >/dev/null";
+    EXPECT_EQ(std::system(script.c_str()), 0);
+    EXPECT_TRUE(readFile(dir.path("out.dat")) == fileOf(pick({2, 1})));
 }
 
 // Lists a listing cannot name whole are refused before anything is read or
@@ -376,7 +403,13 @@ TEST_F(Apply, EditInTheEditor)
         {"a temporary directory too long", "true", 1,
          "Cannot make a directory for the editor in /" + std::string(5000, 'x') + ": File name too long", "", false,
          "/" + std::string(5000, 'x')},
+        {"a directory in its place", "f() { rm \"$1\"; mkdir -p \"$1/a/b\"; touch \"$1/a/b/c\"; }; f", 1,
+         "The editor left something other than a regular file in " + tmp, "", false},
         {"broken", "sed -i 's/^3:.*/3:x/'", 1, "", "", true},
+        {"the save fails", "sed -i '/^2:/d'", 1, "Nothing is saved; the edited listing is kept in ", "", true, "",
+         ", for --apply", {"-o", "/nonexistent/out.dat"}},
+        {"its state line deleted, the list as it was", "sed -i -e '/^#/d' -e 's/^4:Channel 4:Channel 4:/4:Jazz:Jazz:/'",
+         0, "", fileOf(renamed(pick({1, 2, 3, 4, 5}), 3, "Jazz")), false},
         {"a dry run keeps the edits", "sed -i '/^2:/d'", 0, "Nothing is saved (--dry-run); the edited listing is kept in ",
          "", true, "", ", for --apply", {"--dry-run"}},
         {"the list changed meanwhile", "touch " + input + "; :", 1,
