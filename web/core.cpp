@@ -128,11 +128,20 @@ EXPORT(tv_open) void tvOpen()
 
 // Blob: the listing, as -l prints it, or, given 1, as --listing prints it:
 // after the list's state line, so that every changed name in it renames.
+// Number: 0; or, where --listing refuses the list (a line feed in a name
+// would split its line), 2 and its problems, and no listing.
 EXPORT(tv_listing) void tvListing(int withState)
 {
     startResult();
     if (dtv == nullptr)
         return;
+    std::vector<ListingProblem> whole;
+    if (size_t count = withState != 0 ? unlistable(true, &whole) : 0; count != 0) {
+        numbers = {2};
+        addProblems(whole, count);
+        return;
+    }
+    numbers = {0};
     blobs.push_back(withState != 0 ? listStateLine(currentListState()) + listingText() : listingText());
 }
 

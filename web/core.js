@@ -8,7 +8,8 @@
 //   core.survey(fileBytes);    // how it would load, and the channels, not loaded
 //   core.check(fileBytes);     // its verdict alone
 //   core.listing();            // Uint8Array: what tunvex -l prints
-//   core.listing({ withState: true });  // what tunvex --listing prints
+//   core.listing({ withState: true });  // what tunvex --listing prints, or null
+//   core.listingProblems();    // where that is null, why, as --listing says it
 //   core.stateLine();          // its first line alone
 //   core.apply(listingBytes);  // { applied: true, counts, printed }
 //                              // or { applied: false, ofTheList, problems }
@@ -137,8 +138,17 @@ function makeCore(x) {
     },
     listing({ withState = false } = {}) {
       x.tv_listing(withState ? 1 : 0);
-      if (x.tv_blob_count() === 0) throw new Error('no list is open');
-      return blob(0);
+      if (x.tv_number_count() === 0) throw new Error('no list is open');
+      const n = numbers();
+      return n[0] === 0 ? blob(0) : null;
+    },
+    // Why listing({ withState: true }) gave null: the problems of the list
+    // (a line feed in a name), as apply() gives them.
+    listingProblems() {
+      x.tv_listing(1);
+      needList();
+      const n = numbers();
+      return n[0] === 0 ? { problems: [], problemCount: 0 } : problems(n, 1, 0);
     },
     stateLine() {
       x.tv_state_line();

@@ -54,12 +54,16 @@ function compareList(name, bytes) {
   same(`${name}: loads`, String(opened.loaded), String(listed.status === 0));
   if (!opened.loaded) return null;
   same(`${name}: -l`, core.listing(), listed.out);
-  // --listing refuses a list whose names would split their lines; the
-  // page refuses to apply any listing to it.
+  // --listing refuses a list whose names would split their lines, and
+  // the core's listing with its reasons.
   const checked = run(['-f', list, '--listing']);
   if (checked.status === 0) {
     same(`${name}: --listing`, core.listing({ withState: true }), checked.out);
     same(`${name}: state line`, core.stateLine(), checked.out.subarray(0, checked.out.indexOf(10) + 1));
+  } else {
+    same(`${name}: --listing refused`, String(core.listing({ withState: true })), 'null');
+    const why = core.listingProblems().problems.map((p) => `${list}: ${Buffer.from(p.what).toString('latin1')}\n`);
+    same(`${name}: --listing's reasons`, why.join(''), checked.err.toString('latin1'));
   }
   const out = path.join(work, `${name}.saved`);
   run(['-f', list, '-o', out, '-m', '1:1']);

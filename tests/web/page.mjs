@@ -442,6 +442,76 @@ async function asPeopleUseIt() {
     }));
   });
 
+  // Edits that cannot be, said so: every channel deleted, a move past the
+  // top, a drag let go outside the list.
+  await section('Edits that cannot be are said so', async () => {
+    await opened(example, 12);
+    const before = await names();
+    // Not the row clicked next: two clicks on one row are a double-click.
+    await page.click({ row: 'City Life' });
+    await page.press('Control+a');
+    await page.press('Delete');
+    expect('not every channel can be deleted', (await names()).length === 12 &&
+      /Not every channel can be deleted/.test(await page.text('#notice')), await page.text('#notice'));
+    await page.click({ row: 'News One' });
+    await page.click({ row: 'Jazz FM' }, { modifiers: ['Control'] });
+    await page.click('#move-up');
+    await page.waitFor(() => /at the top already/.test(document.getElementById('status').textContent)).catch(() => {});
+    expect('a move up at the top says why nothing moved', /at the top already/.test(await said()), await said());
+    const from = await page.boundingBox({ row: 'Jazz FM' }), box = await page.boundingBox('#channels');
+    await page.move(from.x + 200, from.y + from.height / 2);
+    await page.down();
+    await page.move(from.x + 200, from.y + 3 * from.height, { steps: 4 });
+    await page.move(box.x + 200, box.y - 30, { steps: 4 });
+    await page.up();
+    await settled();
+    expect('a drag let go outside the list moves nothing', (await names()).join() === before.join() &&
+      (await page.eval(() => document.getElementById('undo').disabled)), (await names()).join());
+  });
+
+  // Saved, the notice on the file opened goes; given its names back, a
+  // channel is no longer marked renamed.
+  await section('What was said of the file opened goes with a save', async () => {
+    await opened(example, 12);
+    await page.waitFor(() => /numbered 12/.test(document.getElementById('notice').textContent)).catch(() => {});
+    expect('the example is noted as opened', /numbered 12/.test(await page.text('#notice')), await page.text('#notice'));
+    await page.click({ row: 'Jazz FM' });
+    for (const name of ['Blues', 'Jazz FM']) {
+      await page.press('F2');
+      await page.fill('#new-name', name);
+      await page.press('Enter');
+      await page.waitFor((n) => document.getElementById('status').textContent.includes(`renamed to ${n}`), name);
+    }
+    await settled();
+    expect('a name given back is no rename', await page.eval(() => [...document.querySelectorAll('.marks')].every((m) => m.textContent === '')));
+    await page.press('Alt+ArrowDown');
+    await page.download('#save');
+    expect('saved, the note on the file opened goes', await page.eval(() => document.getElementById('notice').hidden));
+  });
+
+  // Files the page cannot take whole: an empty one, one named as its
+  // listing would be, one with a line feed in a name.
+  await section('Files that are no list, or no listing', async () => {
+    const empty = path.join(work, 'empty.dat');
+    fs.writeFileSync(empty, '');
+    await page.setFile('#open-file', empty);
+    await page.waitFor(() => /shorter than|is text/.test(document.getElementById('notice').textContent)).catch(() => {});
+    expect('an empty file is too short, not text', /shorter than its header: 0 bytes/.test(await page.text('#notice')),
+      await page.text('#notice'));
+    const named = path.join(work, 'list.txt');
+    fs.copyFileSync(example, named);
+    await opened(named, 12);
+    expect('a list named list.txt exports as list-listing.txt', path.basename(await page.download('#export')) === 'list-listing.txt');
+    const feed = path.join(work, 'feed.dat');
+    run('-f', example, '-o', feed, '-r', '2:Line\nFeed');
+    await opened(feed, 12);
+    await page.click('#export');
+    await page.waitFor(() => /cannot be exported/.test(document.getElementById('notice').textContent)).catch(() => {});
+    const why = run('-f', feed, '--listing').stderr.toString().trim().replace(`${feed}: `, '').replace(' with -r first', ' first');
+    expect('a list with a line feed in a name exports no listing, saying why as --listing does',
+      (await page.text('#notice')) === `The listing cannot be exported: ${why}.`, `${await page.text('#notice')} / ${why}`);
+  });
+
   // More than a listing can number: shown, with the reason, not edited.
   await section('More than a listing can number', async () => {
     await page.eval(() => { window.confirm = () => true; });
@@ -558,7 +628,7 @@ async function asPeopleUseIt() {
     await page.click({ row: 'Nature World' });
     await page.press('F2');
     const note = await page.text('#rename-note');
-    expect('a rename says the second name goes', note === 'Its second name, Nature World HD, becomes the new name too.', note);
+    expect('a rename says the second name goes', note === 'A new name replaces its second name, Nature World HD, too.', note);
     await page.press('Escape');
     // In the search box, Ctrl+S saves the list; in a dialog, it waits.
     const list = await page.download(async () => {

@@ -105,25 +105,31 @@ export function createListbox(host, page) {
   }, true);
   // Held at an edge while dragging, the list goes on scrolling.
   let edgeScroll = null;
-  const scrollAtEdge = (clientY) => {
+  const scrollAtEdge = (clientX, clientY) => {
     const box = host.getBoundingClientRect();
     const step = clientY < box.top + ROW_HEIGHT ? -ROW_HEIGHT / 2 : clientY > box.bottom - ROW_HEIGHT ? ROW_HEIGHT / 2 : 0;
     if (edgeScroll) edgeScroll.step = step;
     if (step === 0 || edgeScroll) return;
-    edgeScroll = { step, clientY };
+    edgeScroll = { step, clientX, clientY };
     const tick = () => {
       if (!edgeScroll || edgeScroll.step === 0 || !press?.dragging) {
         edgeScroll = null;
         return;
       }
       host.scrollTop += edgeScroll.step;
-      showMarker(edgeScroll.clientY);
+      showMarker(edgeScroll.clientX, edgeScroll.clientY);
       requestAnimationFrame(tick);
     };
     requestAnimationFrame(tick);
   };
-  const showMarker = (clientY) => {
-    marker.hidden = false;
+  // Let go outside the list, a drag drops nothing, as in a desktop's
+  // lists; the marker says so by going.
+  const inside = (clientX, clientY) => {
+    const box = host.getBoundingClientRect();
+    return clientX >= box.left && clientX <= box.right && clientY >= box.top && clientY <= box.bottom;
+  };
+  const showMarker = (clientX, clientY) => {
+    marker.hidden = !inside(clientX, clientY);
     marker.style.transform = `translateY(${gapAt(clientY) * ROW_HEIGHT - 2}px)`;
   };
   host.addEventListener('pointermove', (event) => {
@@ -145,9 +151,9 @@ export function createListbox(host, page) {
       }
       host.classList.add('dragging');
     }
-    showMarker(event.clientY);
-    if (edgeScroll) edgeScroll.clientY = event.clientY;
-    scrollAtEdge(event.clientY);
+    showMarker(event.clientX, event.clientY);
+    if (edgeScroll) Object.assign(edgeScroll, { clientX: event.clientX, clientY: event.clientY });
+    scrollAtEdge(event.clientX, event.clientY);
   });
   const release = (event, drop) => {
     if (!press || event.pointerId !== press.pointer) return;
@@ -156,7 +162,8 @@ export function createListbox(host, page) {
     edgeScroll = null;
     marker.hidden = true;
     host.classList.remove('dragging');
-    if (dragging && drop) page.drop(gapAt(event.clientY));
+    if (dragging && drop && inside(event.clientX, event.clientY)) page.drop(gapAt(event.clientY));
+    else if (dragging && drop) page.dropOutside();
     else if (!dragging && drop && !decided) page.click(id, touch ? how : event);
   };
   host.addEventListener('pointerup', (event) => release(event, true));

@@ -39,6 +39,7 @@ const listbox = createListbox($('channels'), {
     const before = state.view.slice(0, gap).filter((id) => !state.sel.selected.has(id)).length;
     act(() => list.moveTo(state.model, state.sel.selected, before));
   },
+  dropOutside: () => announce('Let go outside the list: nothing moved'),
   rename: (id) => editable() && renameChannel(id),
   key: listKey,
 });
@@ -208,13 +209,19 @@ function markDuplicates() {
   state.duplicates = list.duplicates(model);
 }
 
-const moveUp = () => act(() => list.moveBy(state.model, state.sel.selected, -1));
-const moveDown = () => act(() => list.moveBy(state.model, state.sel.selected, 1));
-const moveTop = () => act(() => list.moveTo(state.model, state.sel.selected, 0));
-const moveBottom = () => act(() => list.moveTo(state.model, state.sel.selected, Infinity));
+// A move that changes nothing says why: the selection keeps its shape, so
+// one selected channel at an end holds the others.
+const AT_TOP = 'The selection is at the top already', AT_BOTTOM = 'The selection is at the bottom already';
+const moveUp = () => act(() => list.moveBy(state.model, state.sel.selected, -1), AT_TOP);
+const moveDown = () => act(() => list.moveBy(state.model, state.sel.selected, 1), AT_BOTTOM);
+const moveTop = () => act(() => list.moveTo(state.model, state.sel.selected, 0), AT_TOP);
+const moveBottom = () => act(() => list.moveTo(state.model, state.sel.selected, Infinity), AT_BOTTOM);
 
 function deleteSelected() {
   if (!editable() || state.sel.selected.size === 0) return;
+  // Saved as a listing, a list of no channel would be refused.
+  if (state.sel.selected.size === state.model.order.length)
+    return notice('Not every channel can be deleted: a list keeps at least one. Select fewer channels.', 'warning');
   const before = state.sel, viewBefore = state.view;
   act(() => list.remove(state.model, before.selected));
   state.sel = selection.afterDeletion(before, viewBefore);
@@ -257,7 +264,7 @@ async function renameChannel(id) {
   const second = list.shown(names.name2, latin1);
   $('rename-title').textContent = `Rename channel ${list.positionOf(state.model, id) + 1}`;
   // A rename gives both names the new one, as tunvex -r does.
-  $('rename-note').textContent = second === before ? '' : `Its second name, ${second}, becomes the new name too.`;
+  $('rename-note').textContent = second === before ? '' : `A new name replaces its second name, ${second}, too.`;
   const bytes = await askAbout($('rename-dialog'), (form, why) => {
     // The name as it was is no new name: the channel keeps both its names.
     if (input.value === before) return null;
@@ -304,7 +311,8 @@ async function save(ask) {
   }
   if (!saved) return;
   performance.measure('save', 'save-start');
-  if ($('notice').className === 'error') notice('');
+  // What was said of the file opened is not true of the one written.
+  notice('');
   // Saved as another file, the list is that file from now on.
   if (saved.handle && saved.handle !== opened.handle) {
     opened.handle = saved.handle;
@@ -319,15 +327,24 @@ async function save(ask) {
 
 function exportListing() {
   if (!applyChanges()) return;
-  const stem = state.opened.name.replace(/\.[^.]*$/, '') || state.opened.name.replace(/^\.+/, '') || 'channels';
-  const name = `${stem}.txt`;
-  download(new Blob([state.core.listing({ withState: true })], { type: 'text/plain' }), name);
+  const text = state.core.listing({ withState: true });
+  if (!text) {
+    const why = state.core.listingProblems().problems.map((p) => new TextDecoder().decode(p.what));
+    return notice(`The listing cannot be exported: ${why.join('; ').replaceAll(' with -r first', ' first')}.`, 'error');
+  }
+  const opened = state.opened.name;
+  const stem = opened.replace(/\.[^.]*$/, '') || opened.replace(/^\.+/, '') || 'channels';
+  // Never the list's own name: where the browser asks, the listing would
+  // take the list's place.
+  const name = `${stem}.txt` === opened ? `${stem}-listing.txt` : `${stem}.txt`;
+  download(new Blob([text], { type: 'text/plain' }), name);
   announce(`Listing exported as ${name}`);
 }
 
 // The file's verdict in plain words; false when it cannot be opened.
-// Text has no zero byte; a channel list has many.
-const looksLikeText = (bytes) => !bytes.subarray(0, 65536).includes(0);
+// Text has no zero byte; a channel list has many, past a header of a few
+// bytes that a file shorter than it lacks.
+const looksLikeText = (bytes, verdict) => !/^shorter than/.test(verdict) && !bytes.subarray(0, 65536).includes(0);
 
 // A remark on numbers is no fault of the list: a save numbers each channel
 // with its position.
@@ -338,7 +355,7 @@ function explain(name, opened, bytes) {
   const notes = remarked(opened.remarks);
   if (!opened.loaded) {
     const still = state.opened ? ` ${state.opened.name} is still open.` : '';
-    if (looksLikeText(bytes))
+    if (looksLikeText(bytes, opened.verdict))
       notice(`${name} is text, not a channel list: if it is a listing made before a rescan, open the list and ` +
         `carry its order over with Apply a reference...${still}`, 'error');
     else notice(`${name} cannot be opened: it is not a whole channel list: ${opened.verdict}.${still}`, 'error');

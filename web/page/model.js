@@ -161,9 +161,11 @@ export function remove(model, selected) {
   return n ? change(model, { order }, `${plural(n, 'channel')} deleted`) : null;
 }
 
+// A name given back as the channel had both its names is no rename.
 export function rename(model, id, bytes) {
-  const names = new Map(model.names);
-  names.set(id, bytes);
+  const names = new Map(model.names), c = model.channels;
+  if (sameBytes(bytes, c.name(id - 1)) && sameBytes(bytes, c.name2(id - 1))) names.delete(id);
+  else names.set(id, bytes);
   return change(model, { order: model.order, names },
     `Channel ${positionOf(model, id) + 1} renamed to ${shown(bytes, model.useLatin1)}`);
 }

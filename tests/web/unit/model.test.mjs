@@ -112,6 +112,13 @@ test('the listing of the changes, under the state line of the list opened', () =
   const state = bytes('# List state: 3 channels, checksum 0123abcd\n');
   assert.equal(text(list.listingOfChanges(m, state)),
     '# List state: 3 channels, checksum 0123abcd\n3\n1:Uno:TV\n2:A:B:A:B:RADIO\n');
+  // Given back the names it had, a channel is no longer renamed; one of
+  // two names is.
+  list.rename(m, 1, bytes('One'));
+  list.rename(m, 2, bytes('Two'));
+  assert.deepEqual([...m.names.keys()], [2]);
+  assert.equal(text(list.listingOfChanges(m, state)),
+    '# List state: 3 channels, checksum 0123abcd\n3\n1\n2:Two:RADIO\n');
 });
 
 test('channels of one name are marked, whatever their order', () => {
