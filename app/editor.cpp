@@ -28,7 +28,9 @@ std::atomic<pid_t> editorPid{0};
 struct sigaction savedActions[sizeof kSessionSignals / sizeof kSessionSignals[0]];
 
 // Empties the directory open as fd: what an editor may leave there, its
-// swap files and backups, or a directory in place of the listing.
+// swap files and backups, or a directory in place of the listing. The
+// recursion is bounded by depth.
+// NOLINTNEXTLINE(misc-no-recursion)
 void emptyDirectory(int fd, int depth)
 {
     alignas(8) char buffer[4096];
