@@ -230,8 +230,8 @@ void readListing(const char *text, size_t length, Listing *listing, bool madeFro
     }
     // Saved with an old Mac's line ends, the whole text is one line, read
     // as anything but what it is.
-    if (const void *cr = std::memchr(text, '\r', length);
-        cr != nullptr && cr != text + length - 1 && std::memchr(text, '\n', length) == nullptr) {
+    const void *cr = length == 0 ? nullptr : std::memchr(text, '\r', length);
+    if (cr != nullptr && cr != text + length - 1 && std::memchr(text, '\n', length) == nullptr) {
         problem(r, "its lines end in a CR alone: end each with a line feed (LF or CR LF)");
         return;
     }
