@@ -18,8 +18,8 @@ struct Reader {
     uint32_t line = 0;
     // The listing was made from the list as it is (its state line holds,
     // or --edit knows), so a line's NAME:NAME2 are what its channel is to
-    // be called. Without
-    // one they are what the channel was called, and must still be.
+    // be called. Otherwise they are what the channel was called, and must
+    // still be.
     bool fresh = false;
 };
 
