@@ -525,11 +525,11 @@ async function asPeopleUseIt() {
   });
 
   // A phone: at least 12 rows in view, and no button under the search box.
+  // Upright or on its side: every button of the toolbar is what a click
+  // at its centre finds, once scrolled to.
   await section('A phone', async () => {
     await opened(example, 12);
-    await page.setViewport(390, 844);
-    await settled();
-    const phone = await page.eval(() => {
+    const layout = () => page.eval(() => {
       const list = document.getElementById('channels').getBoundingClientRect();
       const rows = [...document.querySelectorAll('[role=option]')].filter((r) => {
         const b = r.getBoundingClientRect();
@@ -542,12 +542,31 @@ async function asPeopleUseIt() {
       }).map((b) => b.textContent);
       const outside = [...document.querySelectorAll('.toolbar input, [role=option]')]
         .filter((e) => e.getBoundingClientRect().right > document.documentElement.clientWidth + 1).length;
-      return { rows, under, outside };
+      const unclickable = [...document.querySelectorAll('.toolbar button')].filter((b) => {
+        b.scrollIntoView({ block: 'nearest', inline: 'nearest' });
+        const r = b.getBoundingClientRect();
+        return document.elementFromPoint(r.x + r.width / 2, r.y + r.height / 2) !== b;
+      }).map((b) => b.textContent);
+      return { rows, under, outside, unclickable };
     });
+    await page.setViewport(844, 390);
+    await settled();
+    const sideways = await layout();
+    await page.setViewport(390, 844);
+    await settled();
+    const phone = await layout();
+    await page.click({ row: 'News One' });
+    await page.click('#move-bottom');
+    await page.waitFor(() => /moved to position 12/.test(document.getElementById('status').textContent)).catch(() => {});
+    const clicked = await said();
     await page.setViewport(1280, 800);
     expect('a phone shows 12 rows', phone.rows >= 12, `${phone.rows} rows`);
+    expect('a phone on its side shows 4', sideways.rows >= 4, `${sideways.rows} rows`);
     expect('no button under the search box', phone.under.length === 0, phone.under.join());
     expect('the search box and the rows fit the screen', phone.outside === 0, `${phone.outside} past its edge`);
+    for (const [how, found] of [['upright', phone], ['on its side', sideways]])
+      expect(`a phone ${how}: every button takes a click`, found.unclickable.length === 0, found.unclickable.join());
+    expect('a button scrolled to on a phone takes a click', /moved to position 12/.test(clicked), clicked);
     // The search box's hint fits it.
     expect('the search hint is not cut', await page.eval(() => {
       const input = document.getElementById('search'), style = getComputedStyle(input);
