@@ -555,6 +555,18 @@ async function asPeopleUseIt() {
     await page.setViewport(390, 844);
     await settled();
     const phone = await layout();
+    // Tab shows each button whole.
+    await page.eval(() => document.getElementById('open').focus());
+    const halfHidden = [];
+    for (let i = 0; i < 15; i++) {
+      await settled();
+      halfHidden.push(await page.eval(() => {
+        const b = document.activeElement, row = b.closest('.actions')?.getBoundingClientRect(), r = b.getBoundingClientRect();
+        return row && (r.left < row.left || r.right > row.right) ? b.textContent : '';
+      }));
+      await page.press('Tab');
+    }
+    expect('a phone: Tab shows each button whole', halfHidden.join('') === '', halfHidden.filter(Boolean).join());
     await page.click({ row: 'News One' });
     await page.click('#move-bottom');
     await page.waitFor(() => /moved to position 12/.test(document.getElementById('status').textContent)).catch(() => {});

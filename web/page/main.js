@@ -534,6 +534,15 @@ async function openClicked() {
 async function start() {
   state.core = await loadInlineCore();
   const on = (id, f) => $(id).addEventListener('click', f);
+  // On a phone the buttons stand in a row that scrolls sideways: one the
+  // row half hides comes whole into view with the focus (after the
+  // browser's own scroll to it). Also on Tab's keyup: Firefox fires no
+  // focus events in a window that does not have the focus itself.
+  const reveal = (event) => requestAnimationFrame(() =>
+    event.target.scrollIntoView({ block: 'nearest', inline: 'nearest' }));
+  const actions = document.querySelector('.actions');
+  actions.addEventListener('focusin', reveal);
+  actions.addEventListener('keyup', (event) => event.key === 'Tab' && reveal(event));
   on('open', openClicked);
   $('open-file').addEventListener('change', (event) => {
     const file = event.target.files[0];
