@@ -8,12 +8,17 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
+#include "branches.h"
+#include "cleanup.h"
 #include "editor.h"
+#include "full_io.h"
+#include "list_file.h"
 #include "list_state.h"
 #include "listing.h"
-#include "branches.h"
-#include "list_file.h"
+#include "listing_lines.h"
+#include "message_streams.h"
 #include "operations.h"
 #include "text_file.h"
 
@@ -66,27 +71,45 @@ std::string shownInComment(const char *path)
     return shown;
 }
 
-bool writeText(const std::string &path, const char *inputPath, const std::string *text)
+// The text the editor opens first: the list's listing under its state line
+// and the header, or the proposal given.
+std::string firstText(const char *inputPath, const std::string *proposal)
+{
+    if (proposal != nullptr)
+        return *proposal;
+    std::string header = kHeader;
+    header.replace(header.find("%s"), 2, shownInComment(inputPath));
+    return listStateLine(currentListState()) + header + listingText();
+}
+
+bool writeText(const std::string &path, const std::string &text)
 {
     // Always a new regular file of our own: whatever the editor left at the
     // path (a link, too) goes first.
     if (unlink(path.c_str()) != 0 && errno != ENOENT)
         return false;
     int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    std::FILE *out = fd >= 0 ? fdopen(fd, "w") : nullptr;
-    if (out == nullptr) {
-        if (fd >= 0)
-            close(fd);
+    if (fd < 0)
         return false;
-    }
-    if (text != nullptr)
-        std::fwrite(text->data(), 1, text->size(), out);
-    else {
-        std::fputs(listStateLine(currentListState()).c_str(), out);
-        std::fprintf(out, kHeader, shownInComment(inputPath).c_str());
-        writeListing(out);
-    }
-    return std::fclose(out) == 0;
+    bool written = writeFull(fd, text.data(), text.size());
+    int e = errno;
+    bool closed = close(fd) == 0;
+    errno = e;
+    return written && closed;
+}
+
+// A text kept for --apply must be one --apply takes: the header allows the
+// state line to be deleted, which --edit does not need (it knows the list
+// did not change), but --apply does. Its line goes back at the top.
+std::string withStateLine(const std::string &text, const std::string &stateLine)
+{
+    ListingLines lines = startLines(text.data(), text.size());
+    lines.stateLines = true;
+    for (std::string_view line; nextChannelLine(lines, &line);)
+        if (isListStateLine(line))
+            return text;
+    size_t bom = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    return text.substr(0, bom) + stateLine + text.substr(bom);
 }
 
 // The user's text with the problems on top, as comments, after a byte
@@ -125,16 +148,15 @@ bool askAgain()
 
 bool fail(const std::string &message)
 {
-    std::fprintf(stderr, "%s\n", message.c_str());
+    warn(messages(), "%s\n", message.c_str());
     return false;
 }
 
 // The user's text stays where it is, for --apply later.
-bool keep(const std::string &path, const char *why, const char *what, const char *after = "")
+bool keep(const std::string &path, const std::string &why, const char *after = "")
 {
     keepSessionDirectory();
-    std::fprintf(stderr, why, what);
-    std::fprintf(stderr, "; the edited listing is kept in %s%s\n", path.c_str(), after);
+    warn(messages(), "%s; the edited listing is kept in %s%s\n", why.c_str(), path.c_str(), after);
     return false;
 }
 
@@ -153,8 +175,21 @@ bool readEdited(const std::string &path, Text *text)
         return fail("The editor left something other than a regular file in " + path + "; nothing is saved.");
     }
     if (result == TextRead::tooLong)
-        return keep(path, "The edited listing is longer than %s, which no listing is", "16 MiB");
-    return keep(path, "Cannot read the edited listing: %s", std::strerror(errno));
+        return keep(path, "The edited listing is longer than 16 MiB, which no listing is");
+    return keep(path, std::string("Cannot read the edited listing: ") + std::strerror(errno));
+}
+
+// An editor that failed may have been left after the user saved their
+// work (vim exits with 1 after an earlier error): a text that is no longer
+// what tunvex wrote is kept.
+bool editorFailed(const std::string &path, const std::string &failure, const std::string &written)
+{
+    Text text;
+    if (readPrivateTextFile(path.c_str(), &text) == TextRead::read &&
+        std::string_view(text.bytes.get(), text.size) != written)
+        return keep(path, failure + "; nothing is saved");
+    removeSessionDirectory();
+    return fail(failure + "; nothing is saved.");
 }
 
 }  // namespace
@@ -162,7 +197,7 @@ bool readEdited(const std::string &path, Text *text)
 bool editBranch(const char *inputPath, SaveTarget &target, bool dryRun, const std::string *proposal)
 {
     if (!dryRun && target.path == nullptr) {
-        std::printf("There is no specified output filename.\n");
+        say(messages(), "There is no specified output filename.\n");
         return false;
     }
     const Snapshot before = snapshot(inputPath);
@@ -171,50 +206,53 @@ bool editBranch(const char *inputPath, SaveTarget &target, bool dryRun, const st
         return fail("Cannot make a directory for the editor in " + sessionParentDirectory() + ": " +
                     std::strerror(errno));
     const std::string path = dir + "/" + baseName(inputPath) + ".txt";
-    if (!writeText(path, inputPath, proposal)) {
+    const std::string written = firstText(inputPath, proposal), stateLine = listStateLine(currentListState());
+    if (!writeText(path, written) || !watchDirectoryText(path.c_str())) {
         int e = errno;
         removeSessionDirectory();
         return fail("Cannot write " + path + ": " + std::strerror(e));
     }
     for (;;) {
-        if (std::string failure = runEditor(path); !failure.empty()) {
-            removeSessionDirectory();
-            failure[0] = 'T';
-            return fail(failure + "; nothing is saved.");
-        }
+        if (std::string failure = runEditor(path); !failure.empty())
+            return editorFailed(path, failure, written);
         Text text;
         if (!readEdited(path, &text))
             return false;
+        const std::string edited(text.bytes.get(), text.size);
+        // From here on a signal keeps what the user wrote.
+        if (edited != written)
+            keepDirectoryOnSignal();
         if (changedSince(before, inputPath)) {
             const std::string match =
                 std::string(": tunvex -f ") + inputPath + " --match " + path + " proposes its order for the list as it is now";
-            return keep(path, "%s changed while the editor was open; nothing is saved", inputPath, match.c_str());
+            return keep(path, std::string(inputPath) + " changed while the editor was open; nothing is saved",
+                        match.c_str());
         }
         Listing listing;
-        readListing(text.bytes.get(), text.size, &listing, kMadeFromList);
+        readListing(edited.data(), edited.size(), &listing, kMadeFromList);
         if (listing.empty) {
             removeSessionDirectory();
             return fail("The listing holds no channel line; nothing is saved.");
         }
-        if (listing.problemCount == 0 && dryRun) {
-            // What was edited is kept: a dry run must not cost the edits.
-            bool applies = applyBranch(text.bytes.get(), text.size, path.c_str(), target, dryRun, kMadeFromList);
-            keep(path, "%s", "Nothing is saved (--dry-run)", ", for --apply");
-            return applies;
-        }
         if (listing.problemCount == 0) {
-            // Nor may a save that fails (a full or read-only stick).
-            bool applied = applyBranch(text.bytes.get(), text.size, path.c_str(), target, dryRun, kMadeFromList);
-            if (!applied && !target.saved)
-                return keep(path, "%s", "Nothing is saved", ", for --apply");
+            // What was edited is kept where nothing is saved, as --apply
+            // will take it: a dry run must not cost the edits, nor may a
+            // save that fails (a full or read-only stick).
+            bool applied = applyBranch(edited.data(), edited.size(), path.c_str(), target, dryRun, kMadeFromList);
+            if (dryRun || (!applied && !target.saved)) {
+                if (const std::string kept = withStateLine(edited, stateLine); kept != edited)
+                    writeText(path, kept);
+                keep(path, dryRun ? "Nothing is saved (--dry-run)" : "Nothing is saved", ", for --apply");
+                return dryRun && applied;
+            }
             removeSessionDirectory();
             return applied;
         }
-        printProblems(listing, path.c_str());
+        warnText(messages(), problemsText(listing, path.c_str()));
         if (!askAgain())
-            return keep(path, "%s", "Nothing is saved");
-        const std::string again = withProblems(std::string(text.bytes.get(), text.size), listing);
-        if (!writeText(path, inputPath, &again))
-            return keep(path, "Cannot write the listing again: %s", std::strerror(errno));
+            return keep(path, "Nothing is saved");
+        const std::string again = withProblems(edited, listing);
+        if (!writeText(path, again))
+            return keep(path, std::string("Cannot write the listing again: ") + std::strerror(errno));
     }
 }

@@ -4,9 +4,10 @@
 #include <string>
 
 // A new directory under $TMPDIR (default /tmp), mode 0700, for the file the
-// editor opens. Until it is removed or kept, SIGINT, SIGTERM and SIGHUP
-// remove it (and end a running editor by the same signal) and then end the
-// process by that signal. Empty, with errno set, when it cannot be made.
+// editor opens, registered in the cleanup chain (cleanup.h) until it is
+// removed or kept: a signal that ends tunvex removes it, or keeps it where
+// the text in it is the user's. Empty, with errno set, when it cannot be
+// made.
 std::string makeSessionDirectory();
 // Where it is made: $TMPDIR, else /tmp.
 std::string sessionParentDirectory();
@@ -19,9 +20,11 @@ void keepSessionDirectory();
 // as `/bin/sh -c 'exec <editor> "$1"'`, so that a value such as "code
 // --wait" works and the editor is the process a signal is passed on to; a
 // value that is a small shell program ("f() { ...; }; f") runs without the
-// exec, and only its shell gets the signal. Where standard input is not a terminal, the editor's is the
-// controlling terminal, when there is one. Empty when the editor ended
-// well; else what went wrong.
+// exec, and only its shell gets the signal. Where standard input is not a
+// terminal, the editor's is the controlling terminal, when there is one.
+// While it runs, a signal that ends tunvex ends it too, and Ctrl-C and
+// Ctrl-\ are its own. Empty when the editor ended well; else what went
+// wrong, as a message begins.
 std::string runEditor(const std::string &path);
 
 // The controlling terminal, open for reading and writing, or -1.

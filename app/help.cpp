@@ -2,7 +2,6 @@
 #include "help.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -17,13 +16,13 @@ namespace {
 void printHelpText()
 {
     const char *name = "tunvex";
-    std::printf("%s v%s Orvane Multimedia Station Channel Editor - free software, use at your "
+    say(messages(), "%s v%s Orvane Multimedia Station Channel Editor - free software, use at your "
                 "own risk\n",
                 name, TUNVEX_VERSION);
-    std::printf("%s [-h] [-f FILE] [-o FILE] [-r <rename schema>] [-d <channel number>] "
+    say(messages(), "%s [-h] [-f FILE] [-o FILE] [-r <rename schema>] [-d <channel number>] "
                 "[-m <move schema>]\n\n",
                 name);
-    std::printf("  -h          print this help and exit\n"
+    sayText(messages(), "  -h          print this help and exit\n"
                 "  -m move     move specified channel to other position\n"
                 "              format: <old channel number>:<new channel number>\n"
                 "  -r rename   rename defined channel to given name\n"
@@ -37,7 +36,7 @@ void printHelpText()
 [[noreturn]] void finish(int status)
 {
     if (int e = standardOutputError(); e != 0) {
-        std::fprintf(stderr, "Error writing standard output: %s\n", std::strerror(e));
+        warn(messages(), "Error writing standard output: %s\n", std::strerror(e));
         std::exit(1);
     }
     std::exit(status);
@@ -54,7 +53,7 @@ void print_help(int status)
 void printLongHelp()
 {
     printHelpText();
-    std::printf("  -l              list the channels, one a line: NUMBER:NAME:NAME2:TV or RADIO\n"
+    sayText(messages(), "  -l              list the channels, one a line: NUMBER:NAME:NAME2:TV or RADIO\n"
                 "Long options:\n"
                 "  --listing       the same after the list's state line: a listing to edit\n"
                 "  --apply FILE    apply an edited listing to the list in one save: its lines in\n"
@@ -77,7 +76,7 @@ void printLongHelp()
 
 void printVersion()
 {
-    std::printf("tunvex %s\n"
+    say(messages(), "tunvex %s\n"
                 "Copyright (C) 2026 the tunvex developers.\n"
                 "License MIT (Expat): you may use, change and redistribute it; there is NO WARRANTY.\n",
                 TUNVEX_VERSION);

@@ -1,4 +1,5 @@
 // tunvex: lists and edits the channel list of a multimedia station.
+#include <fcntl.h>
 #include <getopt.h>
 #include <unistd.h>
 
@@ -11,17 +12,17 @@
 #include <string_view>
 #include <vector>
 
+#include "branches.h"
 #include "channel.h"
-#include "descriptor_name.h"
 #include "check.h"
-#include "edit_lock.h"
+#include "cleanup.h"
+#include "descriptor_name.h"
 #include "edit_session.h"
 #include "help.h"
-#include "listing.h"
-#include "branches.h"
 #include "list_check.h"
 #include "list_file.h"
 #include "list_load.h"
+#include "listing.h"
 #include "message_streams.h"
 #include "operations.h"
 #include "text_file.h"
@@ -66,32 +67,54 @@ const option kLongOptions[] = {
     const char *equals = std::strchr(word, '=');
     int length = equals ? static_cast<int>(equals - word) : static_cast<int>(std::strlen(word));
     if (option == 0)
-        std::fprintf(stderr, "Unknown option `%.*s'.\n", length, word);
+        warn(messages(), "Unknown option `%.*s'.\n", length, word);
     else if (option == kApply || option == kMatch)
-        std::fprintf(stderr, "Option `%.*s' needs a file: the listing to %s, or - for standard input.\n", length,
+        warn(messages(), "Option `%.*s' needs a file: the listing to %s, or - for standard input.\n", length,
                      word, option == kApply ? "apply" : "match");
     else
-        std::fprintf(stderr, "Option `%.*s' takes no argument.\n", length, word);
+        warn(messages(), "Option `%.*s' takes no argument.\n", length, word);
     print_help(1);
 }
 
 [[noreturn]] void optionError(int option)
 {
     switch (option) {
-    case 'f': std::fprintf(stderr, "You must specify the input file.\n"); break;
+    case 'f': warn(messages(), "You must specify the input file.\n"); break;
     case 'r':
-        std::fprintf(stderr, "You must specify the channel number and new channel name to rename.\n");
+        warn(messages(), "You must specify the channel number and new channel name to rename.\n");
         break;
-    case 'o': std::fprintf(stderr, "You must specify the output file.\n"); break;
-    case 'd': std::fprintf(stderr, "You must specify the channel number to delete.\n"); break;
-    case 'm': std::fprintf(stderr, "You must specify the channel positions to move it.\n"); break;
+    case 'o': warn(messages(), "You must specify the output file.\n"); break;
+    case 'd': warn(messages(), "You must specify the channel number to delete.\n"); break;
+    case 'm': warn(messages(), "You must specify the channel positions to move it.\n"); break;
     default:
         if (option >= 32 && option <= 126)
-            std::fprintf(stderr, "Unknown option `-%c'.\n", option);
+            warn(messages(), "Unknown option `-%c'.\n", option);
         else
-            std::fprintf(stderr, "Unknown option character `\\x%x'.\n", static_cast<unsigned>(option));
+            warn(messages(), "Unknown option character `\\x%x'.\n", static_cast<unsigned>(option));
     }
     print_help(1);
+}
+
+// The parser's own diagnostics go to descriptor 2, by way of the C
+// library's standard error; where that is a list's own file, or should say
+// nothing, descriptor 2 is pointed where standard error's messages go for
+// as long as the options are read.
+template <typename Parse>
+void withParserDiagnosticsAway(Parse parse)
+{
+    const int err = messages().err;
+    int saved = -1;
+    if (err != STDERR_FILENO && (saved = fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 3)) >= 0) {
+        int to = err >= 0 ? err : open("/dev/null", O_WRONLY | O_CLOEXEC);
+        dup2(to, STDERR_FILENO);
+        if (err < 0)
+            close(to);
+    }
+    parse();
+    if (saved >= 0) {
+        dup2(saved, STDERR_FILENO);
+        close(saved);
+    }
 }
 
 // An empty word names no file: it is as if none were given.
@@ -143,25 +166,25 @@ bool combinationAllowed()
 {
     const char *whole = applyPath ? "--apply" : editFlag ? "--edit" : matchPath ? "--match" : nullptr;
     if (whole && (listFlag || renameFlag || deleteFlag || moveFlag)) {
-        std::fprintf(stderr, "Option `%s' cannot be combined with -l, -r, -d or -m.\n", whole);
+        warn(messages(), "Option `%s' cannot be combined with -l, -r, -d or -m.\n", whole);
         return false;
     }
     if (whole && listingFlag) {
-        std::fprintf(stderr, "Options `%s' and `--listing' cannot be combined.\n", whole);
+        warn(messages(), "Options `%s' and `--listing' cannot be combined.\n", whole);
         return false;
     }
     if (applyPath && (editFlag || matchPath)) {
-        std::fprintf(stderr, "Options `--apply' and `%s' cannot be combined.\n", editFlag ? "--edit" : "--match");
+        warn(messages(), "Options `--apply' and `%s' cannot be combined.\n", editFlag ? "--edit" : "--match");
         return false;
     }
     const char *text = applyPath ? applyPath : matchPath;
     if (text && readsStandardInput(text, true) && readsStandardInput(inputPath, false)) {
-        std::fprintf(stderr, "The list and the %s cannot both be read from standard input.\n",
+        warn(messages(), "The list and the %s cannot both be read from standard input.\n",
                      applyPath ? "listing" : "reference");
         return false;
     }
     if (dryRunFlag && !applyPath && !editFlag) {
-        std::fprintf(stderr, "Option `--dry-run' needs --apply or --edit.\n");
+        warn(messages(), "Option `--dry-run' needs --apply or --edit.\n");
         return false;
     }
     return true;
@@ -184,7 +207,7 @@ void referenceFromList(const char *path)
     std::string listing = listingText();
     releaseChannelList();
     CheckReport report = checkBytes(bytes, userText.size);
-    std::fprintf(stderr, "%s: a channel list%s%s%s: its channels, as -l lists them, are the reference\n",
+    warn(messages(), "%s: a channel list%s%s%s: its channels, as -l lists them, are the reference\n",
                  shownTextName(path), report.verdict == Verdict::whole ? "" : ", not a whole one (",
                  report.verdict == Verdict::whole ? "" : report.verdictLine.c_str(),
                  report.verdict == Verdict::whole ? "" : ")");
@@ -198,7 +221,7 @@ bool readUserText()
     const char *path = applyPath ? applyPath : matchPath;
     if (path == nullptr)
         return true;
-    TextRead result = readTextFile(path, &userText);
+    TextRead result = readTextFile(path, &userText, matchPath != nullptr);
     if (result != TextRead::read)
         reportTextRead(result, path);
     else if (matchPath != nullptr)
@@ -212,7 +235,7 @@ bool listingCanNameTheList(bool forEditing)
 {
     std::vector<ListingProblem> problems;
     size_t count = unlistable(forEditing, &problems);
-    printProblems(problems, count, inputPath);
+    warnText(messages(), problemsText(problems, count, inputPath));
     return count == 0;
 }
 
@@ -222,13 +245,13 @@ bool matchFromText()
     MatchResult result;
     matchReference(userText.bytes.get(), userText.size, &result);
     if (result.ofTheList) {
-        printProblems(result.problems, result.problemCount, inputPath);
+        warnText(messages(), problemsText(result.problems, result.problemCount, inputPath));
         return false;
     }
-    printMatchResult(result, shownTextName(matchPath));
+    warnText(messages(), matchSummary(result, shownTextName(matchPath)));
     if (editFlag)
         return editBranch(inputPath, target, dryRunFlag, &result.proposal);
-    std::fwrite(result.proposal.data(), 1, result.proposal.size(), stdout);
+    sayText(messages(), result.proposal);
     return true;
 }
 
@@ -245,9 +268,9 @@ bool dispatch()
     if (editFlag)
         return editBranch(inputPath, target, dryRunFlag);
     if (listingFlag)
-        return listingCanNameTheList(true) && (printListing(), true);
+        return listingCanNameTheList(true) && (sayText(messages(), listingText(true)), true);
     if (listFlag) {
-        listChannels();
+        sayText(messages(), listingText());
         return true;
     }
     if (renameFlag)
@@ -272,16 +295,16 @@ bool editSelected()
 int checkFiles(int argc, char **argv)
 {
     if (inputPath == nullptr && optind == argc) {
-        std::printf("You must specify the input file.\n");
+        say(messages(), "You must specify the input file.\n");
         print_help(1);
     }
     int status = 0;
     for (int i = inputPath ? optind - 1 : optind; i < argc; ++i) {
-        Verdict v = checkChannelFile(i < optind ? inputPath : argv[i]);
+        Verdict v = checkChannelFile(i < optind ? inputPath : argv[i], messages());
         status = std::max(status, v == Verdict::whole ? 0 : v == Verdict::damaged ? 1 : 2);
     }
     if (int e = standardOutputError(); e != 0) {
-        std::fprintf(stderr, "Error writing standard output: %s\n", std::strerror(e));
+        warn(messages(), "Error writing standard output: %s\n", std::strerror(e));
         return 2;
     }
     return status;
@@ -315,42 +338,54 @@ bool standardOutputFlushed()
     if (e == 0)
         return true;
     if (target.saved)
-        std::fprintf(stderr, "The list is saved in %s.\n", target.path);
+        warn(messages(), "The list is saved in %s.\n", target.path);
     else if (target.unchanged)
-        std::fprintf(stderr, "%s is left as it is: it holds the list already.\n", target.path);
-    std::fprintf(stderr, "Error writing standard output: %s\n", std::strerror(e));
+        warn(messages(), "%s is left as it is: it holds the list already.\n", target.path);
+    warn(messages(), "Error writing standard output: %s\n", std::strerror(e));
     return false;
+}
+
+// Loads the list, holding the edit lock where the run saves over it.
+bool load()
+{
+    if (closedAtStart(inputPath)) {
+        say(messages(), "Error while opening the file: %s\n", inputPath);
+        return false;
+    }
+    if (editSelected())
+        return readListToEdit(inputPath, outputPath, &target.source, messages()) == 0;
+    return readFromFile(inputPath, &target.source, messages()) == 0;
 }
 
 }  // namespace
 
 int main(int argc, char **argv)
 {
+    sanitizeStandardDescriptors();
     // Past a file-size limit a write should fail and be reported, leaving no
     // temporary file behind, rather than kill the process.
     std::signal(SIGXFSZ, SIG_IGN);
-    if (!setUpMessageStreams(namedFiles(argc, argv)))
-        return 1;
-    parseOptions(argc, argv);
+    setUpMessageStreams(namedFiles(argc, argv));
+    startCleanup(messages().err);
+    withParserDiagnosticsAway([&] { parseOptions(argc, argv); });
     if (checkFlag)
         return checkFiles(argc, argv);
     if (inputPath == nullptr) {
-        std::printf("You must specify the input file.\n");
+        say(messages(), "You must specify the input file.\n");
         print_help(1);
     }
     if (!combinationAllowed() || !readUserText())
         return 1;
     bool ok = true;
     target.path = outputPath;
-    if ((editSelected() && lockInPlaceEdit(inputPath, outputPath) != 0) ||
-        readFromFile(inputPath, &target.source) == -1) {
-        std::printf("Error reading input file.\n");
+    if (!load()) {
+        say(messages(), "Error reading input file.\n");
         ok = false;
     } else {
         ok = dispatch();
     }
     releaseChannelList();
-    releaseEditLock();
+    endListEdit();
     // A listing that never reached its reader is no success either.
     return standardOutputFlushed() && ok ? 0 : 1;
 }

@@ -6,56 +6,14 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
-#include <cstdlib>
 
 #include "descriptor_name.h"
 
-#ifndef __GLIBC__
-#error "the standard streams are replaced as the GNU C library allows"
-#endif
-
 namespace {
 
-// Standard output's descriptor (-1: dropped) and the first error met there.
-struct Sink {
-    int fd = STDOUT_FILENO;
-    int error = 0;
-};
-Sink out;
-int errFd = STDERR_FILENO;
-// The streams made here, and the C library's own, put back at exit.
-std::FILE *madeOut = nullptr, *madeErr = nullptr, *ownOut = nullptr, *ownErr = nullptr;
-
-void closeStreams()
-{
-    if (madeErr != nullptr) {
-        stderr = ownErr;
-        std::fclose(madeErr);
-    }
-    if (madeOut != nullptr) {
-        stdout = ownOut;
-        stderr = ownErr;
-        std::fclose(madeOut);
-    }
-}
-
-ssize_t writeToSink(void *cookie, const char *data, size_t size)
-{
-    auto *sink = static_cast<Sink *>(cookie);
-    for (size_t done = 0; sink->fd >= 0 && done < size;) {
-        ssize_t n = write(sink->fd, data + done, size - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            if (sink->error == 0)
-                sink->error = n == 0 ? EIO : errno;
-            return -1;
-        }
-        done += static_cast<size_t>(n);
-    }
-    return static_cast<ssize_t>(size);
-}
+bool closed[3];
+int outError = 0;
+Messages streams{STDOUT_FILENO, STDERR_FILENO, &outError};
 
 struct FileId {
     dev_t dev;
@@ -92,22 +50,24 @@ bool holdsAList(int fd, const std::vector<FileId> &lists)
     return false;
 }
 
-// Buffered as the C library buffers standard output, except where it
-// shares a file with standard error: there it keeps the order they were
-// printed in.
-std::FILE *openStandardOutput(bool shared)
-{
-    cookie_io_functions_t io{};
-    io.write = writeToSink;
-    std::FILE *stream = fopencookie(&out, "w", io);
-    if (stream != nullptr && (shared || (out.fd >= 0 && isatty(out.fd))))
-        setvbuf(stream, nullptr, shared ? _IONBF : _IOLBF, 0);
-    return stream;
-}
-
 }  // namespace
 
-bool setUpMessageStreams(const std::vector<std::string> &paths)
+void sanitizeStandardDescriptors()
+{
+    // open() takes the lowest free descriptor: in this order, each closed
+    // one gets its own number.
+    for (int fd = 0; fd < 3; ++fd)
+        if (fcntl(fd, F_GETFD) == -1 && errno == EBADF)
+            closed[fd] = open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY) == fd;
+}
+
+bool closedAtStart(const char *path)
+{
+    int fd = namedDescriptor(path);
+    return fd >= 0 && fd < 3 && closed[fd];
+}
+
+void setUpMessageStreams(const std::vector<std::string> &paths)
 {
     std::vector<FileId> lists;
     bool outNamed = false, errNamed = false;
@@ -122,48 +82,32 @@ bool setUpMessageStreams(const std::vector<std::string> &paths)
     }
     bool outOnList = outNamed || holdsAList(STDOUT_FILENO, lists);
     bool errOnList = errNamed || holdsAList(STDERR_FILENO, lists);
-    if (outOnList)
-        out.fd = errOnList ? -1 : STDERR_FILENO;
-    std::FILE *stream = openStandardOutput(outOnList || errOnList);
-    if (stream == nullptr)
-        return false;
-    ownOut = stdout;
-    ownErr = stderr;
-    madeOut = stream;
-    std::atexit(closeStreams);
-    // The GNU C library lets a program point its standard streams
-    // elsewhere; the descriptors stay as they were, for a save through
-    // /dev/stdout.
-    stdout = stream;
-    if (outOnList) {
-        errFd = out.fd;
-        if (errOnList)
-            stderr = stream;
-    } else if (errOnList) {
-        // A stream of its own on that file, whose descriptor a signal's
-        // message can be written to.
-        errFd = fcntl(STDOUT_FILENO, F_DUPFD_CLOEXEC, 3);
-        std::FILE *err = errFd >= 0 ? fdopen(errFd, "w") : nullptr;
-        if (err == nullptr)
-            return false;
-        setvbuf(err, nullptr, _IONBF, 0);
-        stderr = madeErr = err;
-    }
-    return true;
+    bool errGone = errOnList || closed[STDERR_FILENO];
+    if (closed[STDOUT_FILENO])
+        streams.out = outNamed ? -1 : kClosed;
+    else if (outOnList)
+        streams.out = errGone ? -1 : STDERR_FILENO;
+    if (closed[STDERR_FILENO])
+        streams.err = -1;
+    else if (errOnList)
+        streams.err = outOnList || closed[STDOUT_FILENO] ? -1 : STDOUT_FILENO;
+}
+
+const Messages &messages()
+{
+    return streams;
 }
 
 int standardOutputError()
 {
-    if (std::fflush(stdout) != 0 && out.error == 0)
-        out.error = errno;
-    return out.error != 0 ? out.error : std::ferror(stdout) ? EIO : 0;
+    return outError;
 }
 
 void passMessageStreams()
 {
-    int none = out.fd < 0 || errFd < 0 ? open("/dev/null", O_WRONLY) : -1;
-    if (out.fd != STDOUT_FILENO)
-        dup2(out.fd >= 0 ? out.fd : none, STDOUT_FILENO);
-    if (errFd != STDERR_FILENO)
-        dup2(errFd >= 0 ? errFd : none, STDERR_FILENO);
+    int none = streams.out < 0 || streams.err < 0 ? open("/dev/null", O_WRONLY) : -1;
+    if (streams.out != STDOUT_FILENO)
+        dup2(streams.out >= 0 ? streams.out : none, STDOUT_FILENO);
+    if (streams.err != STDERR_FILENO)
+        dup2(streams.err >= 0 ? streams.err : none, STDERR_FILENO);
 }

@@ -6,8 +6,12 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
+
+#include "full_io.h"
+#include "listing.h"
+#include "message_streams.h"
+#include "record_codec.h"
 
 namespace {
 
@@ -27,37 +31,50 @@ bool makeRoom(Text *text, size_t *room, size_t wanted)
     return true;
 }
 
+// A text longer than a listing may still be a channel list, which stands
+// for its listing: as long as a list a listing can number, and whatever
+// follows its trailer.
+size_t limitFor(const Text &text, bool listsToo)
+{
+    if (!listsToo || text.size < kHeaderSize)
+        return kMaxTextSize;
+    uint32_t count = loadLE32(reinterpret_cast<const uint8_t *>(text.bytes.get()) + 4);
+    if (count > kMaxListedChannels)
+        return kMaxTextSize;
+    return kHeaderSize + static_cast<size_t>(count) * kRecordSize + kTrailerSize + kMaxTextSize;
+}
+
 // As large as a regular file is, at once; else growing by doubling, never
-// past one byte more than the largest text taken, which tells it is too long.
-TextRead readAll(int fd, Text *text)
+// past one byte more than the longest text taken, which tells it is too
+// long.
+TextRead readAll(int fd, Text *text, bool listsToo)
 {
     struct stat st {};
     bool regular = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-    if (regular && static_cast<uint64_t>(st.st_size) > kMaxTextSize)
-        return TextRead::tooLong;
-    size_t room = 0, step = regular ? static_cast<size_t>(st.st_size) + 1 : 1u << 16;
+    size_t room = 0, limit = kMaxTextSize, step = regular ? static_cast<size_t>(st.st_size) + 1 : 1u << 16;
     text->size = 0;
     for (;;) {
+        if (text->size > limit && (limit = limitFor(*text, listsToo)) < text->size)
+            return TextRead::tooLong;
         if (text->size == room) {
             size_t wanted = room + (room > step ? room : step);
-            if (room > kMaxTextSize)
+            if (room > limit)
                 return TextRead::tooLong;
-            if (!makeRoom(text, &room, wanted < kMaxTextSize + 1 ? wanted : kMaxTextSize + 1))
+            if (!makeRoom(text, &room, wanted < limit + 1 ? wanted : limit + 1))
                 return TextRead::failed;
         }
-        ssize_t n = read(fd, text->bytes.get() + text->size, room - text->size);
-        if (n > 0)
-            text->size += static_cast<size_t>(n);
-        else if (n == 0)
-            return text->size > kMaxTextSize ? TextRead::tooLong : TextRead::read;
-        else if (errno != EINTR)
+        ssize_t n = readFull(fd, text->bytes.get() + text->size, room - text->size);
+        if (n < 0)
             return TextRead::failed;
+        text->size += static_cast<size_t>(n);
+        if (text->size < room)
+            return text->size > limitFor(*text, listsToo) ? TextRead::tooLong : TextRead::read;
     }
 }
 
-TextRead readAndClose(int fd, Text *text)
+TextRead readAndClose(int fd, Text *text, bool listsToo)
 {
-    TextRead result = readAll(fd, text);
+    TextRead result = readAll(fd, text, listsToo);
     int e = errno;
     close(fd);
     errno = e;
@@ -66,12 +83,16 @@ TextRead readAndClose(int fd, Text *text)
 
 }  // namespace
 
-TextRead readTextFile(const char *path, Text *text)
+TextRead readTextFile(const char *path, Text *text, bool listsToo)
 {
+    if (closedAtStart(std::strcmp(path, "-") == 0 ? "/dev/stdin" : path)) {
+        errno = EBADF;
+        return TextRead::failed;
+    }
     if (std::strcmp(path, "-") == 0)
-        return readAll(STDIN_FILENO, text);
+        return readAll(STDIN_FILENO, text, listsToo);
     int fd = open(path, O_RDONLY | O_CLOEXEC);
-    return fd < 0 ? TextRead::failed : readAndClose(fd, text);
+    return fd < 0 ? TextRead::failed : readAndClose(fd, text, listsToo);
 }
 
 TextRead readPrivateTextFile(const char *path, Text *text)
@@ -84,7 +105,7 @@ TextRead readPrivateTextFile(const char *path, Text *text)
         close(fd);
         return TextRead::notRegular;
     }
-    return readAndClose(fd, text);
+    return readAndClose(fd, text, false);
 }
 
 const char *shownTextName(const char *path)
@@ -96,9 +117,9 @@ void reportTextRead(TextRead result, const char *path)
 {
     const char *name = shownTextName(path);
     if (result == TextRead::tooLong)
-        std::fprintf(stderr, "%s: longer than %zu MiB, which no listing is\n", name, kMaxTextSize >> 20);
+        warn(messages(), "%s: longer than %zu MiB, which no listing is\n", name, kMaxTextSize >> 20);
     else if (result == TextRead::notRegular)
-        std::fprintf(stderr, "%s: not a regular file\n", name);
+        warn(messages(), "%s: not a regular file\n", name);
     else
-        std::fprintf(stderr, "%s: %s\n", name, std::strerror(errno));
+        warn(messages(), "%s: %s\n", name, std::strerror(errno));
 }

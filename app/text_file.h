@@ -15,8 +15,9 @@ constexpr size_t kMaxTextSize = 16u << 20;
 
 enum class TextRead { read, failed, tooLong, notRegular };
 
-// "-" is standard input. failed sets errno.
-TextRead readTextFile(const char *path, Text *text);
+// "-" is standard input. failed sets errno. listsToo: a channel list (a
+// --match reference) may be as long as a list a listing can number.
+TextRead readTextFile(const char *path, Text *text, bool listsToo = false);
 // A file of tunvex's own private directory: only a regular file, never
 // through a symbolic link.
 TextRead readPrivateTextFile(const char *path, Text *text);

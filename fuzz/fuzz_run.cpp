@@ -1,5 +1,6 @@
 #include "fuzz_run.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -14,8 +15,10 @@ FuzzFiles makeFiles()
     if (mkdtemp(dir.data()) == nullptr)
         std::abort();
     // What the tool prints is of no interest here and would slow the runs.
-    if (std::freopen("/dev/null", "w", stdout) == nullptr)
+    int null = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (null < 0 || dup2(null, STDOUT_FILENO) < 0)
         std::abort();
+    close(null);
     static std::string cleanup;
     cleanup = dir;
     std::atexit([] { std::filesystem::remove_all(cleanup); });

@@ -7,29 +7,10 @@
 #include "listing.h"
 #include "operations.h"
 
-void listChannels()
+std::string listingText(bool withState)
 {
-    writeListing(stdout);
-}
-
-void printListing()
-{
-    std::string state = listStateLine(currentListState());
-    std::fwrite(state.data(), 1, state.size(), stdout);
-    writeListing(stdout);
-}
-
-void writeListing(std::FILE *out)
-{
-    char line[kListingLineSize];
-    for (const ChannelRecord *r = dtv->head; r != nullptr; r = r->next)
-        std::fwrite(line, 1, listingLine(r, line), out);
-}
-
-std::string listingText()
-{
-    std::string text;
-    text.reserve(static_cast<size_t>(dtv->count) * 40);
+    std::string text = withState ? listStateLine(currentListState()) : "";
+    text.reserve(static_cast<size_t>(dtv->count) * 40 + text.size());
     char line[kListingLineSize];
     for (const ChannelRecord *r = dtv->head; r != nullptr; r = r->next)
         text.append(line, listingLine(r, line));

@@ -69,10 +69,10 @@ std::string newNameProblem(std::string_view name);
 // and no more than 32 bytes of it, then "...".
 std::string shownText(std::string_view text);
 
-// Prints the problems on standard error, "FILE:LINE: what is wrong", and
-// how many more there were.
-void printProblems(const std::vector<ListingProblem> &problems, size_t count, const char *shownName);
-inline void printProblems(const Listing &listing, const char *shownName)
+// The problems as they are printed on standard error, "FILE:LINE: what is
+// wrong", and how many more there were.
+std::string problemsText(const std::vector<ListingProblem> &problems, size_t count, const char *shownName);
+inline std::string problemsText(const Listing &listing, const char *shownName)
 {
-    printProblems(listing.problems, listing.problemCount, shownName);
+    return problemsText(listing.problems, listing.problemCount, shownName);
 }

@@ -250,14 +250,18 @@ void readListing(const char *text, size_t length, Listing *listing, bool madeFro
     }
 }
 
-void printProblems(const std::vector<ListingProblem> &problems, size_t count, const char *shownName)
+std::string problemsText(const std::vector<ListingProblem> &problems, size_t count, const char *shownName)
 {
-    for (const ListingProblem &p : problems)
-        if (p.line == 0)
-            std::fprintf(stderr, "%s: %s\n", shownName, p.what.c_str());
-        else
-            std::fprintf(stderr, "%s:%u: %s\n", shownName, p.line, p.what.c_str());
-    if (count > problems.size())
-        std::fprintf(stderr, "%s: %zu more problem%s\n", shownName, count - problems.size(),
-                     count - problems.size() == 1 ? "" : "s");
+    std::string text;
+    for (const ListingProblem &p : problems) {
+        text.append(shownName);
+        if (p.line != 0)
+            text.append(":").append(std::to_string(p.line));
+        text.append(": ").append(p.what).append("\n");
+    }
+    if (count > problems.size()) {
+        const size_t more = count - problems.size();
+        text.append(shownName).append(": ").append(std::to_string(more)).append(more == 1 ? " more problem\n" : " more problems\n");
+    }
+    return text;
 }

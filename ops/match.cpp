@@ -271,13 +271,17 @@ void matchReference(const char *text, size_t length, MatchResult *result)
     result->problemCount = read.problems.problemCount;
 }
 
-void printMatchResult(const MatchResult &result, const char *shownName)
+std::string matchSummary(const MatchResult &result, const char *shownName)
 {
-    printProblems(result.problems, result.problemCount, shownName);
+    std::string text = problemsText(result.problems, result.problemCount, shownName);
     const MatchCounts &n = result.counts;
-    std::fprintf(stderr, "%s: %u channels matched exactly, %u loosely, %u not at all; %u of its lines found nothing",
-                 shownName, n.exact, n.loosely, n.unmatched, n.lost);
-    if (n.lostBare != 0)
-        std::fprintf(stderr, ", %u of them a NUMBER alone, which names no channel", n.lostBare);
-    std::fputc('\n', stderr);
+    char line[256];
+    std::snprintf(line, sizeof line, ": %u channels matched exactly, %u loosely, %u not at all; %u of its lines found nothing",
+                  n.exact, n.loosely, n.unmatched, n.lost);
+    text.append(shownName).append(line);
+    if (n.lostBare != 0) {
+        std::snprintf(line, sizeof line, ", %u of them a NUMBER alone, which names no channel", n.lostBare);
+        text.append(line);
+    }
+    return text + "\n";
 }

@@ -1,6 +1,6 @@
 // Moving one channel to another position, and the branch that saves it.
-#include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "channel.h"
 #include "number.h"
@@ -8,41 +8,41 @@
 
 namespace {
 
-int refuse(const char *message)
+int refuse(std::string *said, const char *message)
 {
-    std::printf("%s\n", message);
+    said->append(message).append("\n");
     return -1;
 }
 
 // Splits from:to; -1 when the schema is refused.
-int parseMoveSchema(char *schema, int32_t *from, int32_t *to)
+int parseMoveSchema(char *schema, int32_t *from, int32_t *to, std::string *said)
 {
     char *save = nullptr;
     unsigned fields = 0;
     for (char *field = strtok_r(schema, ":", &save); field != nullptr;
          field = strtok_r(nullptr, ":", &save), ++fields) {
         if (fields == 2) {
-            std::printf("Error in moving definition.\n");
-            return refuse("You entered wrong numbers.");
+            said->append("Error in moving definition.\n");
+            return refuse(said, "You entered wrong numbers.");
         }
         *(fields == 0 ? from : to) = decimalValue(field);
     }
     if (fields == 0 || *from == 0 || *to == 0)
-        return refuse("You entered wrong numbers.");
+        return refuse(said, "You entered wrong numbers.");
     return 0;
 }
 
-int checkAgainstCount(int64_t from, int64_t to)
+int checkAgainstCount(int64_t from, int64_t to, std::string *said)
 {
     const int64_t count = dtv->count;
     if (from < 1)
-        return refuse("Channel number \"from\" is wrong.");
+        return refuse(said, "Channel number \"from\" is wrong.");
     if (from > count)
-        return refuse("Channel number \"from\" is bigger than number of channels.");
+        return refuse(said, "Channel number \"from\" is bigger than number of channels.");
     if (to < 1)
-        return refuse("Channel number \"to\" is wrong.");
+        return refuse(said, "Channel number \"to\" is wrong.");
     if (to > count)
-        return refuse("Channel number \"to\" is bigger than number of channels.");
+        return refuse(said, "Channel number \"to\" is bigger than number of channels.");
     return 0;
 }
 
@@ -63,15 +63,15 @@ void insertAt(ChannelRecord *record, int32_t to)
 
 }  // namespace
 
-int moveChannel(char *schema)
+int moveChannel(char *schema, std::string *said)
 {
     int32_t from = 0;
     int32_t to = 0;
-    if (parseMoveSchema(schema, &from, &to) != 0 || checkAgainstCount(from, to) != 0)
+    if (parseMoveSchema(schema, &from, &to, said) != 0 || checkAgainstCount(from, to, said) != 0)
         return -1;
     ChannelRecord **link = findChannelLink(from);
     if (link == nullptr) {
-        std::printf("Chanel number not found.\n");
+        said->append("Chanel number not found.\n");
         return 1;
     }
     ChannelRecord *moved = *link;

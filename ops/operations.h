@@ -11,30 +11,26 @@
 #include "channel.h"
 #include "listing.h"
 
-void listChannels();
-// The same after the list's state line (list_state.h): a listing that
-// --apply takes only while the list is as it is now, and whose changed
-// names then rename.
-void printListing();
-// The same lines, to out, or as one text.
-void writeListing(std::FILE *out);
-std::string listingText();
+// The list as -l prints it, one line per channel; withState: after the
+// list's state line (list_state.h), a listing that --apply takes only while
+// the list is as it is now, and whose changed names then rename.
+std::string listingText(bool withState = false);
 // One of them, with its line feed: "NUMBER:NAME:NAME2:TYPE\n". Returns its
 // length.
 constexpr size_t kListingLineSize = 5 + 1 + 32 + 1 + 32 + 1 + 5 + 2;
 size_t listingLine(const ChannelRecord *record, char (&line)[kListingLineSize]);
 
-// Each returns -1 when a channel it was given was not found; the rest of the
-// schema is still applied.
-int changeChannelName(char *schema);
+// Each adds the lines it has to say to *said. Returns -1 when a channel it
+// was given was not found; the rest of the schema is still applied.
+int changeChannelName(char *schema, std::string *said);
 // Both names of the record become the first length (at most 31) bytes of
 // name, as a rename makes them.
 void setChannelName(ChannelRecord *record, const char *name, size_t length);
 // Returns false when no record carries the number.
 bool deleteChannel(uint32_t number);
 // 0 when carried out, -1 when the schema is refused, 1 when the channel was
-// not found (the list is left as it was).
-int moveChannel(char *schema);
+// not found (the list is left as it was). Its refusals are added to *said.
+int moveChannel(char *schema, std::string *said);
 
 // A listing read without problems (listing.h), applied to dtv: the new
 // order, the deletions and the renames in one pass. Each rename that
@@ -70,5 +66,5 @@ struct MatchResult {
     std::vector<uint8_t> kinds;
 };
 void matchReference(const char *text, size_t length, MatchResult *result);
-// The problems and the counts, on standard error.
-void printMatchResult(const MatchResult &result, const char *shownName);
+// The problems and the counts, as they are printed on standard error.
+std::string matchSummary(const MatchResult &result, const char *shownName);

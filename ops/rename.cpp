@@ -11,15 +11,17 @@ namespace {
 
 constexpr size_t kMaxNameLength = kNameFieldSize - 1;
 
-bool renameOne(int32_t number, const char *newName)
+bool renameOne(int32_t number, const char *newName, std::string *said)
 {
     ChannelRecord *r = getChannelByNumber(number);
+    char line[64];
     if (r == nullptr) {
-        std::printf("Error: channel number %d not found.\n", number);
+        std::snprintf(line, sizeof line, "Error: channel number %d not found.\n", number);
+        said->append(line);
         return false;
     }
-    std::printf("Channel %d = \"%.*s\" -> \"%s\"\n", number,
-                static_cast<int>(nameFieldLength(r->name)), r->name, newName);
+    std::snprintf(line, sizeof line, "Channel %d = \"", number);
+    said->append(line).append(nameText(r->name)).append("\" -> \"").append(newName).append("\"\n");
     setChannelName(r, newName, std::min(std::strlen(newName), kMaxNameLength));
     return true;
 }
@@ -36,7 +38,7 @@ void setChannelName(ChannelRecord *r, const char *name, size_t length)
     r->nameSize = static_cast<int32_t>(length + 1);
 }
 
-int changeChannelName(char *schema)
+int changeChannelName(char *schema, std::string *said)
 {
     int result = 0;
     int32_t number = 0;
@@ -46,7 +48,7 @@ int changeChannelName(char *schema)
          field = strtok_r(nullptr, ":", &save), ++index) {
         if (index % 2 == 0)
             number = decimalValue(field);
-        else if (!renameOne(number, field))
+        else if (!renameOne(number, field, said))
             result = -1;
     }
     return result;

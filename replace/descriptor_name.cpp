@@ -2,8 +2,11 @@
 #include "descriptor_name.h"
 
 #include <fcntl.h>
+#include <unistd.h>
 
+#include <climits>
 #include <cstring>
+#include <string_view>
 
 namespace {
 
@@ -41,4 +44,25 @@ int namedDescriptor(const char *path)
 {
     int fd = spelledDescriptor(path);
     return fd >= 0 && fcntl(fd, F_GETFD) != -1 ? fd : -1;
+}
+
+int openForReading(const char *path)
+{
+    int fd = namedDescriptor(path);
+    return fd >= 0 ? fcntl(fd, F_DUPFD_CLOEXEC, 3) : open(path, O_RDONLY | O_CLOEXEC);
+}
+
+std::string descriptorPath(int fd, bool *deleted)
+{
+    char target[PATH_MAX];
+    std::string link = "/proc/self/fd/" + std::to_string(fd);
+    ssize_t n = readlink(link.c_str(), target, sizeof target);
+    std::string path = n > 0 && n < static_cast<ssize_t>(sizeof target) && target[0] == '/'
+                           ? std::string(target, static_cast<size_t>(n))
+                           : std::string();
+    constexpr std::string_view kDeleted = " (deleted)";
+    *deleted = path.size() > kDeleted.size() && path.ends_with(kDeleted);
+    if (*deleted)
+        path.resize(path.size() - kDeleted.size());
+    return path;
 }

@@ -5,14 +5,13 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
 
+#include "cleanup.h"
 #include "destination.h"
-#include "temp_file.h"
+#include "full_io.h"
 
 namespace {
 
@@ -20,27 +19,17 @@ namespace {
 // many bytes went over.
 bool copyToEnd(int from, uint64_t fromAt, int to, uint64_t toAt, uint64_t *copied)
 {
-    std::vector<char> buffer(256u << 10);
     *copied = 0;
+    if (lseek(from, static_cast<off_t>(fromAt), SEEK_SET) < 0 || lseek(to, static_cast<off_t>(toAt), SEEK_SET) < 0)
+        return false;
+    std::vector<char> buffer(256u << 10);
     for (;;) {
-        ssize_t n = pread(from, buffer.data(), buffer.size(), static_cast<off_t>(fromAt + *copied));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return n == 0;
-        for (ssize_t done = 0; done < n;) {
-            ssize_t w = pwrite(to, buffer.data() + done, static_cast<size_t>(n - done),
-                               static_cast<off_t>(toAt + *copied + static_cast<uint64_t>(done)));
-            if (w < 0 && errno == EINTR)
-                continue;
-            if (w <= 0) {
-                if (w == 0)
-                    errno = EIO;
-                return false;
-            }
-            done += w;
-        }
+        ssize_t n = readFull(from, buffer.data(), buffer.size());
+        if (n < 0 || !writeFull(to, buffer.data(), static_cast<size_t>(n)))
+            return false;
         *copied += static_cast<uint64_t>(n);
+        if (static_cast<size_t>(n) < buffer.size())
+            return true;
     }
 }
 
@@ -51,121 +40,133 @@ bool flushDirectory(int dirFd, int fileFd)
     return fsync(dirFd) == 0 || errno == EINVAL || (errno == EBADF && syncfs(fileFd) == 0);
 }
 
-void closeBackup(OutputFile *out);
-
 // The copy is made under a temporary name and named as the backup only once
 // it is whole and flushed.
-bool copyAsBackup(OutputFile *out, int fd, uint64_t base, const std::string &near, const std::string &dir)
+bool copyAsBackup(SaveOutput *out, InPlace &p, const std::string &near, const std::string &dir)
 {
-    std::string tempName, name;
-    out->backupFd = createTempFile(out->backupDirFd, near, 0600, &tempName);
-    if (out->backupFd < 0)
+    TempFile temp;
+    if (!createTempFile(&temp, p.backupDirFd, near, 0600))
         return false;
     uint64_t copied = 0;
-    if (!copyToEnd(fd, base, out->backupFd, 0, &copied) || fsync(out->backupFd) != 0 ||
-        promoteToBackup(out->backupDirFd, tempName, near, dir, out->shownPath, &name) != 0) {
-        int e = errno;
-        removeTempFile(out->backupDirFd, tempName);
-        errno = e;
+    if (!copyToEnd(p.fd, p.base, temp.fd, 0, &copied) || fsync(temp.fd) != 0 ||
+        !promoteToBackup(&temp, &p.backup, near, dir, out->shownPath)) {
+        removeTempFile(&temp);
         return false;
     }
-    out->backupPath = dir + "/" + name;
-    return flushDirectory(out->backupDirFd, out->backupFd);
+    return flushDirectory(p.backupDirFd, p.backup.fd);
 }
 
-bool failBackup(const OutputFile *out, const std::string &dir)
+bool failBackup(SaveOutput *out, const std::string &dir)
 {
-    std::printf("Error opening output file: %s: cannot make a backup in %s: %s\n", out->shownPath, dir.c_str(),
-                std::strerror(errno));
+    say(out->messages, "Error opening output file: %s: cannot make a backup in %s: %s\n", out->shownPath,
+        dir.c_str(), std::strerror(errno));
     return false;
+}
+
+void closeBackupDirectory(InPlace &p)
+{
+    int e = errno;
+    if (p.backupDirFd >= 0)
+        close(p.backupDirFd);
+    p.backupDirFd = -1;
+    errno = e;
 }
 
 // Beside the file where its directory takes one, else in $TMPDIR. Says why
 // when neither does.
-bool createBackup(OutputFile *out, int fd, uint64_t base, int dirFd, const std::string &near)
+bool createBackup(SaveOutput *out, InPlace &p, const std::string &near)
 {
     std::string dir;
-    if (dirFd >= 0 && (out->backupDirFd = fcntl(dirFd, F_DUPFD_CLOEXEC, 0)) >= 0) {
-        dir = directoryPath(dirFd);
-        if (copyAsBackup(out, fd, base, near, dir))
+    if (p.dirFd >= 0 && (p.backupDirFd = fcntl(p.dirFd, F_DUPFD_CLOEXEC, 3)) >= 0) {
+        dir = directoryPath(p.dirFd);
+        if (copyAsBackup(out, p, near, dir))
             return true;
-        if (!out->backupPath.empty() || (errno != EACCES && errno != EPERM && errno != EROFS))
+        if (!p.backup.name.empty() || (errno != EACCES && errno != EPERM && errno != EROFS))
             return failBackup(out, dir);
-        closeBackup(out);
+        closeBackupDirectory(p);
     }
     const char *tmp = std::getenv("TMPDIR");
     dir = tmp != nullptr && *tmp != '\0' ? tmp : "/tmp";
-    out->backupDirFd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (out->backupDirFd >= 0 && copyAsBackup(out, fd, base, near, dir))
+    p.backupDirFd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (p.backupDirFd >= 0 && copyAsBackup(out, p, near, dir))
         return true;
     return failBackup(out, dir);
 }
 
-void closeBackup(OutputFile *out)
+// Gives up before anything was overwritten.
+bool notStarted(InPlace &p)
 {
     int e = errno;
-    if (out->backupFd >= 0)
-        close(out->backupFd);
-    if (out->backupDirFd >= 0)
-        close(out->backupDirFd);
-    out->backupFd = out->backupDirFd = -1;
+    if (!p.backup.name.empty())
+        releaseBackup(&p.backup, true);
+    closeBackupDirectory(p);
+    if (p.ownFd && p.fd >= 0)
+        close(p.fd);
+    if (p.dirFd >= 0)
+        close(p.dirFd);
     errno = e;
+    return false;
 }
 
 }  // namespace
 
-bool startInPlace(OutputFile *out, int fd, uint64_t base, int dirFd, const std::string &near)
+bool startInPlace(SaveOutput *out, InPlace place, const std::string &near)
 {
-    out->fd = fd;
-    out->inPlace = true;
-    out->base = base;
-    bool started = createBackup(out, fd, base, dirFd, near);
-    if (started && lseek(fd, static_cast<off_t>(base), SEEK_SET) < 0) {
-        std::printf("Error opening output file: %s: %s\n", out->shownPath, std::strerror(errno));
-        started = false;
+    if (!createBackup(out, place, near))
+        return notStarted(place);
+    if (lseek(place.fd, static_cast<off_t>(place.base), SEEK_SET) < 0) {
+        say(out->messages, "Error opening output file: %s: %s\n", out->shownPath, std::strerror(errno));
+        return notStarted(place);
     }
-    if (!started) {
-        if (!out->backupPath.empty())
-            releaseBackupFile(true);
-        closeBackup(out);
-        out->inPlace = false;
-        out->backupPath.clear();
-        return false;
-    }
-    out->overwriting = true;
+    place.overwriting = true;
     guardWithBackup(BackupGuard::oldKept);
+    out->state = std::move(place);
     return true;
 }
 
-bool endInPlace(OutputFile *out)
+bool endInPlace(SaveOutput *out)
 {
-    return ftruncate(out->fd, static_cast<off_t>(out->base + out->written)) == 0 &&
-           lseek(out->fd, static_cast<off_t>(out->base), SEEK_SET) >= 0;
+    const InPlace &p = std::get<InPlace>(out->state);
+    return ftruncate(p.fd, static_cast<off_t>(p.base + out->written)) == 0 &&
+           lseek(p.fd, static_cast<off_t>(p.base), SEEK_SET) >= 0;
 }
 
-Commit commitInPlace(OutputFile *out)
+Commit commitInPlace(SaveOutput *out)
 {
-    if (fsync(out->fd) != 0)
+    InPlace &p = std::get<InPlace>(out->state);
+    if (fsync(p.fd) != 0)
         return Commit::failed;
     guardWithBackup(BackupGuard::newWritten);
-    out->overwriting = false;
-    bool removed = releaseBackupFile(true) == 0;
-    closeBackup(out);
+    p.overwriting = false;
+    bool removed = releaseBackup(&p.backup, true);
+    int e = errno;
+    p.backup.name.clear();
+    if (p.handedFd >= 0)
+        lseek(p.handedFd, static_cast<off_t>(p.base + out->written), SEEK_SET);
+    errno = e;
     return removed ? Commit::done : Commit::backupLeft;
 }
 
-void abandonInPlace(OutputFile *out)
+void abandonInPlace(SaveOutput *out)
 {
-    if (out->backupFd < 0)
-        return;
-    uint64_t copied = 0;
-    bool restored = !out->overwriting ||
-                    (copyToEnd(out->backupFd, 0, out->fd, out->base, &copied) &&
-                     ftruncate(out->fd, static_cast<off_t>(out->base + copied)) == 0 && fsync(out->fd) == 0);
-    if (!restored)
-        std::printf("Error restoring output file: %s: %s; the old list is kept in %s\n", out->shownPath,
-                    std::strerror(errno), out->backupPath.c_str());
-    releaseBackupFile(restored);
-    out->overwriting = false;
-    closeBackup(out);
+    InPlace &p = std::get<InPlace>(out->state);
+    if (!p.backup.name.empty()) {
+        uint64_t copied = 0;
+        bool restored = !p.overwriting ||
+                        (copyToEnd(p.backup.fd, 0, p.fd, p.base, &copied) &&
+                         ftruncate(p.fd, static_cast<off_t>(p.base + copied)) == 0 && fsync(p.fd) == 0);
+        if (!restored)
+            say(out->messages, "Error restoring output file: %s: %s; the old list is kept in %s\n", out->shownPath,
+                std::strerror(errno), p.backup.path.c_str());
+        releaseBackup(&p.backup, restored);
+        p.backup.name.clear();
+        p.overwriting = false;
+    }
+    closeBackupDirectory(p);
+    if (p.ownFd && p.fd >= 0)
+        close(p.fd);
+    p.fd = -1;
+    if (p.dirFd >= 0)
+        close(p.dirFd);
+    p.dirFd = -1;
 }

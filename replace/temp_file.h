@@ -1,55 +1,52 @@
-// A temporary file that does not outlive an interrupted run, and a backup
-// that outlives one only when it must.
-//
-// While one exists, every signal that would end the process and is not a
-// memory fault of the process itself (SIGINT, SIGTERM, SIGHUP, SIGQUIT,
-// SIGPIPE, SIGALRM, SIGUSR1, SIGUSR2, SIGIO, SIGPROF, SIGVTALRM, SIGXCPU,
-// SIGXFSZ, SIGABRT, SIGSYS, SIGPWR, SIGSTKFLT and the real-time signals)
-// removes it and then ends the process by that same signal, so that the caller still sees how the run
-// ended; a signal the caller ignores, or handles itself, stays as it is.
-// Creation, the rename that ends its life and its removal each happen with
-// those signals held, so a signal finds the file either registered or gone:
-// never on disk and forgotten. SIGKILL cannot be caught, nor a memory fault
-// (SIGSEGV, SIGBUS and the like) cleaned up after: either may leave the
-// file behind.
-//
-// A backup is the copy of a file's old bytes taken before the file is
-// overwritten in place. The same signals remove it, except while the file
-// itself is being overwritten: then it is the only whole copy, and the
-// signal leaves it and prints its path on standard error; and once the new
-// list is flushed, when the signal leaves it too and says that the file
-// holds the new list.
+// A temporary file, as git's struct tempfile: a handle on a new file beside
+// the one it is to become, registered in the cleanup chain (cleanup.h) for
+// as long as it is temporary, so that no signal that can be caught leaves it
+// behind. It ends renamed over its destination, removed, or promoted to a
+// backup.
 #pragma once
 
 #include <sys/types.h>
 
 #include <string>
 
-// Creates a new file in the directory dirFd, named after the name `near` in
-// it with a random part added (".NAME.XXXXXX", NAME shortened so that the
-// whole fits any file system's name limit), with the mode open() is given.
-// Returns its descriptor and sets *name, or returns -1 with errno set.
-int createTempFile(int dirFd, const std::string &near, mode_t mode, std::string *name);
-// Renames the registered file to destination in the same directory; on
-// success it is no longer a temporary file. Returns renameat()'s result.
-int renameTempFile(int dirFd, const std::string &name, const std::string &destination);
-// Removes the registered file; returns unlinkat()'s result.
-int removeTempFile(int dirFd, const std::string &name);
+struct TempFile {
+    int dirFd = -1;  // the directory it is in; not the handle's to close
+    std::string name;
+    int fd = -1;     // open for reading and writing
+    int slot = -1;   // its entry in the cleanup chain
+};
 
-// Gives the registered temporary file, a whole and flushed copy of the file
-// to be overwritten, a new name "NAME.old-XXXXXX" after `near` in the same
-// directory (dirShown to the user), never taking the place of a file there:
-// from then on it is the backup, no longer a temporary file. So a file of a
-// backup's name always holds the whole copy; a SIGKILL while copying leaves
-// a temporary file. fileShown is the file backed up, as messages name it.
-// Returns 0, or -1 with errno set.
-int promoteToBackup(int dirFd, const std::string &tempName, const std::string &near, const std::string &dirShown,
-                    const char *fileShown, std::string *name);
+// Creates a new file in dirFd named after `near` with a random part added
+// (".NEAR.XXXXXX", NEAR shortened so that the whole fits any file system's
+// name limit), with the mode open() is given. False, with errno set, when
+// it cannot.
+bool createTempFile(TempFile *t, int dirFd, const std::string &near, mode_t mode);
+// Renames it to destination in the same directory; from then on it is no
+// longer temporary. False, with errno set, when the rename fails.
+bool renameTempFile(TempFile *t, const std::string &destination);
+// Closes it and removes it. False, with errno set, when the removal failed
+// (t->name still names it, for the message).
+bool removeTempFile(TempFile *t);
+// Closes its descriptor, keeping the file.
+bool closeTempFile(TempFile *t);
 
-// What a signal does to the backup: removes it (none), or keeps it and says
-// so, while the file holds part of the new list (oldKept) or, once flushed,
-// all of it (newWritten).
-enum class BackupGuard : int { none, oldKept, newWritten };
-void guardWithBackup(BackupGuard guard);
-// Forgets the backup, removing it when asked; returns unlinkat()'s result.
-int releaseBackupFile(bool remove);
+// The copy of a file's old bytes taken before the file is overwritten in
+// place: the temporary file, whole and flushed, under a name of its own.
+struct Backup {
+    int dirFd = -1;    // not the handle's to close
+    std::string name;  // "NEAR.old-XXXXXX"
+    std::string path;  // as messages show it
+    int fd = -1;       // open, to copy it back
+};
+
+// Gives the temporary file its backup's name after `near`, never taking the
+// place of a file there, so that a file of a backup's name always holds a
+// whole copy. From then on a signal keeps or removes it as guardWithBackup
+// (cleanup.h) says, and names it in its message; fileShown is the file
+// backed up, dirShown its directory, as messages show them. False, with
+// errno set, when it cannot.
+bool promoteToBackup(TempFile *t, Backup *b, const std::string &near, const std::string &dirShown,
+                     const char *fileShown);
+// Forgets the backup, removing it when asked; closes it. False, with errno
+// set, when the removal failed.
+bool releaseBackup(Backup *b, bool remove);

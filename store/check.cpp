@@ -7,13 +7,11 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 
 #include "channel.h"
 #include "descriptor_name.h"
 #include "file_scan.h"
-#include "input_file.h"
 
 namespace {
 
@@ -46,20 +44,20 @@ bool fileHoldsList(const char *path, const SourceFile &source)
     return read && scanHoldsList(c);
 }
 
-Verdict checkChannelFile(const char *path)
+Verdict checkChannelFile(const char *path, const Messages &m)
 {
     ListScan c;
-    int fd = openInputFile(path);
+    int fd = openForReading(path);
     if (fd < 0 || !scanChannelFile(fd, &c)) {
-        std::printf("%s: cannot be read: %s\n", path, std::strerror(errno));
+        say(m, "%s: cannot be read: %s\n", path, std::strerror(errno));
         if (fd >= 0)
             close(fd);
         return Verdict::unreadable;
     }
     close(fd);
     CheckReport report = judgeList(c);
-    std::printf("%s: %s\n", path, report.verdictLine.c_str());
+    say(m, "%s: %s\n", path, report.verdictLine.c_str());
     for (const std::string &remark : report.remarks)
-        std::printf("%s: %s\n", path, remark.c_str());
+        say(m, "%s: %s\n", path, remark.c_str());
     return report.verdict;
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "list_check.h"
+#include "messages.h"
 #include "source_file.h"
 
 // Reads fd from its offset to the end of the file into scan. False, with
@@ -23,4 +24,4 @@ bool fileHoldsList(const char *path, const SourceFile &source);
 // their own, what a receiver may accept but tunvex would change: bytes after
 // the trailer, and the first record whose numbers are not its position.
 // Changes nothing, the space the file takes included, and takes no lock.
-Verdict checkChannelFile(const char *path);
+Verdict checkChannelFile(const char *path, const Messages &m);

@@ -9,6 +9,8 @@
 #include <csetjmp>
 #include <csignal>
 
+#include "full_io.h"
+
 namespace {
 
 // Small enough to stay in the processor's caches while it is looked at.
@@ -88,9 +90,7 @@ bool scanFile(int fd, ScanPiece piece, void *context)
     scanMapped(fd, piece, context);
     static uint8_t buffer[kPieceBytes];
     for (;;) {
-        ssize_t n = read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
+        ssize_t n = readFull(fd, buffer, sizeof buffer);
         if (n <= 0)
             return n == 0;
         piece(context, buffer, static_cast<size_t>(n));

@@ -8,8 +8,9 @@
 #include <cstring>
 
 #include "channel.h"
-#include "input_file.h"
-#include "io_vector.h"
+#include "descriptor_name.h"
+#include "edit_lock.h"
+#include "full_io.h"
 #include "list_file.h"
 #include "list_load.h"
 #include "record_codec.h"
@@ -27,17 +28,11 @@ enum class ReadResult { whole, endOfFile, error };
 
 ReadResult readVector(int fd, iovec *vector, int count)
 {
-    while (count > 0) {
-        ssize_t n = readv(fd, vector, count);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return ReadResult::error;
-        if (n == 0)
-            return ReadResult::endOfFile;
-        advanceVector(&vector, &count, static_cast<size_t>(n));
-    }
-    return ReadResult::whole;
+    size_t wanted = 0;
+    for (int i = 0; i < count; ++i)
+        wanted += vector[i].iov_len;
+    ssize_t n = readFull(fd, vector, count);
+    return n < 0 ? ReadResult::error : static_cast<size_t>(n) < wanted ? ReadResult::endOfFile : ReadResult::whole;
 }
 
 ReadResult readBatch(int fd, ChannelRecord *const *batch, int count)
@@ -56,19 +51,23 @@ ReadResult readBatch(int fd, ChannelRecord *const *batch, int count)
     return result;
 }
 
-int refuse(int fd, const char *message, const char *path)
+struct Load {
+    int fd;
+    const char *path;
+    const Messages &m;
+};
+
+int refuse(const Load &load, const char *why)
 {
-    std::printf(message, path);
-    close(fd);
+    say(load.m, "%s: %s\n", why, load.path);
+    close(load.fd);
     return -1;
 }
 
 // A read that stops short is either the end of the file or an I/O error.
-int refuseShortRead(int fd, ReadResult result, const char *path)
+int refuseShortRead(const Load &load, ReadResult result)
 {
-    if (result == ReadResult::error)
-        return refuse(fd, "Error while reading the file: %s\n", path);
-    return refuse(fd, "The file is truncated: %s\n", path);
+    return refuse(load, result == ReadResult::error ? "Error while reading the file" : "The file is truncated");
 }
 
 // A regular file's size tells at once whether the announced records are
@@ -100,32 +99,27 @@ bool planRecords(int fd, uint32_t count)
 // Reads the records into the list through a tail pointer. The list's count
 // grows with every record linked, so that a failure part way leaves a list
 // that is whole and can be released.
-int readRecords(int fd, ListBuilder *builder, uint32_t count, const char *path)
+int readRecords(const Load &load, ListBuilder *builder, uint32_t count)
 {
     ChannelRecord *batch[kRecordsPerRead];
     for (uint32_t left = count; left > 0;) {
         int size = left < kRecordsPerRead ? static_cast<int>(left) : kRecordsPerRead;
         for (int i = 0; i < size; ++i)
             if ((batch[i] = allocateRecord()) == nullptr)
-                return refuse(fd, "Out of memory while loading the file: %s\n", path);
-        ReadResult result = readBatch(fd, batch, size);
+                return refuse(load, "Out of memory while loading the file");
+        ReadResult result = readBatch(load.fd, batch, size);
         if (result != ReadResult::whole)
-            return refuseShortRead(fd, result, path);
+            return refuseShortRead(load, result);
         appendRecords(builder, batch, size);
         left -= static_cast<uint32_t>(size);
     }
     return 0;
 }
 
-}  // namespace
-
-int readFromFile(const char *path, SourceFile *source)
+// Reads fd from where it is to the end of the list, and closes it.
+int readFromDescriptor(int fd, const char *path, SourceFile *source, const Messages &m)
 {
-    int fd = openInputFile(path);
-    if (fd < 0) {
-        std::printf("Error while opening the file: %s\n", path);
-        return -1;
-    }
+    const Load load{fd, path, m};
     *source = describeSource(fd);
     uint8_t header[kHeaderSize] = {};
     iovec vector{header, sizeof header};
@@ -138,11 +132,38 @@ int readFromFile(const char *path, SourceFile *source)
         return -1;
     }
     if (result != ReadResult::whole)
-        return refuseShortRead(fd, result, path);
+        return refuseShortRead(load, result);
     if (!planRecords(fd, count))
-        return refuse(fd, "The file is truncated: %s\n", path);
-    if (readRecords(fd, &builder, count, path) != 0)
+        return refuse(load, "The file is truncated");
+    if (readRecords(load, &builder, count) != 0)
         return -1;
     close(fd);
     return 0;
+}
+
+int cannotOpen(const char *path, const Messages &m)
+{
+    say(m, "Error while opening the file: %s\n", path);
+    return -1;
+}
+
+}  // namespace
+
+int readFromFile(const char *path, SourceFile *source, const Messages &m)
+{
+    int fd = openForReading(path);
+    return fd < 0 ? cannotOpen(path, m) : readFromDescriptor(fd, path, source, m);
+}
+
+int readListToEdit(const char *path, const char *outputPath, SourceFile *source, const Messages &m)
+{
+    int fd = openForEdit(path, outputPath, m);
+    if (fd == -2)
+        return -1;
+    return fd < 0 ? cannotOpen(path, m) : readFromDescriptor(fd, path, source, m);
+}
+
+void endListEdit()
+{
+    releaseEditLock();
 }

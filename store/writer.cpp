@@ -1,6 +1,5 @@
 // Saving the channel list with its checksum trailer.
 #include <cerrno>
-#include <cstdio>
 #include <cstdint>
 #include <cstring>
 
@@ -9,21 +8,15 @@
 #include "crc32.h"
 #include "list_file.h"
 #include "list_image.h"
-#include "output_file.h"
 #include "record_codec.h"
+#include "save.h"
 
 namespace {
 
 struct Save {
-    OutputFile out;
+    SaveOutput *out = nullptr;
     uint32_t crc = kCrcInitial;
 };
-
-bool failReadBack(const Save &save, const char *reason)
-{
-    std::printf("Error reading back output file: %s: %s\n", save.out.shownPath, reason);
-    return false;
-}
 
 // The checksum is taken from the bytes as they go out, since writing
 // consumes the vector. A list in a new order (--apply) reaches its records
@@ -37,31 +30,7 @@ bool writeAndSum(Save &save, iovec *vector, int count)
                 __builtin_prefetch(static_cast<const char *>(vector[i + 2].iov_base) + at);
         save.crc = crc32Block(static_cast<const uint8_t *>(vector[i].iov_base), vector[i].iov_len, save.crc);
     }
-    return writeOutputVector(&save.out, vector, count);
-}
-
-// The trailer must cover what actually reached the file, so a replacement
-// is read back whole once it is closed, before it takes the old file's
-// place: it must be as long as what was written, and the bytes before the
-// trailer must sum to it. A file system that lost or moved a write (some
-// FUSE drivers do, when a file is read while it is being written) fails the
-// save here rather than leave a list whose checksum vouches for the wrong
-// bytes. A device or a FIFO cannot be read back.
-bool readBack(Save &save)
-{
-    if (save.out.direct)
-        return true;
-    if (!reopenOutputForReading(&save.out))
-        return false;
-    ListScan scan;
-    if (!scanChannelFile(save.out.fd, &scan))
-        return failReadBack(save, std::strerror(errno));
-    if (scan.size != save.out.written)
-        return failReadBack(save, scan.size < save.out.written ? "the file is shorter than what was written"
-                                                               : "the file is longer than what was written");
-    if (scan.body + kTrailerSize != save.out.written || scan.crc != save.crc || loadLE32(scan.trailer) != save.crc)
-        return failReadBack(save, "the file does not hold what was written");
-    return true;
+    return writeSaved(save.out, vector, count);
 }
 
 // Pieces of the image go out as they come, summed on the way.
@@ -73,34 +42,43 @@ bool writePieces(void *context, const ImagePiece *pieces, int count)
     return writeAndSum(*static_cast<Save *>(context), vector, count);
 }
 
-bool writeAll(Save &save)
+bool writeList(void *context, SaveOutput *out)
 {
+    Save &save = *static_cast<Save *>(context);
+    save.out = out;
+    save.crc = kCrcInitial;
     if (!walkListImage(writePieces, &save))
         return false;
     uint8_t trailer[kTrailerSize];
     storeLE32(trailer, save.crc);
-    return writeOutput(&save.out, trailer, sizeof trailer) && readBack(save);
+    iovec vector{trailer, sizeof trailer};
+    return writeSaved(out, &vector, 1);
+}
+
+// The trailer must cover what actually reached the file, so a replacement
+// is read back whole before it takes the old file's place: it must be as
+// long as what was written, and the bytes before the trailer must sum to
+// it. A file system that lost or moved a write (some FUSE drivers do, when
+// a file is read while it is being written) fails the save here rather than
+// leave a list whose checksum vouches for the wrong bytes.
+const char *checkList(void *context, int fd, uint64_t written)
+{
+    const Save &save = *static_cast<const Save *>(context);
+    ListScan scan;
+    if (!scanChannelFile(fd, &scan))
+        return std::strerror(errno);
+    if (scan.size != written)
+        return scan.size < written ? "the file is shorter than what was written"
+                                   : "the file is longer than what was written";
+    if (scan.body + kTrailerSize != written || scan.crc != save.crc || loadLE32(scan.trailer) != save.crc)
+        return "the file does not hold what was written";
+    return nullptr;
 }
 
 }  // namespace
 
-int writeToFile(const char *path, const SourceFile &source)
+int writeToFile(const char *path, const SourceFile &source, const Messages &m)
 {
     Save save;
-    if (!openOutput(path, source, &save.out))
-        return -1;
-    Commit commit = Commit::retry;
-    while (commit == Commit::retry) {
-        save.crc = kCrcInitial;
-        commit = writeAll(save) ? commitOutput(&save.out) : Commit::failed;
-    }
-    // A retry would repeat an edit that was made: say that it was.
-    if (commit == Commit::notFlushed)
-        std::printf("The new list is in place, but it could not be flushed to disk: %s: %s\n", path,
-                    std::strerror(errno));
-    if (commit == Commit::backupLeft)
-        std::printf("The new list is in place, but the old one could not be removed: %s: %s\n",
-                    save.out.backupPath.c_str(), std::strerror(errno));
-    abandonOutput(&save.out);
-    return commit == Commit::done ? 0 : -1;
+    return saveFile(path, source, SaveContent{writeList, checkList, &save}, m);
 }

@@ -2,10 +2,13 @@
 // arguments it was given, makes the edit and saves the list.
 #include "branches.h"
 
-#include <cstdio>
+#include <cerrno>
+#include <cstring>
+#include <string>
 
 #include "channel.h"
 #include "list_file.h"
+#include "message_streams.h"
 #include "number.h"
 #include "operations.h"
 
@@ -15,32 +18,39 @@ namespace {
 bool editArgumentsGiven(const char *argument, const char *missingArgument, const char *outputPath)
 {
     if (argument == nullptr) {
-        std::printf("%s\n", missingArgument);
+        say(messages(), "%s\n", missingArgument);
         return false;
     }
     if (outputPath == nullptr) {
-        std::printf("There is no specified output filename.\n");
+        say(messages(), "There is no specified output filename.\n");
         return false;
     }
     return true;
 }
 
-bool save(SaveTarget &target)
+}  // namespace
+
+bool saveList(SaveTarget &target)
 {
-    target.saved = writeToFile(target.path, target.source) == 0;
+    if (closedAtStart(target.path)) {
+        say(messages(), "Error opening output file: %s\n", target.path);
+        warn(messages(), "%s: %s\n", target.path, std::strerror(EBADF));
+        return false;
+    }
+    target.saved = writeToFile(target.path, target.source, messages()) == 0;
     return target.saved;
 }
-
-}  // namespace
 
 bool renameBranch(char *argument, SaveTarget &target)
 {
     if (!editArgumentsGiven(argument, "You want to change channel name, but the definition is not specified.",
                             target.path))
         return false;
-    int renamed = changeChannelName(argument);
+    std::string said;
+    int renamed = changeChannelName(argument, &said);
+    sayText(messages(), said);
     // The list is saved even when some numbers were not found.
-    return save(target) && renamed == 0;
+    return saveList(target) && renamed == 0;
 }
 
 bool deleteBranch(const char *argument, SaveTarget &target)
@@ -49,28 +59,30 @@ bool deleteBranch(const char *argument, SaveTarget &target)
         return false;
     int32_t number = decimalValue(argument);
     if (number == 0) {
-        std::printf("Channel number must be a number.\n");
+        say(messages(), "Channel number must be a number.\n");
         return false;
     }
     if (static_cast<uint32_t>(number) > dtv->count) {
-        std::printf("You cannot delete channel which doesnt exist in file: channel to delete = "
-                    "%d, channels in file = %d\n",
-                    number, static_cast<int32_t>(dtv->count));
+        say(messages(),
+            "You cannot delete channel which doesnt exist in file: channel to delete = %d, channels in file = %d\n",
+            number, static_cast<int32_t>(dtv->count));
         return false;
     }
     bool removed = deleteChannel(static_cast<uint32_t>(number));
     if (!removed)  // only a list longer than its 16-bit numbers reach gets here
-        std::printf("Error: channel number %d not found.\n", number);
-    return save(target) && removed;
+        say(messages(), "Error: channel number %d not found.\n", number);
+    return saveList(target) && removed;
 }
 
 bool moveBranch(char *argument, SaveTarget &target)
 {
     if (!editArgumentsGiven(argument, "You must specify the channel to move from-to.", target.path))
         return false;
-    int moved = moveChannel(argument);
+    std::string said;
+    int moved = moveChannel(argument, &said);
+    sayText(messages(), said);
     if (moved < 0)
         return false;
     // A channel not found leaves the list as it was, and it is saved so.
-    return save(target) && moved == 0;
+    return saveList(target) && moved == 0;
 }

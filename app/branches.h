@@ -18,6 +18,9 @@ struct SaveTarget {
     bool unchanged = false;  // not written: it held the list already
 };
 
+// Saves the list to the target; sets target.saved.
+bool saveList(SaveTarget &target);
+
 bool renameBranch(char *argument, SaveTarget &target);
 bool deleteBranch(const char *argument, SaveTarget &target);
 bool moveBranch(char *argument, SaveTarget &target);

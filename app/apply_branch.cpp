@@ -1,39 +1,42 @@
 // --apply: an edited listing applied to the list, then one save.
-#include <cstdio>
 #include <string>
 
 #include "branches.h"
 #include "check.h"
 #include "list_file.h"
 #include "listing.h"
+#include "message_streams.h"
 #include "operations.h"
 
 bool applyBranch(const char *text, size_t length, const char *shownName, SaveTarget &target, bool dryRun,
                  bool madeFromList)
 {
     if (!dryRun && target.path == nullptr) {
-        std::printf("There is no specified output filename.\n");
+        say(messages(), "There is no specified output filename.\n");
         return false;
     }
     Listing listing;
     readListing(text, length, &listing, madeFromList);
     if (listing.problemCount != 0) {
-        printProblems(listing, shownName);
+        warnText(messages(), problemsText(listing, shownName));
         return false;
     }
     std::string lines;
     ApplyCounts c = applyListing(listing, &lines);
     lines += countsLine(c);
-    std::fwrite(lines.data(), 1, lines.size(), stdout);
-    if (dryRun)
-        return true;
     // The stick is not written for nothing: not when the list is as it was
-    // and the file already holds it to the byte.
-    if (c.renumbered == 0 && c.renamed == 0 && c.deleted == 0 && fileHoldsList(target.path, target.source)) {
-        std::printf("No changes: %s is left as it is.\n", target.path);
-        target.unchanged = true;
+    // and the file already holds it to the byte. A dry run says so too.
+    if (c.renumbered == 0 && c.renamed == 0 && c.deleted == 0 && target.path != nullptr &&
+        fileHoldsList(target.path, target.source)) {
+        sayText(messages(), lines);
+        say(messages(), "No changes: %s is left as it is.\n", target.path);
+        target.unchanged = !dryRun;
         return true;
     }
-    target.saved = writeToFile(target.path, target.source) == 0;
-    return target.saved;
+    // What changed is said once it is saved: a save that fails changed
+    // nothing.
+    if (!dryRun && !saveList(target))
+        return false;
+    sayText(messages(), lines);
+    return true;
 }
