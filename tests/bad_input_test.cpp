@@ -1,4 +1,9 @@
 // What tunvex does with input it cannot use, end to end.
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+
 #include "edit_fixture.h"
 
 namespace {
@@ -56,6 +61,22 @@ TEST_F(BadInput, StreamsAreReadAsTheyArrive)
         EXPECT_EQ(r.status, c.status) << c.bytes->size();
         EXPECT_LT(r.maxRssKiB, baseline.maxRssKiB + 16 * 1024) << c.bytes->size();
     }
+}
+
+// A named pipe as the list of an edit is opened once: opened twice, what
+// its writer sent before the first close is lost, and the second open waits
+// for ever. The writer is given the time to send it all and go.
+TEST_F(BadInput, ANamedPipeIsOpenedOnce)
+{
+    if (std::system("command -v strace >/dev/null") != 0 || *TUNVEX_EMULATOR != '\0')
+        GTEST_SKIP() << "needs strace, natively";
+    const std::string fifo = dir.path("list.fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string script = "cat " + input + " >" + fifo + " & timeout 5 strace -qq -o /dev/null -P " + fifo +
+                               " -e trace=openat -e inject=openat:delay_exit=300000:when=1 " + TUNVEX_BIN + " -f " +
+                               fifo + " -o " + output + " -d 1; s=$?; kill $! 2>/dev/null; exit $s";
+    EXPECT_EQ(WEXITSTATUS(std::system(script.c_str())), 0);
+    EXPECT_TRUE(readFile(output) == fileOf(pick({2, 3, 4, 5})));
 }
 
 class LongList : public EditTest {

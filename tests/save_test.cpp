@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <sstream>
 
 #include "edit_fixture.h"
 #include "store_fixture.h"
@@ -189,6 +190,66 @@ TEST_F(SafeSave, AListReplacedWhileWaitingIsNotEditedThroughItsOldName)
     }
 }
 
+// A descriptor opened on the list before another edit replaced it is on
+// the old file: an edit through it is refused, and the other edit kept.
+// Run at once, edits through standard input and edits by name lose none of
+// the edits that said they were saved.
+TEST_F(SafeSave, ADescriptorOnAReplacedListIsRefused)
+{
+    const std::string tunvex = std::string(TUNVEX_EMULATOR) + " " + TUNVEX_BIN, err = dir.path("err");
+    const std::string other = tunvex + " -f " + input + " -o " + input + " -r 2:Other >/dev/null; ";
+    auto refused = [&](const std::string &stale) {
+        return "Error while locking the file: " + stale + ": another edit replaced " + input + " after " + stale +
+               " was opened on it, and " + stale + " still names the old file; run this edit again\n" +
+               "Error reading input file.\n";
+    };
+    const struct {
+        const char *what;
+        std::string script;
+        std::string stale;
+    } cases[] = {
+        {"read through standard input", "exec 3<" + input + "; " + other + tunvex + " -f /dev/stdin -o " + input +
+                                            " -r 1:Mine <&3 >" + err + " 2>&1",
+         "/dev/stdin"},
+        {"written through standard output", "exec 4<>" + input + "; " + other + tunvex + " -f " + input +
+                                                " -o /dev/stdout -r 1:Mine 1>&4 2>" + err,
+         "/dev/stdout"},
+        {"read and written through standard input", "exec 5<>" + input + "; " + other + tunvex +
+                                                        " -f /dev/stdin -o /dev/stdin -r 1:Mine <&5 >" + err + " 2>&1",
+         "/dev/stdin"},
+    };
+    std::vector<ChannelEntry> otherKept = pick({1, 2, 3, 4, 5});
+    otherKept[1].name = "Other";
+    otherKept[1].name2.clear();
+    for (const auto &c : cases) {
+        writeList(syntheticList(5));
+        EXPECT_EQ(WEXITSTATUS(std::system(c.script.c_str())), 1) << c.what;
+        EXPECT_EQ(readFile(err), refused(c.stale)) << c.what;
+        EXPECT_TRUE(readFile(input) == fileOf(otherKept)) << c.what;
+    }
+    constexpr int kRuns = 12;
+    writeList(syntheticList(kRuns));
+    std::string script, statuses = dir.path("statuses");
+    for (int i = 1; i <= kRuns; ++i)
+        script += "(" + tunvex + (i % 2 ? " -f /dev/stdin" : " -f " + input) + " -o " + input + " -r " +
+                  std::to_string(i) + ":E" + std::to_string(i) + (i % 2 ? " <" + input : "") +
+                  " >/dev/null 2>&1; echo " + std::to_string(i) + " $? >>" + statuses + ") & ";
+    ASSERT_EQ(std::system((script + "wait").c_str()), 0);
+    std::vector<ChannelEntry> channels = list.channels;
+    std::istringstream in(readFile(statuses));
+    int saved = 0;
+    for (int i = 0, status = 0; in >> i >> status;) {
+        EXPECT_TRUE(status == 0 || status == 1) << i << ": " << status;
+        if (status == 0) {
+            ++saved;
+            channels.at(static_cast<size_t>(i - 1)).name = "E" + std::to_string(i);
+            channels.at(static_cast<size_t>(i - 1)).name2.clear();
+        }
+    }
+    EXPECT_GE(saved, kRuns / 2);  // every edit by name waits its turn
+    EXPECT_TRUE(readFile(input) == fileOf(channels));
+}
+
 TEST_F(SafeSave, InPlaceEditReplacesTheInput)
 {
     RunResult r = runTunvex({"-f", input, "-o", input, "-d", "1"});
@@ -211,11 +272,18 @@ TEST_F(SafeSave, DeviceIsWrittenDirectly)
     EXPECT_EQ(r.status, 0);
 }
 
+// The line scripts read stays as it is; why, is said on a line of its own.
 TEST_F(SafeSave, UnopenableOutputCreatesNothing)
 {
-    for (const std::string &path : {dir.path("no/such/dir.dat"), dir.path(""), std::string()}) {
+    const std::pair<std::string, const char *> cases[] = {
+        {dir.path("no/such/dir.dat"), "No such file or directory"},
+        {dir.path(""), "Is a directory"},
+        {"", "No such file or directory"},
+    };
+    for (const auto &[path, why] : cases) {
         RunResult r = runTunvex({"-f", input, "-o", path, "-d", "1"});
         EXPECT_EQ(r.out, "Error opening output file: " + path + "\n") << path;
+        EXPECT_EQ(r.err, path + ": " + why + "\n") << path;
         EXPECT_EQ(r.status, 1) << path;
         EXPECT_EQ(dir.entries(), std::vector<std::string>{"in.dat"}) << path;
     }
@@ -247,6 +315,7 @@ TEST_F(SafeSave, ReadOnlyFileIsNotReplaced)
     RunResult r = runTunvex({"-f", input, "-o", output, "-d", "1"},
                             {.fileSizeLimit = 0, .stdoutPath = "", .asNobody = true, .program = program});
     EXPECT_EQ(r.out, "Error opening output file: " + output + "\n");
+    EXPECT_EQ(r.err, output + ": Permission denied\n");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(readFile(output), "old");
 }
