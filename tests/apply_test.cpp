@@ -7,6 +7,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <tuple>
 
 #include "edit_fixture.h"
 
@@ -47,6 +48,9 @@ TEST_F(Apply, ListingsAndVerdicts)
         {"a rename to the names there are is none", "1:Channel 1:TV\n2:Channel 2:Channel 2:RADIO\n", {}, 0,
          "2 kept, 0 renumbered, 0 renamed, 5 deleted\n", "", fileOf(pick({1, 2}))},
         {"a dry run", "5\n1\n", {"--dry-run"}, 0, "2 kept, 2 renumbered, 0 renamed, 5 deleted\n", "", ""},
+        {"a save that fails changed nothing, and says nothing of its changes", "5\n3:News:TV\n",
+         {"-o", "/nonexistent/out.dat"}, 1, "Error opening output file: /nonexistent/out.dat\n",
+         "/nonexistent/out.dat: No such file or directory\n", ""},
         {"every problem, none applied",
          "1\n2:TV\n3:A:B:TV\n4:Channel 4:Channel 4:TV\n1\n0\n+2\n5:" + std::string(32, 'n') + ":TV\n6:a\tb:RADIO\n"
          "7:Channel 7:Channel 7:RAD\n",
@@ -286,6 +290,9 @@ TEST_F(Apply, FromStandardInputAndNoChanges)
     EXPECT_EQ(r.out, "5 kept, 0 renumbered, 0 renamed, 0 deleted\nNo changes: " + input + " is left as it is.\n");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(after.st_ino, before.st_ino);
+    // A dry run says what the run would.
+    r = runTunvex({"-f", input, "-o", input, "--apply", "-", "--dry-run"}, {.stdinBytes = &same});
+    EXPECT_EQ(r.out, "5 kept, 0 renumbered, 0 renamed, 0 deleted\nNo changes: " + input + " is left as it is.\n");
     r = runTunvex({"-f", input, "-o", input, "--apply=-"}, {.stdinBytes = &bad});
     EXPECT_EQ(r.err, "(standard input):2: channel 1 is on line 1 too\n");
     EXPECT_EQ(r.status, 1);
@@ -355,21 +362,40 @@ TEST_F(Apply, ListingReadBeforeTheLock)
 
 // A signal that ends tunvex while the editor is open ends the editor too
 // (dead, if perhaps not yet reaped by its new parent), and the editor's
-// directory goes.
+// directory goes, unless the text in it is no longer what tunvex wrote:
+// then it is kept, and said where. Ctrl-C and Ctrl-\ are the editor's.
 TEST_F(Apply, ASignalEndsTheEditorToo)
 {
     const std::string tmp = dir.path("tmp"), editor = dir.path("editor"), pid = dir.path("editor.pid");
-    std::filesystem::create_directory(tmp);
-    writeFile(editor, "#!/bin/sh\necho $$ > " + pid + ".new && mv " + pid + ".new " + pid + "\nexec sleep 30\n");
-    ASSERT_EQ(chmod(editor.c_str(), 0755), 0);
     const std::string tunvex = std::string(TUNVEX_EMULATOR) + " " + TUNVEX_BIN;
-    const std::string script = "VISUAL=" + editor + " TMPDIR=" + tmp + " " + tunvex + " -f " + input + " -o " +
-                               input + " --edit & t=$!; while [ ! -s " + pid + " ]; do sleep 0.05; done; kill -TERM $t; "
-                               "wait $t; s=$?; sleep 0.2; state=$(cut -d' ' -f3 /proc/$(cat " + pid + ")/stat 2>/dev/null); "
-                               "[ -n \"$state\" ] && [ \"$state\" != Z ] && exit 9; exit $s";
-    int status = std::system(script.c_str());
-    EXPECT_EQ(WEXITSTATUS(status), 128 + SIGTERM) << "9: the editor outlived tunvex";
-    EXPECT_TRUE(std::filesystem::is_empty(tmp));
+    const struct {
+        int signal;
+        bool edits;
+    } cases[] = {{SIGTERM, false}, {SIGHUP, true}, {SIGTERM, true}, {SIGPIPE, true}, {SIGALRM, true}, {SIGUSR1, true}};
+    for (const auto &c : cases) {
+        std::filesystem::remove_all(tmp);
+        std::filesystem::remove(pid);
+        std::filesystem::create_directory(tmp);
+        writeFile(editor, "#!/bin/sh\n" + std::string(c.edits ? "sed -i /^2:/d \"$1\"\n" : "") + "echo $$ > " + pid +
+                              ".new && mv " + pid + ".new " + pid + "\nexec sleep 30\n");
+        ASSERT_EQ(chmod(editor.c_str(), 0755), 0);
+        const std::string script =
+            "VISUAL=" + editor + " TMPDIR=" + tmp + " " + tunvex + " -f " + input + " -o " + input + " --edit 2>" +
+            dir.path("err") + " & t=$!; while [ ! -s " + pid + " ]; do sleep 0.05; done; kill -" +
+            std::to_string(c.signal) + " $t; wait $t; s=$?; sleep 0.2; state=$(cut -d' ' -f3 /proc/$(cat " + pid +
+            ")/stat 2>/dev/null); [ -n \"$state\" ] && [ \"$state\" != Z ] && exit 9; exit $s";
+        int status = std::system(script.c_str());
+        EXPECT_EQ(WEXITSTATUS(status), 128 + c.signal) << c.signal << ": 9: the editor outlived tunvex";
+        const std::string err = readFile(dir.path("err"));
+        EXPECT_EQ(err.substr(0, err.rfind("tunvex-")), c.edits ? "Interrupted: the edited listing is kept in " + tmp + "/" : "")
+            << c.signal;
+        EXPECT_EQ(std::filesystem::is_empty(tmp), !c.edits) << c.signal;
+        if (c.edits) {
+            std::string kept = err.substr(err.find(tmp), err.size() - err.find(tmp) - 1);
+            EXPECT_EQ(readFile(kept).find("\n2:"), std::string::npos) << c.signal;
+        }
+        EXPECT_TRUE(readFile(input) == fileOf(pick({1, 2, 3, 4, 5}))) << c.signal;
+    }
 }
 
 // The editor is a script: one that edits, one that fails, one that changes
@@ -393,6 +419,10 @@ TEST_F(Apply, EditInTheEditor)
          fileOf(renamed(pick({1, 3, 4, 5}), 2, "Jazz")), false},
         {"the editor fails", "exit 3; :", 1, "The editor (exit 3; :) exited with status 3; nothing is saved.", "",
          false},
+        {"the editor fails after the text was saved", "sed -i /^2:/d \"$1\"; exit 1", 1,
+         "The editor (sed -i /^2:/d \"$1\"; exit 1) exited with status 1; nothing is saved; the edited listing is "
+         "kept in ",
+         "", true},
         {"left as it was", "true", 0, "", fileOf(pick({1, 2, 3, 4, 5})), false},
         {"emptied", "cp /dev/null", 1, "The listing holds no channel line; nothing is saved.", "", false},
         {"the editor removes it", "rm", 1, "The editor left no listing in " + tmp + "/tunvex-", "", false},
@@ -439,11 +469,49 @@ TEST_F(Apply, EditInTheEditor)
         }
         std::filesystem::remove(output);
     }
+    // What a dry run keeps is what --apply takes: the state line, which the
+    // header lets the user delete, is put back, and names changed rename.
+    RunResult r = runTunvex({"-f", input, "--edit", "--dry-run"},
+                            {.env = {"VISUAL=sed -i -e /^#/d -e /^2:/d -e s/^3:Channel.3:Channel.3/3:Jazz:Jazz/",
+                                     "TMPDIR=" + tmp}});
+    const size_t at = r.err.find("kept in ") + 8;
+    const std::string kept = r.err.substr(at, r.err.find(", for --apply") - at);
+    RunResult applied = runTunvex({"-f", input, "-o", output, "--apply", kept});
+    EXPECT_EQ(applied.status, 0) << applied.err;
+    EXPECT_TRUE(readFile(output) == fileOf(renamed(pick({1, 3, 4, 5}), 1, "Jazz")));
+}
+
+// Runs an --edit on a terminal, answering every question so; returns its
+// wait status and what it showed.
+std::pair<int, std::string> editOnTerminal(const std::string &input, const std::string &output,
+                                           const std::string &editor, const std::string &answer)
+{
+    int terminal = -1;
+    pid_t pid = forkpty(&terminal, nullptr, nullptr, nullptr);
+    if (pid == 0) {
+        setenv("VISUAL", editor.c_str(), 1);
+        execl(TUNVEX_BIN, "tunvex", "-f", input.c_str(), "-o", output.c_str(), "--edit", nullptr);
+        _exit(127);
+    }
+    std::string shown;
+    size_t asked = 0;
+    char buffer[4096];
+    for (ssize_t n; pid > 0 && (n = read(terminal, buffer, sizeof buffer)) > 0;) {
+        shown.append(buffer, static_cast<size_t>(n));
+        for (size_t at = 0; (at = shown.find("[Y/n] ", at)) != std::string::npos; at += 6)
+            if (at >= asked && write(terminal, answer.data(), answer.size()) >= 0)
+                asked = at + 6;
+    }
+    int status = -1;
+    waitpid(pid, &status, 0);
+    close(terminal);
+    return {status, shown};
 }
 
 // On a terminal, a listing with problems is opened again with them on top
 // as #! lines, replaced each round, numbered as the text shown numbers its
-// lines, after the byte order mark the text was saved with.
+// lines, after the byte order mark the text was saved with. Ctrl-C at the
+// question keeps the text.
 TEST_F(Apply, EditAgainOnATerminal)
 {
     if (*TUNVEX_EMULATOR != '\0')
@@ -453,28 +521,7 @@ TEST_F(Apply, EditAgainOnATerminal)
     const std::string seen = dir.path("seen"), editor =
         "f() { n=$(ls " + seen + "* 2>/dev/null | wc -l); cp \"$1\" " + seen + "$n; case $n in "
         "0) sed -i -e '1s/^/\xEF\xBB\xBF/' -e 's/^3:.*/3:x/' \"$1\";; 2) sed -i 's/^3:x$/3/' \"$1\";; esac; }; f";
-    int terminal = -1;
-    pid_t pid = forkpty(&terminal, nullptr, nullptr, nullptr);
-    ASSERT_GE(pid, 0);
-    if (pid == 0) {
-        setenv("VISUAL", editor.c_str(), 1);
-        execl(TUNVEX_BIN, "tunvex", "-f", input.c_str(), "-o", output.c_str(), "--edit", nullptr);
-        _exit(127);
-    }
-    std::string shown;
-    size_t asked = 0;
-    char buffer[4096];
-    for (ssize_t n; (n = read(terminal, buffer, sizeof buffer)) > 0;) {
-        shown.append(buffer, static_cast<size_t>(n));
-        for (size_t at = 0; (at = shown.find("[Y/n] ", at)) != std::string::npos; at += 6)
-            if (at >= asked) {
-                asked = at + 6;
-                ASSERT_EQ(write(terminal, "y\n", 2), 2);
-            }
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    close(terminal);
+    auto [status, shown] = editOnTerminal(input, output, editor, "y\n");
     EXPECT_EQ(status, 0) << shown;
     std::string broken = readFile(seen + "0");
     size_t line3 = broken.find("\n3:") + 1;
@@ -484,6 +531,28 @@ TEST_F(Apply, EditAgainOnATerminal)
     EXPECT_EQ(readFile(seen + "1"), again);
     EXPECT_EQ(readFile(seen + "2"), again);
     EXPECT_TRUE(readFile(output) == fileOf(pick({1, 2, 3, 4, 5})));
+    std::tie(status, shown) = editOnTerminal(input, output, "sed -i s/^3:.*/3:x/", "\x03");
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT) << shown;
+    const size_t at = shown.find("Interrupted: the edited listing is kept in ");
+    ASSERT_NE(at, std::string::npos) << shown;
+    const size_t path = at + std::strlen("Interrupted: the edited listing is kept in ");
+    EXPECT_NE(readFile(shown.substr(path, shown.find('\r', path) - path)).find("\n3:x\n"), std::string::npos);
+}
+
+// An editor that cannot be started saves nothing, and says why.
+TEST_F(Apply, AnEditorThatCannotStart)
+{
+    if (std::system("command -v strace >/dev/null") != 0 || *TUNVEX_EMULATOR != '\0')
+        GTEST_SKIP() << "needs strace, natively";
+    const std::string tmp = dir.path("tmp"), err = dir.path("err");
+    std::filesystem::create_directory(tmp);
+    const std::string script = "VISUAL=true TMPDIR=" + tmp +
+                               " strace -qq -o /dev/null -e trace=clone,clone3 -e inject=clone,clone3:error=EAGAIN " +
+                               TUNVEX_BIN + " -f " + input + " -o " + output + " --edit 2>" + err;
+    EXPECT_EQ(WEXITSTATUS(std::system(script.c_str())), 1);
+    EXPECT_EQ(readFile(err), "Cannot start the editor: Resource temporarily unavailable; nothing is saved.\n");
+    EXPECT_TRUE(std::filesystem::is_empty(tmp));
+    EXPECT_FALSE(std::filesystem::exists(output));
 }
 
 // --match proposes the reference's order for a rescanned list; applied,
@@ -511,6 +580,13 @@ TEST_F(Apply, MatchTakesTheOldListFileItself)
         ASSERT_EQ(runTunvex({"-f", input, "-o", output, "--apply", listing}).status, 0);
         EXPECT_TRUE(readFile(output) == fileOf(pick({5, 4, 3, 2, 1}))) << reference;
     }
+    // A list file is no listing, whatever its size: one of more than 16 MiB.
+    writeFile(old, buildChannelFile(syntheticList(30000)));
+    RunResult r = runTunvex({"-f", input, "--match", old});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.err.find(": 5 channels matched exactly, 0 loosely, 0 not at all; 29995 of its lines found nothing"),
+              std::string::npos)
+        << r.err;
 }
 
 TEST_F(Apply, MatchProposesTheReferenceOrder)

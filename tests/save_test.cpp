@@ -190,6 +190,19 @@ TEST_F(SafeSave, AListReplacedWhileWaitingIsNotEditedThroughItsOldName)
     }
 }
 
+// An edit that waits long for another says what it waits for: most likely
+// an --edit whose editor is open.
+TEST_F(SafeSave, AnEditThatWaitsSaysWhy)
+{
+    const std::string tunvex = std::string(TUNVEX_EMULATOR) + " " + TUNVEX_BIN, err = dir.path("err");
+    const std::string script = "(flock 9; sleep 2) 9<" + input + " & sleep 0.3; " + tunvex + " -f " + input + " -o " +
+                               input + " -d 1 2>" + err + "; s=$?; wait; exit $s";
+    EXPECT_EQ(WEXITSTATUS(std::system(script.c_str())), 0);
+    EXPECT_EQ(readFile(err), input + ": waiting for another edit of this list to end (an --edit holds it while its "
+                                     "editor is open)\n");
+    EXPECT_TRUE(readFile(input) == fileOf(pick({2, 3, 4, 5})));
+}
+
 // A descriptor opened on the list before another edit replaced it is on
 // the old file: an edit through it is refused, and the other edit kept.
 // Run at once, edits through standard input and edits by name lose none of
