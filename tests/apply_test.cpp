@@ -245,17 +245,32 @@ TEST_F(Apply, StateLinesWrittenOtherwiseAreChecked)
             << prefix << r.err;
         EXPECT_TRUE(readFile(input) == now) << prefix;
     }
-    // Its words damaged past reading, it is refused as damaged.
-    for (std::string prefix : {"# List state ", "# List-state: ", "#LIST_STATE ", "# List state\xEF\xBC\x9A "}) {
-        writeFile(dir.path("order.txt"), prefix + listing.substr(14));
+    // Its words damaged past reading, it is refused as damaged: so is any
+    // comment that still names a count of channels and a checksum.
+    const std::string words = "# List state: 5 channels, checksum ";
+    for (std::string damaged : {"# List state 5 channels, checksum ", "# List-state: 5 channels, checksum ",
+                                "#LIST_STATE 5 channels, checksum ", "# List state\xEF\xBC\x9A 5 channels, checksum ",
+                                "# state: 5 channels, checksum ", "# 5 channels, checksum ",
+                                "# Lst state: 5 channels, checksum ", "# Lsit stat: 5 chanels, cheksum ",
+                                "# 5 chnnels; chksum= ", "# List: 5 channels ", "# state 5, checksum "}) {
+        writeFile(dir.path("order.txt"), damaged + listing.substr(words.size()));
         RunResult r = runTunvex({"-f", input, "-o", input, "--apply", dir.path("order.txt")});
-        EXPECT_EQ(r.status, 1) << prefix;
-        EXPECT_NE(r.err.find(":1: the list state line is damaged"), std::string::npos) << prefix << r.err;
-        EXPECT_TRUE(readFile(input) == now) << prefix;
+        EXPECT_EQ(r.status, 1) << damaged;
+        EXPECT_NE(r.err.find(":1: the list state line is damaged"), std::string::npos) << damaged << r.err;
+        EXPECT_TRUE(readFile(input) == now) << damaged;
     }
-    // A comment of other words is a comment.
-    writeFile(dir.path("order.txt"), "# Lists: state of my order\n# List of mine\n2\n1\n3\n4\n5\n");
-    EXPECT_EQ(runTunvex({"-f", input, "-o", input, "--apply", dir.path("order.txt")}).status, 0);
+    // A comment of other words is a comment, as are those tunvex writes:
+    // --edit's header, its problems, a proposal's notes.
+    for (std::string comment : {"# Lists: state of my order\n# List of mine\n",
+                                "# The channels of /12 channels, checksum 732cfb7c.dat, one per line: "
+                                "NUMBER:NAME:NAME2:TYPE.\n# Keep each NUMBER and TYPE as they are.\n",
+                                "#! then 12 channels, checksum 732cfb7c; now 5\n",
+                                "# no longer in the list: 7:Channels Checksum:Channels Checksum:TV\n",
+                                "# not found in the reference, in their present order:\n# 12 channels I like\n"}) {
+        writeFile(dir.path("order.txt"), comment + "2\n1\n3\n4\n5\n");
+        RunResult r = runTunvex({"-f", input, "-o", input, "--apply", dir.path("order.txt")});
+        EXPECT_EQ(r.status, 0) << comment << r.err;
+    }
 }
 
 // An empty list has nothing to delete: its proposal, and its own empty
