@@ -14,6 +14,9 @@ struct ListingLines {
 };
 
 ListingLines startLines(const char *text, size_t length);
+// Whether its lines end in a CR alone, as an old Mac saves them: read at
+// line feeds, if it has any, its lines would be run together.
+bool linesEndInCrAlone(const char *text, size_t length);
 // The next line that may be a channel line (or a state line, when asked
 // for); false at the end.
 bool nextChannelLine(ListingLines &lines, std::string_view *line);

@@ -78,6 +78,8 @@ TEST_F(Apply, ListingsAndVerdicts)
          }(), ""},
         {"lines ended by CR alone", "# favourites\r2\r1\r", {}, 1, "",
          "FILE: its lines end in a CR alone: end each with a line feed (LF or CR LF)\n", ""},
+        {"lines ended by CR alone, the last by CR LF", "2\r1\r3\r\n", {}, 1, "",
+         "FILE: its lines end in a CR alone: end each with a line feed (LF or CR LF)\n", ""},
         {"no channel line", "# 1:Channel 1:Channel 1:TV\n\n", {}, 1, "",
          "FILE: no channel line: an empty listing would delete every channel\n", ""},
         {"with -d", "1\n", {"-d", "1"}, 1, "", "Option `--apply' cannot be combined with -l, -r, -d or -m.\n", ""},
