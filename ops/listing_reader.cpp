@@ -228,6 +228,11 @@ void readListing(const char *text, size_t length, Listing *listing, bool madeFro
         __builtin_prefetch(reinterpret_cast<const char *>(c) + kAhead);
         listing->records.push_back(c);
     }
+    // Read as bytes, each line would be refused on its own.
+    if (isUtf16(text, length)) {
+        problem(r, kUtf16Problem);
+        return;
+    }
     // Saved with an old Mac's line ends, the text is a few long lines, read
     // as anything but what it is.
     if (linesEndInCrAlone(text, length)) {

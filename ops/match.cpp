@@ -141,6 +141,11 @@ void note(ReadReference &read, uint32_t line, const std::string &what)
 // and left out.
 void readReference(const char *text, size_t length, ReadReference &read)
 {
+    // Every line of it would be refused: it is said once.
+    if (isUtf16(text, length)) {
+        note(read, 0, kUtf16Problem);
+        return;
+    }
     // Each line's number as its digits say it, without leading zeros: a
     // number too long for 32 bits is still itself, not the next one's.
     std::vector<std::string_view> numbers;

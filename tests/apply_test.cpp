@@ -23,6 +23,16 @@ protected:
     std::string listing = dir.path("order.txt");
 };
 
+// ASCII text as a Windows editor saves it in UTF-16: each byte with a zero
+// byte after it, or before it when big-endian.
+std::string utf16(std::string_view ascii, bool bigEndian)
+{
+    std::string out;
+    for (char c : ascii)
+        out += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+    return out;
+}
+
 TEST_F(Apply, ListingsAndVerdicts)
 {
     writeList(syntheticList(7));
@@ -80,6 +90,10 @@ TEST_F(Apply, ListingsAndVerdicts)
          "FILE: its lines end in a CR alone: end each with a line feed (LF or CR LF)\n", ""},
         {"lines ended by CR alone, the last by CR LF", "2\r1\r3\r\n", {}, 1, "",
          "FILE: its lines end in a CR alone: end each with a line feed (LF or CR LF)\n", ""},
+        {"UTF-16 with a byte order mark", "\xFF\xFE" + utf16("# favourites\r\n2\r\n1\r\n", false), {}, 1, "",
+         "FILE: it is UTF-16 text: save it as UTF-8\n", ""},
+        {"UTF-16, big-endian, without one", utf16("2\n1\n", true), {}, 1, "",
+         "FILE: it is UTF-16 text: save it as UTF-8\n", ""},
         {"no channel line", "# 1:Channel 1:Channel 1:TV\n\n", {}, 1, "",
          "FILE: no channel line: an empty listing would delete every channel\n", ""},
         {"with -d", "1\n", {"-d", "1"}, 1, "", "Option `--apply' cannot be combined with -l, -r, -d or -m.\n", ""},
@@ -573,6 +587,10 @@ TEST_F(Apply, MatchProposesTheReferenceOrder)
         {"short lines", seq17, "",
          ": 0 channels matched exactly, 0 loosely, 7 not at all; 17 of its lines found nothing, 17 of them a NUMBER "
          "alone, which names no channel\n",
+         {1, 2, 3, 4, 5, 6, 7}},
+        {"UTF-16", "\xFE\xFF" + utf16("1:Weather:Weather:TV\n", true), "",
+         ": it is UTF-16 text: save it as UTF-8\nFILE: 0 channels matched exactly, 0 loosely, 7 not at all; 0 of its "
+         "lines found nothing\n",
          {1, 2, 3, 4, 5, 6, 7}},
     };
     for (const auto &c : cases) {
