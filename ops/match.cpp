@@ -262,7 +262,11 @@ void matchReference(const char *text, size_t length, MatchResult *result)
             proposal.append(lineOf(c, r.channel));
             continue;
         }
-        proposal.append("# no longer in the list: ").append(r.line).append("\n");
+        // A bare NUMBER found nothing because it names nothing to find, not
+        // because its channel is gone.
+        proposal.append(r.key.empty() ? "# a NUMBER alone names no channel: " : "# no longer in the list: ")
+            .append(r.line)
+            .append("\n");
         ++n.lost;
         n.lostBare += r.key.empty();
     }

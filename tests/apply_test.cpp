@@ -588,6 +588,13 @@ TEST_F(Apply, MatchProposesTheReferenceOrder)
          ": 0 channels matched exactly, 0 loosely, 7 not at all; 17 of its lines found nothing, 17 of them a NUMBER "
          "alone, which names no channel\n",
          {1, 2, 3, 4, 5, 6, 7}},
+        {"a NUMBER alone, its channel there", "5\n1:Weather:Weather:TV\n",
+         state + "# a NUMBER alone names no channel: 5\n1:Weather:Weather:TV\n"
+         "# not found in the reference, in their present order:\n2: news ONE: news ONE:TV\n3:Jazz:Jazz:RADIO\n"
+         "4:Jazz:Jazz:TV\n5:Music:Music:TV\n6:Music:Music:TV\n7:Shopping:Shopping:TV\n",
+         ": 1 channels matched exactly, 0 loosely, 6 not at all; 1 of its lines found nothing, 1 of them a NUMBER "
+         "alone, which names no channel\n",
+         {1, 2, 3, 4, 5, 6, 7}},
         {"UTF-16", "\xFE\xFF" + utf16("1:Weather:Weather:TV\n", true), "",
          ": it is UTF-16 text: save it as UTF-8\nFILE: 0 channels matched exactly, 0 loosely, 7 not at all; 0 of its "
          "lines found nothing\n",
