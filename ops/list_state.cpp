@@ -48,6 +48,86 @@ bool takeNumber(std::string_view *line, uint64_t base, size_t most, uint32_t *va
     return n > 0 && v <= UINT32_MAX;
 }
 
+// By its first letters alone: a state line damaged in its colon or its
+// spaces (# List-state, # List state 12) must still be checked, not read
+// as a comment that lets a stale listing through.
+bool beginsListState(std::string_view line)
+{
+    constexpr std::string_view kWords = "liststate";
+    size_t matched = 0;
+    for (size_t at = 1; at < line.size() && matched < kWords.size(); ++at) {
+        char c = line[at];
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+        if (c >= 'a' && c <= 'z' && c != kWords[matched++])
+            return false;
+    }
+    return matched == kWords.size();
+}
+
+// The next run of ASCII letters and digits in *text, in lower case; empty
+// past the last. *text moves past it.
+std::string nextWord(std::string_view *text)
+{
+    auto inWord = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; };
+    size_t at = 0;
+    while (at < text->size() && !inWord((*text)[at]))
+        ++at;
+    std::string word;
+    for (; at < text->size() && inWord((*text)[at]); ++at)
+        word += static_cast<char>(std::tolower(static_cast<unsigned char>((*text)[at])));
+    text->remove_prefix(at);
+    return word;
+}
+
+bool has(std::string_view word, std::string_view part)
+{
+    return word.find(part) != std::string_view::npos;
+}
+
+// "checksum" and "channels" as a hand may spell them.
+bool checksumWord(std::string_view word)
+{
+    return has(word, "sum") || has(word, "crc") || word.starts_with("checks") || word.starts_with("cheks");
+}
+
+bool channelsWord(std::string_view word)
+{
+    return !checksumWord(word) && (word.starts_with("ch") || has(word, "nel"));
+}
+
+bool hexWord(std::string_view word)
+{
+    return word.size() == 8 && word.find_first_not_of("0123456789abcdef") == std::string_view::npos;
+}
+
+// A comment that names a count of channels and a checksum is a state line
+// however its words were damaged: read as a plain comment, it would let a
+// stale listing through, while refused it tells its user to delete it. The
+// count comes first, after a few words that name no channels, so that
+// --edit's header (the channels of PATH) and a proposal's notes, which
+// quote channel lines, stay comments.
+bool namesCountAndChecksum(std::string_view line)
+{
+    std::string word = nextWord(&line);
+    for (int before = 0; !word.empty() && !std::isdigit(static_cast<unsigned char>(word[0])); ++before) {
+        if (before == 3 || has(word, "chan"))
+            return false;
+        word = nextWord(&line);
+    }
+    if (word.empty())
+        return false;
+    // The count's own run may go on into its word: 12channels.
+    word.erase(0, word.find_first_not_of("0123456789"));
+    bool channels = false, checksum = false, hex = false;
+    for (int after = 0; after < 3; ++after, word = nextWord(&line)) {
+        channels = channels || channelsWord(word);
+        checksum = checksum || checksumWord(word);
+        hex = hex || hexWord(word);
+    }
+    return channels + checksum + hex >= 2;
+}
+
 }  // namespace
 
 ListState currentListState()
@@ -65,23 +145,11 @@ std::string listStateLine(const ListState &state)
     return line;
 }
 
-// By its first letters alone: a state line damaged in its colon or its
-// spaces (# List-state, # List state 12) must still be checked, not read
-// as a comment that lets a stale listing through.
 bool isListStateLine(std::string_view line)
 {
-    if (line.empty() || line[0] != '#')
+    if (line.empty() || line[0] != '#' || line.starts_with("#!"))
         return false;
-    constexpr std::string_view kWords = "liststate";
-    size_t matched = 0;
-    for (size_t at = 1; at < line.size() && matched < kWords.size(); ++at) {
-        char c = line[at];
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-        if (c >= 'a' && c <= 'z' && c != kWords[matched++])
-            return false;
-    }
-    return matched == kWords.size();
+    return beginsListState(line) || namesCountAndChecksum(line);
 }
 
 bool readListStateLine(std::string_view line, ListState *state)

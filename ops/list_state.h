@@ -7,9 +7,11 @@
 //
 // The count, and the checksum a save of the list would carry. Anything after
 // the checksum is free text. A comment that reads so once case, spaces, tabs
-// and repeated #s are set aside (#List State:, ## list state:) is one too,
-// and one whose first letters are "list state" is taken for a damaged one:
-// it holds, or the listing is refused.
+// and repeated #s are set aside (#List State:, ## list state:) is one too.
+// One whose first letters are "list state", or any other that names a count
+// of channels and a checksum (# 12 chanels, crc 1c2a6f0e), is taken for a
+// damaged one: it holds, or the listing is refused. #! lines, the problems
+// --edit writes on top, never are.
 #pragma once
 
 #include <cstdint>
@@ -24,7 +26,7 @@ struct ListState {
 ListState currentListState();
 // The whole line, with its line feed.
 std::string listStateLine(const ListState &state);
-// Whether the line is meant as a state line: it begins as one, read so.
+// Whether the line is meant as a state line, read so.
 bool isListStateLine(std::string_view line);
 // Its state; false when it was damaged.
 bool readListStateLine(std::string_view line, ListState *state);

@@ -11,6 +11,33 @@ ListingLines startLines(const char *text, size_t length)
     return {all};
 }
 
+// Its byte order mark, either way round, or without one its first
+// character in ASCII beside a zero byte: no UTF-8 text holds a zero byte
+// that a listing could mean.
+bool isUtf16(const char *text, size_t length)
+{
+    std::string_view all(text, length);
+    if (all.starts_with("\xFF\xFE") || all.starts_with("\xFE\xFF"))
+        return true;
+    auto ascii = [](char c) { return c != 0 && static_cast<unsigned char>(c) < 0x80; };
+    return all.size() >= 2 && ((ascii(all[0]) && all[1] == 0) || (all[0] == 0 && ascii(all[1])));
+}
+
+// A CR that no line feed follows, before what begins a line (a channel's
+// number, a #) or anything at all where there is no line feed: a stray line
+// feed at the end (an editor's, a shell's) does not make it a text of lines.
+bool linesEndInCrAlone(const char *text, size_t length)
+{
+    std::string_view all(text, length);
+    const bool lineFeeds = all.find('\n') != std::string_view::npos;
+    for (size_t cr = all.find('\r'); cr != std::string_view::npos && cr + 1 < all.size(); cr = all.find('\r', cr + 1)) {
+        char next = all[cr + 1];
+        if (!lineFeeds || next == '#' || (next >= '0' && next <= '9'))
+            return true;
+    }
+    return false;
+}
+
 bool nextChannelLine(ListingLines &lines, std::string_view *line)
 {
     while (!lines.rest.empty()) {

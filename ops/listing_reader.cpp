@@ -228,10 +228,14 @@ void readListing(const char *text, size_t length, Listing *listing, bool madeFro
         __builtin_prefetch(reinterpret_cast<const char *>(c) + kAhead);
         listing->records.push_back(c);
     }
-    // Saved with an old Mac's line ends, the whole text is one line, read
+    // Read as bytes, each line would be refused on its own.
+    if (isUtf16(text, length)) {
+        problem(r, kUtf16Problem);
+        return;
+    }
+    // Saved with an old Mac's line ends, the text is a few long lines, read
     // as anything but what it is.
-    const void *cr = length == 0 ? nullptr : std::memchr(text, '\r', length);
-    if (cr != nullptr && cr != text + length - 1 && std::memchr(text, '\n', length) == nullptr) {
+    if (linesEndInCrAlone(text, length)) {
         problem(r, "its lines end in a CR alone: end each with a line feed (LF or CR LF)");
         return;
     }

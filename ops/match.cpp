@@ -141,6 +141,11 @@ void note(ReadReference &read, uint32_t line, const std::string &what)
 // and left out.
 void readReference(const char *text, size_t length, ReadReference &read)
 {
+    // Every line of it would be refused: it is said once.
+    if (isUtf16(text, length)) {
+        note(read, 0, kUtf16Problem);
+        return;
+    }
     // Each line's number as its digits say it, without leading zeros: a
     // number too long for 32 bits is still itself, not the next one's.
     std::vector<std::string_view> numbers;
@@ -257,7 +262,11 @@ void matchReference(const char *text, size_t length, MatchResult *result)
             proposal.append(lineOf(c, r.channel));
             continue;
         }
-        proposal.append("# no longer in the list: ").append(r.line).append("\n");
+        // A bare NUMBER found nothing because it names nothing to find, not
+        // because its channel is gone.
+        proposal.append(r.key.empty() ? "# a NUMBER alone names no channel: " : "# no longer in the list: ")
+            .append(r.line)
+            .append("\n");
         ++n.lost;
         n.lostBare += r.key.empty();
     }

@@ -24,6 +24,16 @@ protected:
     std::string listing = dir.path("order.txt");
 };
 
+// ASCII text as a Windows editor saves it in UTF-16: each byte with a zero
+// byte after it, or before it when big-endian.
+std::string utf16(std::string_view ascii, bool bigEndian)
+{
+    std::string out;
+    for (char c : ascii)
+        out += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+    return out;
+}
+
 TEST_F(Apply, ListingsAndVerdicts)
 {
     writeList(syntheticList(7));
@@ -82,6 +92,12 @@ TEST_F(Apply, ListingsAndVerdicts)
          }(), ""},
         {"lines ended by CR alone", "# favourites\r2\r1\r", {}, 1, "",
          "FILE: its lines end in a CR alone: end each with a line feed (LF or CR LF)\n", ""},
+        {"lines ended by CR alone, the last by CR LF", "2\r1\r3\r\n", {}, 1, "",
+         "FILE: its lines end in a CR alone: end each with a line feed (LF or CR LF)\n", ""},
+        {"UTF-16 with a byte order mark", "\xFF\xFE" + utf16("# favourites\r\n2\r\n1\r\n", false), {}, 1, "",
+         "FILE: it is UTF-16 text: save it as UTF-8\n", ""},
+        {"UTF-16, big-endian, without one", utf16("2\n1\n", true), {}, 1, "",
+         "FILE: it is UTF-16 text: save it as UTF-8\n", ""},
         {"no channel line", "# 1:Channel 1:Channel 1:TV\n\n", {}, 1, "",
          "FILE: no channel line: an empty listing would delete every channel\n", ""},
         {"with -d", "1\n", {"-d", "1"}, 1, "", "Option `--apply' cannot be combined with -l, -r, -d or -m.\n", ""},
@@ -249,17 +265,32 @@ TEST_F(Apply, StateLinesWrittenOtherwiseAreChecked)
             << prefix << r.err;
         EXPECT_TRUE(readFile(input) == now) << prefix;
     }
-    // Its words damaged past reading, it is refused as damaged.
-    for (std::string prefix : {"# List state ", "# List-state: ", "#LIST_STATE ", "# List state\xEF\xBC\x9A "}) {
-        writeFile(dir.path("order.txt"), prefix + listing.substr(14));
+    // Its words damaged past reading, it is refused as damaged: so is any
+    // comment that still names a count of channels and a checksum.
+    const std::string words = "# List state: 5 channels, checksum ";
+    for (std::string damaged : {"# List state 5 channels, checksum ", "# List-state: 5 channels, checksum ",
+                                "#LIST_STATE 5 channels, checksum ", "# List state\xEF\xBC\x9A 5 channels, checksum ",
+                                "# state: 5 channels, checksum ", "# 5 channels, checksum ",
+                                "# Lst state: 5 channels, checksum ", "# Lsit stat: 5 chanels, cheksum ",
+                                "# 5 chnnels; chksum= ", "# List: 5 channels ", "# state 5, checksum "}) {
+        writeFile(dir.path("order.txt"), damaged + listing.substr(words.size()));
         RunResult r = runTunvex({"-f", input, "-o", input, "--apply", dir.path("order.txt")});
-        EXPECT_EQ(r.status, 1) << prefix;
-        EXPECT_NE(r.err.find(":1: the list state line is damaged"), std::string::npos) << prefix << r.err;
-        EXPECT_TRUE(readFile(input) == now) << prefix;
+        EXPECT_EQ(r.status, 1) << damaged;
+        EXPECT_NE(r.err.find(":1: the list state line is damaged"), std::string::npos) << damaged << r.err;
+        EXPECT_TRUE(readFile(input) == now) << damaged;
     }
-    // A comment of other words is a comment.
-    writeFile(dir.path("order.txt"), "# Lists: state of my order\n# List of mine\n2\n1\n3\n4\n5\n");
-    EXPECT_EQ(runTunvex({"-f", input, "-o", input, "--apply", dir.path("order.txt")}).status, 0);
+    // A comment of other words is a comment, as are those tunvex writes:
+    // --edit's header, its problems, a proposal's notes.
+    for (std::string comment : {"# Lists: state of my order\n# List of mine\n",
+                                "# The channels of /12 channels, checksum 732cfb7c.dat, one per line: "
+                                "NUMBER:NAME:NAME2:TYPE.\n# Keep each NUMBER and TYPE as they are.\n",
+                                "#! then 12 channels, checksum 732cfb7c; now 5\n",
+                                "# no longer in the list: 7:Channels Checksum:Channels Checksum:TV\n",
+                                "# not found in the reference, in their present order:\n# 12 channels I like\n"}) {
+        writeFile(dir.path("order.txt"), comment + "2\n1\n3\n4\n5\n");
+        RunResult r = runTunvex({"-f", input, "-o", input, "--apply", dir.path("order.txt")});
+        EXPECT_EQ(r.status, 0) << comment << r.err;
+    }
 }
 
 // An empty list has nothing to delete: its proposal, and its own empty
@@ -633,6 +664,17 @@ TEST_F(Apply, MatchProposesTheReferenceOrder)
         {"short lines", seq17, "",
          ": 0 channels matched exactly, 0 loosely, 7 not at all; 17 of its lines found nothing, 17 of them a NUMBER "
          "alone, which names no channel\n",
+         {1, 2, 3, 4, 5, 6, 7}},
+        {"a NUMBER alone, its channel there", "5\n1:Weather:Weather:TV\n",
+         state + "# a NUMBER alone names no channel: 5\n1:Weather:Weather:TV\n"
+         "# not found in the reference, in their present order:\n2: news ONE: news ONE:TV\n3:Jazz:Jazz:RADIO\n"
+         "4:Jazz:Jazz:TV\n5:Music:Music:TV\n6:Music:Music:TV\n7:Shopping:Shopping:TV\n",
+         ": 1 channels matched exactly, 0 loosely, 6 not at all; 1 of its lines found nothing, 1 of them a NUMBER "
+         "alone, which names no channel\n",
+         {1, 2, 3, 4, 5, 6, 7}},
+        {"UTF-16", "\xFE\xFF" + utf16("1:Weather:Weather:TV\n", true), "",
+         ": it is UTF-16 text: save it as UTF-8\nFILE: 0 channels matched exactly, 0 loosely, 7 not at all; 0 of its "
+         "lines found nothing\n",
          {1, 2, 3, 4, 5, 6, 7}},
     };
     for (const auto &c : cases) {
