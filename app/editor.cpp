@@ -91,7 +91,8 @@ std::string makeSessionDirectory()
 void removeSessionDirectory()
 {
     CleanupSignalsHeld held;
-    removeTree(sessionPath.c_str());
+    if (!removeTree(sessionPath.c_str()))
+        warn(messages(), "Error removing the editor's directory: %s: %s\n", sessionPath.c_str(), std::strerror(errno));
     forgetDirectory();
 }
 
@@ -117,11 +118,15 @@ std::string runEditor(const std::string &path)
     if (pid < 0)
         return std::string("Cannot start the editor: ") + std::strerror(errno);
     int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    pid_t waited;
+    while ((waited = waitpid(pid, &status, 0)) < 0 && errno == EINTR) {
     }
+    int e = errno;
     forgetChild();
     char what[64] = "";
-    if (WIFSIGNALED(status))
+    if (waited < 0)
+        std::snprintf(what, sizeof what, "could not be waited for: %s", std::strerror(e));
+    else if (WIFSIGNALED(status))
         std::snprintf(what, sizeof what, "was ended by signal %d", WTERMSIG(status));
     else if (WEXITSTATUS(status) != 0)
         std::snprintf(what, sizeof what, "exited with status %d", WEXITSTATUS(status));

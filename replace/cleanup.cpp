@@ -80,7 +80,7 @@ void endChild(pid_t pid, int signal)
         int status = 0;
         if (waitpid(pid, &status, WNOHANG) != 0)
             return;
-        timespec pause{0, 10 * 1000 * 1000};
+        timespec pause{0, 10'000'000L};
         nanosleep(&pause, nullptr);
     }
 }
@@ -308,13 +308,21 @@ void forgetChild()
     child.store(0);
 }
 
-void removeTree(const char *path)
+bool removeTree(const char *path)
 {
-    for (int pass = 0; pass < 3 && rmdir(path) != 0 && errno == ENOTEMPTY; ++pass) {
+    for (int pass = 0;; ++pass) {
+        if (rmdir(path) == 0 || errno == ENOENT)
+            return true;
+        if (pass == 4 || (errno != EINTR && errno != ENOTEMPTY && errno != EEXIST))
+            return false;
+        if (errno == EINTR)
+            continue;
         int fd = open(path, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (fd < 0)
-            return;
-        emptyDirectory(fd, 16);
-        close(fd);
+        if (fd < 0 && errno != EINTR)
+            return false;
+        if (fd >= 0) {
+            emptyDirectory(fd, 16);
+            close(fd);
+        }
     }
 }

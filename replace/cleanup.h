@@ -90,4 +90,5 @@ void forgetChild();
 
 // Empties a directory and removes it, with system calls alone (what the
 // editor left there too: swap files, a directory in place of the text).
-void removeTree(const char *path);
+// False, with errno set, when it is still there.
+bool removeTree(const char *path);

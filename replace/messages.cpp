@@ -25,40 +25,45 @@ void put(int fd, int *error, std::string_view text)
     errno = e;
 }
 
-std::string formatted(const char *format, va_list args)
+// The message in one piece, however long: `again` is the same arguments,
+// for a second try where the first did not fit.
+std::string formatted(const char *format, va_list args, va_list again)
 {
     char small[512];
-    va_list again;
-    va_copy(again, args);
     int n = std::vsnprintf(small, sizeof small, format, args);
-    std::string text;
-    if (n >= 0 && static_cast<size_t>(n) < sizeof small) {
-        text.assign(small, static_cast<size_t>(n));
-    } else if (n >= 0) {
-        text.resize(static_cast<size_t>(n) + 1);
-        std::vsnprintf(text.data(), text.size(), format, again);
-        text.pop_back();
-    }
-    va_end(again);
+    if (n < 0)
+        return "";
+    if (static_cast<size_t>(n) < sizeof small)
+        return std::string(small, static_cast<size_t>(n));
+    std::string text(static_cast<size_t>(n) + 1, '\0');
+    std::vsnprintf(text.data(), text.size(), format, again);
+    text.pop_back();
     return text;
 }
 
 }  // namespace
 
+// Variadic as printf is, so that the compiler checks every format.
+// NOLINTNEXTLINE(cert-dcl50-cpp)
 void say(const Messages &m, const char *format, ...)
 {
-    va_list args;
+    va_list args, again;
     va_start(args, format);
-    const std::string text = formatted(format, args);
+    va_copy(again, args);
+    const std::string text = formatted(format, args, again);
+    va_end(again);
     va_end(args);
     put(m.out, m.outError, text);
 }
 
+// NOLINTNEXTLINE(cert-dcl50-cpp)
 void warn(const Messages &m, const char *format, ...)
 {
-    va_list args;
+    va_list args, again;
     va_start(args, format);
-    const std::string text = formatted(format, args);
+    va_copy(again, args);
+    const std::string text = formatted(format, args, again);
+    va_end(again);
     va_end(args);
     put(m.err, nullptr, text);
 }

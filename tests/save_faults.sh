@@ -9,7 +9,10 @@
 # user may not write, and a bind-mounted list); then a rename and a listing
 # applied through standard output opened on the list itself (-o /dev/stdout
 # 1<>list.dat), where a message printed into the list would damage it and
-# its backup. Each is traced once; then,
+# its backup; an --edit, replaced by a rename and, signals only, overwritten
+# in place; and, signals only, an edit in place started without standard
+# error, where the list must not take descriptor 2 and a signal's message.
+# Each is traced once; then,
 # for every call it makes from main() on and every occurrence of that call,
 # strace makes that occurrence fail (with the errors the call can really
 # give, and with EINTR) and, in separate runs, delivers SIGKILL and two of
@@ -24,7 +27,8 @@
 #   - or else the backup holds the original list and the run named it.
 # A file of a backup's name, whenever there is one, holds the whole original.
 # No temporary file or backup may be left otherwise, except after SIGKILL,
-# which cannot be caught.
+# which cannot be caught; nor the editor's directory, unless the run said
+# that it keeps the edited listing there.
 # Last, a directory that its user may write but not read is edited in, as
 # that user: the save succeeds, and a failure to flush it after the rename
 # is reported as above; and a dangling link that cannot be followed fails
@@ -85,6 +89,8 @@ check() {
     cmp -s "$path" "$work/original.dat" || fail "the backup $path is not the whole original list"
     if grep -qF "$path" "$work/out" "$work/err"; then
       [ "$got" != unknown ] || got="in the backup"
+    elif [ "$no_stderr" = 1 ] && [[ $what = signal=* ]]; then
+      [ "$got" != unknown ] || got="in the backup"  # nowhere to say it
     elif [ "$what" != signal=SIGKILL ]; then
       fail "left behind, and not named: $backup"
     elif [ "$got" = unknown ]; then
@@ -94,8 +100,10 @@ check() {
   # A temporary file only after SIGKILL, or where the run said it is.
   local stray
   for stray in $strays; do
-    [ "$what" = signal=SIGKILL ] && [[ $stray =~ ^\.list\.dat\.......$ ]] && continue
+    [ "$what" = signal=SIGKILL ] && [[ $stray =~ ^(\.list\.dat\.......|tunvex-......)$ ]] && continue
     grep -qF "Error removing temporary file: $dir/$stray: " "$work/out" "$work/err" && continue
+    grep -qF "the edited listing is kept in $TMPDIR/$stray/" "$work/err" && continue
+    grep -qF "Error removing the editor's directory: $TMPDIR/$stray: " "$work/err" && continue
     fail "left behind: $stray"
   done
   local key="$scenario: exit $status, $got"
@@ -130,7 +138,7 @@ check() {
     ;;
   esac
   # Whatever happened, no message is in the list or its backup.
-  if [ "$via_stdout" = 1 ] && grep -qaE 'Channel [0-9]+ = "|Error |[0-9]+ kept, ' "$list" ${path:+"$path"}; then
+  if grep -qaE 'Channel [0-9]+ = "|Error |[0-9]+ kept, |Interrupted' "$list" ${path:+"$path"}; then
     fail "a message is in the list or its backup"
   fi
 }
@@ -139,6 +147,12 @@ check() {
 # and error in files, or standard output on the list itself.
 run_edit() {
   local status
+  if [ "$no_stderr" = 1 ]; then
+    "$@" >"$work/out" 2>&-
+    status=$?
+    : >"$work/err"
+    return $status
+  fi
   if [ "$via_stdout" = 1 ]; then
     "$@" 1<>"$list" 2>"$work/err"
     status=$?
@@ -155,7 +169,7 @@ inject_all() {
   local edit=(-f "$list" -o "$list" -d 2)
   [ ${#edit_of[@]} -eq 0 ] || edit=("${edit_of[@]}")
   cp "$work/original.dat" "$list"
-  run_edit "${runner[@]}" "$work/tunvex" "${edit[@]}" || { fail "the edit itself fails"; return; }
+  run_edit "${runner[@]}" "$work/tunvex" "${edit[@]}" || { fail "the edit itself fails: $(cat "$work/out" "$work/err")"; return; }
   cp "$list" "$work/edited.dat"
   # Every call from main() on (its first call sets SIGXFSZ aside), as
   # "name occurrence after-the-point-of-no-return", occurrence counted
@@ -176,7 +190,7 @@ inject_all() {
     # exit_group never returns; failing it would only test strace. brk
     # never fails with an error number: the kernel gives back the old break,
     # and an injected -ENOMEM would be taken for a break.
-    if [ "$name" != exit_group ] && [ "$name" != brk ]; then
+    if [ "$name" != exit_group ] && [ "$name" != brk ] && [ "$signals_only" != 1 ]; then
       for e in ${plausible[$name]:-EIO} EINTR; do variants+=("error=$e"); done
     fi
     variants+=(signal=SIGKILL)
@@ -187,7 +201,7 @@ inject_all() {
       run_edit "${runner[@]}" strace -qq -o /dev/null -e trace="$name" -e inject="$name:$what:when=$nth" \
         "$work/tunvex" "${edit[@]}"
       check $?
-      rm -f "$dir"/.list.dat.* "$dir"/list.dat.old-* "$TMPDIR"/* "$TMPDIR"/.list.dat.*
+      rm -rf "$dir"/.list.dat.* "$dir"/list.dat.old-* "$TMPDIR"/* "$TMPDIR"/.list.dat.*
       runs=$((runs + 1))
     done
   # The shell's word on each killed strace is noise here.
@@ -196,7 +210,7 @@ inject_all() {
 }
 
 # Replaced through a temporary file and a rename, as root.
-via_stdout=0 edit_of=()
+via_stdout=0 no_stderr=0 signals_only=0 edit_of=()
 scenario="renamed" dir=$work/d list=$work/d/list.dat runner=()
 mkdir "$dir"
 inject_all
@@ -266,6 +280,29 @@ inject_all
 scenario="standard output, --apply" edit_of=(-f "$list" -o /dev/stdout --apply "$work/order.txt")
 inject_all
 via_stdout=0 edit_of=()
+
+# --edit, its editor a script that deletes channel 2: the save's cleanup
+# and the editor's directory under one handler.
+editor=(env "VISUAL=sed -i /^2:/d")
+dir=$work/e list=$work/e/list.dat
+mkdir "$dir"
+scenario="--edit" edit_of=(-f "$list" -o "$list" --edit) runner=("${editor[@]}")
+inject_all
+if [ "$(id -u)" = 0 ] && command -v setpriv >/dev/null; then
+  signals_only=1
+  scenario="--edit in place" dir=$work/ero list=$work/ero/list.dat runner=("${editor[@]}" "${as_user[@]}")
+  edit_of=(-f "$list" -o "$list" --edit)
+  mkdir "$dir" && touch "$list" && chmod 666 "$list"
+  inject_all
+  # Another list read, so that the first file opened for writing is the
+  # list: descriptor 2, were it free.
+  no_stderr=1
+  scenario="in place, without standard error" dir=$work/ne list=$work/ne/list.dat runner=("${as_user[@]}")
+  edit_of=(-f "$work/original.dat" -o "$list" -d 2)
+  mkdir "$dir" && touch "$list" && chmod 666 "$list"
+  inject_all
+  signals_only=0 no_stderr=0 edit_of=()
+fi
 
 for key in "${!outcomes[@]}"; do echo "  $key: ${outcomes[$key]}"; done | sort
 # Injection that never made a save fail would prove nothing.

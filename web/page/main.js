@@ -477,6 +477,8 @@ async function proposeFrom(name, bytes) {
       preview.push([order.length, line.slice(String(number).length + 1), ['new', 'matched', 'matched loosely'][result.kinds[number - 1]]]);
     } else if (line.startsWith('# no longer in the list: ')) {
       preview.push(['', line.slice(25), 'no longer in the list']);
+    } else if (line.startsWith('# a NUMBER alone names no channel: ')) {
+      preview.push(['', line.slice(35), 'names no channel']);
     }
   }
   const c = result.counts;
