@@ -15,6 +15,7 @@
 
 #include "cleanup.h"
 #include "message_streams.h"
+#include "remove_tree.h"
 
 namespace {
 

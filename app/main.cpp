@@ -70,7 +70,7 @@ const option kLongOptions[] = {
         warn(messages(), "Unknown option `%.*s'.\n", length, word);
     else if (option == kApply || option == kMatch)
         warn(messages(), "Option `%.*s' needs a file: the listing to %s, or - for standard input.\n", length,
-                     word, option == kApply ? "apply" : "match");
+             word, option == kApply ? "apply" : "match");
     else
         warn(messages(), "Option `%.*s' takes no argument.\n", length, word);
     print_help(1);
@@ -180,7 +180,7 @@ bool combinationAllowed()
     const char *text = applyPath ? applyPath : matchPath;
     if (text && readsStandardInput(text, true) && readsStandardInput(inputPath, false)) {
         warn(messages(), "The list and the %s cannot both be read from standard input.\n",
-                     applyPath ? "listing" : "reference");
+             applyPath ? "listing" : "reference");
         return false;
     }
     if (dryRunFlag && !applyPath && !editFlag) {
@@ -208,9 +208,9 @@ void referenceFromList(const char *path)
     releaseChannelList();
     CheckReport report = checkBytes(bytes, userText.size);
     warn(messages(), "%s: a channel list%s%s%s: its channels, as -l lists them, are the reference\n",
-                 shownTextName(path), report.verdict == Verdict::whole ? "" : ", not a whole one (",
-                 report.verdict == Verdict::whole ? "" : report.verdictLine.c_str(),
-                 report.verdict == Verdict::whole ? "" : ")");
+         shownTextName(path), report.verdict == Verdict::whole ? "" : ", not a whole one (",
+         report.verdict == Verdict::whole ? "" : report.verdictLine.c_str(),
+         report.verdict == Verdict::whole ? "" : ")");
     userText.bytes = std::make_unique<char[]>(listing.size());
     std::memcpy(userText.bytes.get(), listing.data(), listing.size());
     userText.size = listing.size();

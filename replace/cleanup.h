@@ -87,8 +87,3 @@ void forgetDirectory();
 // The editor, while it runs.
 void registerChild(pid_t pid);
 void forgetChild();
-
-// Empties a directory and removes it, with system calls alone (what the
-// editor left there too: swap files, a directory in place of the text).
-// False, with errno set, when it is still there.
-bool removeTree(const char *path);

@@ -107,6 +107,11 @@ bool useDescriptor(SaveOutput *out, int fd)
         return failOpen(out, nullptr);
     if ((flags & O_ACCMODE) == O_RDONLY)
         return failOpen(out, "it is open for reading only");
+    // A list saved into a file that no name reaches is lost: another edit
+    // replaced the file after the descriptor was opened on it, or it was
+    // deleted.
+    if (S_ISREG(st.st_mode) && st.st_nlink == 0)
+        return failOpen(out, "the file it is open on has been deleted or replaced");
     if (S_ISREG(st.st_mode))
         return useRegularDescriptor(out, fd, flags, st);
     out->state = Stream{fd, true, false};
