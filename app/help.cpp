@@ -34,6 +34,7 @@ void printHelpText()
 // Text that never reached its reader is no success.
 [[noreturn]] void finish(int status)
 {
+    endAsAClosedPipeWould();
     if (int e = standardOutputError(); e != 0) {
         warn(messages(), "Error writing standard output: %s\n", std::strerror(e));
         std::exit(1);

@@ -303,6 +303,7 @@ int checkFiles(int argc, char **argv)
         Verdict v = checkChannelFile(i < optind ? inputPath : argv[i], messages());
         status = std::max(status, v == Verdict::whole ? 0 : v == Verdict::damaged ? 1 : 2);
     }
+    endAsAClosedPipeWould();
     if (int e = standardOutputError(); e != 0) {
         warn(messages(), "Error writing standard output: %s\n", std::strerror(e));
         return 2;
@@ -337,6 +338,8 @@ bool standardOutputFlushed()
     int e = standardOutputError();
     if (e == 0)
         return true;
+    if (!target.saved && !target.unchanged)
+        endAsAClosedPipeWould();
     if (target.saved)
         warn(messages(), "The list is saved in %s.\n", target.path);
     else if (target.unchanged)

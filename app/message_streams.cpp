@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 
 #include "descriptor_name.h"
 
@@ -101,6 +102,15 @@ const Messages &messages()
 int standardOutputError()
 {
     return outError;
+}
+
+void endAsAClosedPipeWould()
+{
+    struct sigaction was {};
+    if (outError != EPIPE || sigaction(SIGPIPE, nullptr, &was) != 0 || was.sa_handler == SIG_IGN)
+        return;
+    std::signal(SIGPIPE, SIG_DFL);
+    std::raise(SIGPIPE);
 }
 
 void passMessageStreams()

@@ -24,6 +24,10 @@ void setUpMessageStreams(const std::vector<std::string> &paths);
 const Messages &messages();
 // 0, or the error that first stopped a message to standard output.
 int standardOutputError();
+// A reader that stopped reading (tunvex -l | head -1) ends a run that
+// saved nothing as it always has: quietly, by SIGPIPE, unless the caller
+// ignores that signal. Returns otherwise.
+void endAsAClosedPipeWould();
 // In a child about to run another program: its standard output and error
 // are where tunvex's own messages go.
 void passMessageStreams();

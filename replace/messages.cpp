@@ -1,7 +1,10 @@
 // Writing a message whole.
 #include "messages.h"
 
+#include <time.h>
+
 #include <cerrno>
+#include <csignal>
 #include <cstdarg>
 #include <cstdio>
 #include <string>
@@ -9,6 +12,28 @@
 #include "full_io.h"
 
 namespace {
+
+// A reader that went away (tunvex -l | head -1) is an error of the write,
+// EPIPE, not a signal: a message after a save must not end the run as if
+// the save had been interrupted. SIGPIPE is held for the write, and one it
+// raised is taken back.
+bool writeHoldingPipeSignal(int fd, std::string_view text)
+{
+    sigset_t pipe, saved, pending;
+    sigemptyset(&pipe);
+    sigaddset(&pipe, SIGPIPE);
+    sigprocmask(SIG_BLOCK, &pipe, &saved);
+    bool wasPending = sigpending(&pending) == 0 && sigismember(&pending, SIGPIPE) == 1;
+    bool written = writeFull(fd, text.data(), text.size());
+    int e = errno;
+    if (!written && e == EPIPE && !wasPending) {
+        timespec now{0, 0};
+        sigtimedwait(&pipe, nullptr, &now);
+    }
+    sigprocmask(SIG_SETMASK, &saved, nullptr);
+    errno = e;
+    return written;
+}
 
 void put(int fd, int *error, std::string_view text)
 {
@@ -20,7 +45,7 @@ void put(int fd, int *error, std::string_view text)
         return;
     }
     int e = errno;
-    if (!writeFull(fd, text.data(), text.size()) && error != nullptr && *error == 0)
+    if (!writeHoldingPipeSignal(fd, text) && error != nullptr && *error == 0)
         *error = errno;
     errno = e;
 }

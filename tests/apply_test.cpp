@@ -512,15 +512,16 @@ TEST_F(Apply, EditInTheEditor)
     EXPECT_TRUE(readFile(output) == fileOf(renamed(pick({1, 3, 4, 5}), 1, "Jazz")));
 }
 
-// Runs an --edit on a terminal, answering every question so; returns its
-// wait status and what it showed.
-std::pair<int, std::string> editOnTerminal(const std::string &input, const std::string &output,
+// Runs an --edit on a terminal, its directory in tmp, answering every
+// question so; returns its wait status and what it showed.
+std::pair<int, std::string> editOnTerminal(const std::string &input, const std::string &output, const std::string &tmp,
                                            const std::string &editor, const std::string &answer)
 {
     int terminal = -1;
     pid_t pid = forkpty(&terminal, nullptr, nullptr, nullptr);
     if (pid == 0) {
         setenv("VISUAL", editor.c_str(), 1);
+        setenv("TMPDIR", tmp.c_str(), 1);
         execl(TUNVEX_BIN, "tunvex", "-f", input.c_str(), "-o", output.c_str(), "--edit", nullptr);
         _exit(127);
     }
@@ -552,7 +553,7 @@ TEST_F(Apply, EditAgainOnATerminal)
     const std::string seen = dir.path("seen"), editor =
         "f() { n=$(ls " + seen + "* 2>/dev/null | wc -l); cp \"$1\" " + seen + "$n; case $n in "
         "0) sed -i -e '1s/^/\xEF\xBB\xBF/' -e 's/^3:.*/3:x/' \"$1\";; 2) sed -i 's/^3:x$/3/' \"$1\";; esac; }; f";
-    auto [status, shown] = editOnTerminal(input, output, editor, "y\n");
+    auto [status, shown] = editOnTerminal(input, output, dir.path(""), editor, "y\n");
     EXPECT_EQ(status, 0) << shown;
     std::string broken = readFile(seen + "0");
     size_t line3 = broken.find("\n3:") + 1;
@@ -562,7 +563,7 @@ TEST_F(Apply, EditAgainOnATerminal)
     EXPECT_EQ(readFile(seen + "1"), again);
     EXPECT_EQ(readFile(seen + "2"), again);
     EXPECT_TRUE(readFile(output) == fileOf(pick({1, 2, 3, 4, 5})));
-    std::tie(status, shown) = editOnTerminal(input, output, "sed -i s/^3:.*/3:x/", "\x03");
+    std::tie(status, shown) = editOnTerminal(input, output, dir.path(""), "sed -i s/^3:.*/3:x/", "\x03");
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT) << shown;
     const size_t at = shown.find("Interrupted: the edited listing is kept in ");
     ASSERT_NE(at, std::string::npos) << shown;

@@ -1,6 +1,7 @@
 // Where standard output or standard error is a list's own file, no message
 // lands in it: not before its backup is taken, not after a failed save, and
 // not in a list written through /dev/stdout.
+#include <cstdlib>
 #include <filesystem>
 
 #include "edit_fixture.h"
@@ -111,6 +112,22 @@ TEST_F(Messages, SavedThoughStandardOutputFails)
     r = runTunvex({"-f", input, "-o", output, "--apply", "/dev/null"}, {.stdoutPath = "/dev/full"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "/dev/null: no channel line: an empty listing would delete every channel\n");
+    // A reader gone before the edit's lines (| true) is the same failure, not
+    // a signal that interrupted the edit; the editor's directory goes.
+    const std::string tunvex = std::string(TUNVEX_EMULATOR) + " " + TUNVEX_BIN, err = dir.path("err");
+    std::filesystem::create_directory(tmp);
+    for (const std::string &edit : {"--apply " + listing, std::string("--edit")}) {
+        writeFile(listing, "2\n1\n");
+        std::filesystem::remove(output);
+        const std::string script = "(sleep 0.3; VISUAL='sed -i /^[3-5]:/d' TMPDIR=" + tmp + " " + tunvex + " -f " + input +
+                                   " -o " + output + " " + edit + " </dev/null 2>" + err + "; echo $? >>" + err + ") | true";
+        ASSERT_EQ(std::system(script.c_str()), 0);
+        EXPECT_EQ(readFile(err), "The list is saved in " + output + ".\nError writing standard output: Broken pipe\n1\n")
+            << edit;
+        EXPECT_TRUE(readFile(output) == fileOf(pick(edit == "--edit" ? std::vector<int>{1, 2} : std::vector<int>{2, 1})))
+            << edit;
+        EXPECT_TRUE(std::filesystem::is_empty(tmp)) << edit;
+    }
 }
 
 }  // namespace
