@@ -195,10 +195,11 @@ int openForEdit(const char *inputPath, const char *outputPath, const Messages &m
                 close(locked);
             return fd;
         }
-        // A descriptor's name may be beyond what the kernel can say (a path
-        // longer than PATH_MAX): then the output alone tells.
+        // Stale where another file has taken the list's name. Where the name
+        // holds none (the list deleted) or cannot be told (a path longer than
+        // PATH_MAX), the output tells: a save refuses a file no name reaches.
         struct stat now {}, out {};
-        bool stale = lock == Lock::held && !n.name.empty() && !(statPath(n.name, &now) && sameFile(now, input));
+        bool stale = lock == Lock::held && statPath(n.name, &now) && !sameFile(now, input);
         if (lock == Lock::failed || stale) {
             close(locked);
             close(fd);

@@ -246,6 +246,14 @@ TEST_F(SafeSave, ADescriptorOnAReplacedListIsRefused)
         EXPECT_EQ(readFile(err), c.err) << c.what;
         EXPECT_TRUE(readFile(input) == fileOf(otherKept)) << c.what;
     }
+    // A list deleted under its descriptor cannot be saved there, and no
+    // other edit is to blame.
+    writeList(syntheticList(5));
+    const std::string gone = "exec 7<>" + input + "; rm " + input + "; " + tunvex + " -f /dev/fd/7 -o /dev/fd/7 -d 1 >" +
+                             err + " 2>&1";
+    EXPECT_EQ(WEXITSTATUS(std::system(gone.c_str())), 1);
+    EXPECT_EQ(readFile(err), "Error opening output file: /dev/fd/7\n/dev/fd/7: the file it is open on has been deleted "
+                             "or replaced\n");
     constexpr int kRuns = 12;
     writeList(syntheticList(kRuns));
     std::string script, statuses = dir.path("statuses");
