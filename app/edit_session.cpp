@@ -24,8 +24,9 @@
 
 namespace {
 
+// After kEditHeaderStart, which tells it from a state line whatever PATH is.
 const char kHeader[] =
-    "# The channels of %s, one per line: NUMBER:NAME:NAME2:TYPE.\n"
+    "%s, one per line: NUMBER:NAME:NAME2:TYPE.\n"
     "# Move a line to move its channel; delete a line to delete its channel.\n"
     "# To rename a channel, write its new name twice, NEW:NEW, or once.\n"
     "# Keep each NUMBER and TYPE as they are. Lines beginning with # are ignored.\n"
@@ -77,7 +78,7 @@ std::string firstText(const char *inputPath, const std::string *proposal)
 {
     if (proposal != nullptr)
         return *proposal;
-    std::string header = kHeader;
+    std::string header = std::string(kEditHeaderStart) + kHeader;
     header.replace(header.find("%s"), 2, shownInComment(inputPath));
     return listStateLine(currentListState()) + header + listingText();
 }

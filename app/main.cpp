@@ -197,12 +197,20 @@ Text userText;
 // A reference may be the list file from before the rescan itself, as the
 // page takes it: its channels, as -l lists them, are the reference. No
 // text loads as a list: its count would be four letters, past any size.
-void referenceFromList(const char *path)
+bool referenceFromList(const char *path)
 {
     const auto *bytes = reinterpret_cast<const uint8_t *>(userText.bytes.get());
-    if (loadFromBytes(bytes, userText.size) != LoadResult::loaded) {
+    LoadResult loaded = loadFromBytes(bytes, userText.size);
+    if (loaded != LoadResult::loaded) {
         releaseChannelList();
-        return;
+        // Cut short, it would be read as a text of one long line and
+        // propose nothing.
+        if (uint32_t count = 0; loaded == LoadResult::truncated && announcesAList(userText, &count)) {
+            warn(messages(), "%s: a channel list cut short (%s): it cannot serve as the reference\n",
+                 shownTextName(path), checkBytes(bytes, userText.size).verdictLine.c_str());
+            return false;
+        }
+        return true;
     }
     std::string listing = listingText();
     releaseChannelList();
@@ -214,6 +222,7 @@ void referenceFromList(const char *path)
     userText.bytes = std::make_unique<char[]>(listing.size());
     std::memcpy(userText.bytes.get(), listing.data(), listing.size());
     userText.size = listing.size();
+    return true;
 }
 
 bool readUserText()
@@ -223,10 +232,8 @@ bool readUserText()
         return true;
     TextRead result = readTextFile(path, &userText, matchPath != nullptr);
     if (result != TextRead::read)
-        reportTextRead(result, path);
-    else if (matchPath != nullptr)
-        referenceFromList(matchPath);
-    return result == TextRead::read;
+        reportTextRead(result, path, &userText);
+    return result == TextRead::read && (matchPath == nullptr || referenceFromList(matchPath));
 }
 
 // A listing names each channel by its number and on a line of its own;
@@ -244,8 +251,9 @@ bool matchFromText()
 {
     MatchResult result;
     matchReference(userText.bytes.get(), userText.size, &result);
-    if (result.ofTheList) {
-        warnText(messages(), problemsText(result.problems, result.problemCount, inputPath));
+    if (result.ofTheList || result.unreadable) {
+        const char *shown = result.ofTheList ? inputPath : shownTextName(matchPath);
+        warnText(messages(), problemsText(result.problems, result.problemCount, shown));
         return false;
     }
     warnText(messages(), matchSummary(result, shownTextName(matchPath)));

@@ -10,6 +10,7 @@
 
 #include "full_io.h"
 #include "listing.h"
+#include "listing_lines.h"
 #include "message_streams.h"
 #include "record_codec.h"
 
@@ -36,10 +37,8 @@ bool makeRoom(Text *text, size_t *room, size_t wanted)
 // follows its trailer.
 size_t limitFor(const Text &text, bool listsToo)
 {
-    if (!listsToo || text.size < kHeaderSize)
-        return kMaxTextSize;
-    uint32_t count = loadLE32(reinterpret_cast<const uint8_t *>(text.bytes.get()) + 4);
-    if (count > kMaxListedChannels)
+    uint32_t count = 0;
+    if (!listsToo || !announcesAList(text, &count) || count > kMaxListedChannels)
         return kMaxTextSize;
     return kHeaderSize + static_cast<size_t>(count) * kRecordSize + kTrailerSize + kMaxTextSize;
 }
@@ -83,6 +82,14 @@ TextRead readAndClose(int fd, Text *text, bool listsToo)
 
 }  // namespace
 
+bool announcesAList(const Text &text, uint32_t *count)
+{
+    if (text.size < kHeaderSize || isWideText(text.bytes.get(), text.size))
+        return false;
+    *count = loadLE32(reinterpret_cast<const uint8_t *>(text.bytes.get()) + 4);
+    return *count < (1u << 24);
+}
+
 TextRead readTextFile(const char *path, Text *text, bool listsToo)
 {
     if (closedAtStart(std::strcmp(path, "-") == 0 ? "/dev/stdin" : path)) {
@@ -113,10 +120,14 @@ const char *shownTextName(const char *path)
     return std::strcmp(path, "-") == 0 ? "(standard input)" : path;
 }
 
-void reportTextRead(TextRead result, const char *path)
+void reportTextRead(TextRead result, const char *path, const Text *text)
 {
     const char *name = shownTextName(path);
-    if (result == TextRead::tooLong)
+    uint32_t count = 0;
+    if (result == TextRead::tooLong && text != nullptr && announcesAList(*text, &count) && count > kMaxListedChannels)
+        warn(messages(), "%s: a channel list of %u channels, more than a listing can number (%u)\n", name, count,
+             kMaxListedChannels);
+    else if (result == TextRead::tooLong)
         warn(messages(), "%s: longer than %zu MiB, which no listing is\n", name, kMaxTextSize >> 20);
     else if (result == TextRead::notRegular)
         warn(messages(), "%s: not a regular file\n", name);

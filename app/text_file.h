@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 
 struct Text {
@@ -23,5 +24,10 @@ TextRead readTextFile(const char *path, Text *text, bool listsToo = false);
 TextRead readPrivateTextFile(const char *path, Text *text);
 // How messages name it: "(standard input)" for "-".
 const char *shownTextName(const char *path);
-// Says on standard error why the text could not be read ("NAME: reason").
-void reportTextRead(TextRead result, const char *path);
+// Says on standard error why the text could not be read ("NAME: reason");
+// text, where given, is what was read of it.
+void reportTextRead(TextRead result, const char *path, const Text *text = nullptr);
+// Whether the text begins as a channel list does, and the count it
+// announces: one no text could spell, its top byte zero (no text holds a
+// zero byte; UTF-16 and UTF-32 are told apart).
+bool announcesAList(const Text &text, uint32_t *count);

@@ -101,6 +101,33 @@ bool hexWord(std::string_view word)
     return word.size() == 8 && word.find_first_not_of("0123456789abcdef") == std::string_view::npos;
 }
 
+// A checksum named outright: "checksum" as a hand may spell it (not any
+// word with "sum" in it: # summer favourites is a comment), or what can
+// only be one, eight hexadecimal digits with letters and digits both (not
+// a date, 20261208), or the state line's own "--apply refuses".
+bool namesAChecksum(std::string_view line)
+{
+    bool apply = false, refuses = false;
+    for (std::string word = nextWord(&line); !word.empty(); word = nextWord(&line)) {
+        bool hasDigit = word.find_first_of("0123456789") != std::string::npos;
+        bool hasLetter = word.find_first_not_of("0123456789") != std::string::npos;
+        if (word.starts_with("checks") || word.starts_with("cheks") || word.starts_with("chksum") || word == "crc" ||
+            word == "crc32" || (hexWord(word) && hasDigit && hasLetter))
+            return true;
+        apply = apply || word == "apply";
+        refuses = refuses || word == "refuses";
+    }
+    return apply && refuses;
+}
+
+bool writtenByTunvex(std::string_view line)
+{
+    for (std::string_view own : {kEditHeaderStart, kNoLongerInTheList, kNamesNoChannel, kNotInTheReference})
+        if (line.starts_with(own))
+            return true;
+    return false;
+}
+
 // A comment that names a count of channels and a checksum is a state line
 // however its words were damaged: read as a plain comment, it would let a
 // stale listing through, while refused it tells its user to delete it. The
@@ -147,9 +174,9 @@ std::string listStateLine(const ListState &state)
 
 bool isListStateLine(std::string_view line)
 {
-    if (line.empty() || line[0] != '#' || line.starts_with("#!"))
+    if (line.empty() || line[0] != '#' || line.starts_with("#!") || writtenByTunvex(line))
         return false;
-    return beginsListState(line) || namesCountAndChecksum(line);
+    return beginsListState(line) || namesCountAndChecksum(line) || namesAChecksum(line);
 }
 
 bool readListStateLine(std::string_view line, ListState *state)

@@ -11,24 +11,29 @@ ListingLines startLines(const char *text, size_t length)
     return {all};
 }
 
-// Its byte order mark, either way round, or without one its first
-// character in ASCII beside a zero byte: no UTF-8 text holds a zero byte
-// that a listing could mean.
-bool isUtf16(const char *text, size_t length)
+namespace {
+
+// By its byte order mark, either way round, or without one by its first
+// character, in ASCII beside its zero bytes: no UTF-8 text holds a zero
+// byte that a listing could mean. 0 where it is neither.
+int utfWidth(std::string_view all)
 {
-    std::string_view all(text, length);
+    if (all.starts_with(std::string_view("\xFF\xFE\0\0", 4)) || all.starts_with(std::string_view("\0\0\xFE\xFF", 4)))
+        return 32;
     if (all.starts_with("\xFF\xFE") || all.starts_with("\xFE\xFF"))
-        return true;
+        return 16;
     auto ascii = [](char c) { return c != 0 && static_cast<unsigned char>(c) < 0x80; };
-    return all.size() >= 2 && ((ascii(all[0]) && all[1] == 0) || (all[0] == 0 && ascii(all[1])));
+    if (all.size() >= 4 && ((ascii(all[0]) && all.substr(1, 3) == std::string_view("\0\0\0", 3)) ||
+                            (all.substr(0, 3) == std::string_view("\0\0\0", 3) && ascii(all[3]))))
+        return 32;
+    return all.size() >= 2 && ((ascii(all[0]) && all[1] == 0) || (all[0] == 0 && ascii(all[1]))) ? 16 : 0;
 }
 
 // A CR that no line feed follows, before what begins a line (a channel's
 // number, a #) or anything at all where there is no line feed: a stray line
 // feed at the end (an editor's, a shell's) does not make it a text of lines.
-bool linesEndInCrAlone(const char *text, size_t length)
+bool linesEndInCrAlone(std::string_view all)
 {
-    std::string_view all(text, length);
     const bool lineFeeds = all.find('\n') != std::string_view::npos;
     for (size_t cr = all.find('\r'); cr != std::string_view::npos && cr + 1 < all.size(); cr = all.find('\r', cr + 1)) {
         char next = all[cr + 1];
@@ -36,6 +41,23 @@ bool linesEndInCrAlone(const char *text, size_t length)
             return true;
     }
     return false;
+}
+
+}  // namespace
+
+bool isWideText(const char *text, size_t length)
+{
+    return utfWidth(std::string_view(text, length)) != 0;
+}
+
+const char *unreadableText(const char *text, size_t length)
+{
+    std::string_view all(text, length);
+    if (int width = utfWidth(all); width != 0)
+        return width == 16 ? "it is UTF-16 text: save it as UTF-8" : "it is UTF-32 text: save it as UTF-8";
+    if (linesEndInCrAlone(all))
+        return "its lines end in a CR alone: end each with a line feed (LF or CR LF)";
+    return nullptr;
 }
 
 bool nextChannelLine(ListingLines &lines, std::string_view *line)

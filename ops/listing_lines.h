@@ -14,13 +14,14 @@ struct ListingLines {
 };
 
 ListingLines startLines(const char *text, size_t length);
-// Whether it is UTF-16 text, as some Windows editors save it: read as
-// bytes, none of its lines is a listing's. The problem of such a listing.
-bool isUtf16(const char *text, size_t length);
-inline constexpr char kUtf16Problem[] = "it is UTF-16 text: save it as UTF-8";
-// Whether its lines end in a CR alone, as an old Mac saves them: read at
-// line feeds, if it has any, its lines would be run together.
-bool linesEndInCrAlone(const char *text, size_t length);
+// Why a text cannot be read as lines at all, or null: UTF-16 or UTF-32, as
+// some Windows editors save it (read as bytes, none of its lines is a
+// listing's), or lines that end in a CR alone, as an old Mac saves them
+// (read at line feeds, if it has any, its lines run together). Said once,
+// for the text as a whole.
+const char *unreadableText(const char *text, size_t length);
+// Whether it is UTF-16 or UTF-32 text, which holds zero bytes.
+bool isWideText(const char *text, size_t length);
 // The next line that may be a channel line (or a state line, when asked
 // for); false at the end.
 bool nextChannelLine(ListingLines &lines, std::string_view *line);

@@ -228,15 +228,9 @@ void readListing(const char *text, size_t length, Listing *listing, bool madeFro
         __builtin_prefetch(reinterpret_cast<const char *>(c) + kAhead);
         listing->records.push_back(c);
     }
-    // Read as bytes, each line would be refused on its own.
-    if (isUtf16(text, length)) {
-        problem(r, kUtf16Problem);
-        return;
-    }
-    // Saved with an old Mac's line ends, the text is a few long lines, read
-    // as anything but what it is.
-    if (linesEndInCrAlone(text, length)) {
-        problem(r, "its lines end in a CR alone: end each with a line feed (LF or CR LF)");
+    // Read as it is, each line would be refused on its own, or not be one.
+    if (const char *why = unreadableText(text, length)) {
+        problem(r, why);
         return;
     }
     if (!readStateLines(r, text, length))

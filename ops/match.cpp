@@ -114,6 +114,7 @@ std::string refused(std::string_view line, size_t digits)
 }
 
 struct ReadReference {
+    bool unreadable = false;
     std::vector<Reference> refs;
     std::deque<std::string> keys;  // the keys a line holds in another form
     Listing problems;
@@ -141,9 +142,11 @@ void note(ReadReference &read, uint32_t line, const std::string &what)
 // and left out.
 void readReference(const char *text, size_t length, ReadReference &read)
 {
-    // Every line of it would be refused: it is said once.
-    if (isUtf16(text, length)) {
-        note(read, 0, kUtf16Problem);
+    // Every line of it would be refused, or not be one: it is said once,
+    // and the reference refused.
+    if (const char *why = unreadableText(text, length)) {
+        note(read, 0, why);
+        read.unreadable = true;
         return;
     }
     // Each line's number as its digits say it, without leading zeros: a
@@ -250,6 +253,12 @@ void matchReference(const char *text, size_t length, MatchResult *result)
     }
     ReadReference read;
     readReference(text, length, read);
+    if (read.unreadable) {
+        result->unreadable = true;
+        result->problems = std::move(read.problems.problems);
+        result->problemCount = read.problems.problemCount;
+        return;
+    }
     std::vector<Reference> &refs = read.refs;
     MatchCounts &n = result->counts;
     result->kinds.assign(c.taken.size(), MatchResult::kUnmatched);
@@ -264,7 +273,7 @@ void matchReference(const char *text, size_t length, MatchResult *result)
         }
         // A bare NUMBER found nothing because it names nothing to find, not
         // because its channel is gone.
-        proposal.append(r.key.empty() ? "# a NUMBER alone names no channel: " : "# no longer in the list: ")
+        proposal.append(r.key.empty() ? kNamesNoChannel : kNoLongerInTheList)
             .append(r.line)
             .append("\n");
         ++n.lost;
@@ -272,7 +281,7 @@ void matchReference(const char *text, size_t length, MatchResult *result)
     }
     n.unmatched = static_cast<uint32_t>(c.taken.size()) - n.exact - n.loosely;
     if (n.unmatched != 0)
-        proposal.append("# not found in the reference, in their present order:\n");
+        proposal.append(kNotInTheReference).append("\n");
     for (uint32_t i = 0; i < c.taken.size(); ++i)
         if (!c.taken[i])
             proposal.append(lineOf(c, i));

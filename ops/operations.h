@@ -61,6 +61,9 @@ struct MatchResult {
     // The problems are the list's, not the reference's: a channel with a
     // line feed in a name. There is no proposal.
     bool ofTheList = false;
+    // The reference cannot be read as lines at all (UTF-16, lines ended by
+    // a CR alone): its one problem says why. There is no proposal.
+    bool unreadable = false;
     // How each channel of the list was matched, by its number - 1.
     static constexpr uint8_t kUnmatched = 0, kExact = 1, kLoose = 2;
     std::vector<uint8_t> kinds;

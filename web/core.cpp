@@ -185,7 +185,8 @@ EXPORT(tv_apply) void tvApply()
 // unmatched, lost, lost bare), then the problems. Blobs: the proposal, the
 // problems, and how each channel matched (a byte each, by number - 1: 0 not
 // at all, 1 exactly, 2 loosely). A list no listing can name gives 2, no
-// proposal, and its problems.
+// proposal, and its problems; a reference that cannot be read as lines
+// (UTF-16, lines ended by a CR alone) 3, and its one problem.
 EXPORT(tv_match) void tvMatch()
 {
     startResult();
@@ -198,7 +199,7 @@ EXPORT(tv_match) void tvMatch()
     MatchResult result;
     matchReference(inputText(), inputSize, &result);
     const MatchCounts &n = result.counts;
-    numbers = {result.ofTheList ? 2u : 0u, n.exact, n.loosely, n.unmatched, n.lost, n.lostBare};
+    numbers = {result.ofTheList ? 2u : result.unreadable ? 3u : 0u, n.exact, n.loosely, n.unmatched, n.lost, n.lostBare};
     blobs.push_back(std::move(result.proposal));
     addProblems(result.problems, result.problemCount);
     blobs.emplace_back(result.kinds.begin(), result.kinds.end());

@@ -13,7 +13,7 @@
 //   core.stateLine();          // its first line alone
 //   core.apply(listingBytes);  // { applied: true, counts, printed }
 //                              // or { applied: false, ofTheList, problems }
-//   core.match(referenceBytes);  // { proposal, counts, kinds, ofTheList, problems }
+//   core.match(referenceBytes);  // { proposal, counts, kinds, ofTheList, unreadable, problems }
 //                              // kinds: a byte a channel, 0 unmatched, 1 exact, 2 loose
 //   core.channels();           // a table: name(i), name2(i) as bytes, tv(i)
 //   core.nameProblem(bytes);   // why --apply would refuse the new name, or 
@@ -175,6 +175,7 @@ function makeCore(x) {
       const found = problems(n, 6, 1);
       return {
         proposal: blob(0), counts: { exact, loosely, unmatched, lost, lostBare }, ofTheList: status === 2,
+        unreadable: status === 3,
         kinds: status === 2 ? new Uint8Array(0) : blob(1 + found.problems.length), ...found,
       };
     },

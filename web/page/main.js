@@ -463,7 +463,7 @@ async function proposeFrom(name, bytes) {
   if (!applyChanges()) return null;
   const result = state.core.match(reference);
   const decoder = new TextDecoder(), lines = decoder.decode(result.proposal).split('\n');
-  if (result.ofTheList) {
+  if (result.ofTheList || result.unreadable) {
     $('reference-summary').textContent = result.problems.map((p) => decoder.decode(p.what)).join('; ');
     return null;
   }
