@@ -190,27 +190,35 @@ bool readBack(SaveOutput *out, const SaveContent &content)
     return why == nullptr;
 }
 
-// A regular file behind a borrowed descriptor keeps nothing of what it held
-// beyond the output, and the output is on disk.
-Commit commitWrittenAsItGoes(SaveOutput *out)
+// A descriptor handed over: a regular file keeps nothing of what it held
+// beyond the output (unless it appends), and the output is on disk.
+bool flushHandedOver(int fd, bool cutAtEnd)
 {
-    int fd = outputFd(*out);
-    bool cut = out->kind() == SaveKind::stream && std::get<Stream>(out->state).cutAtEnd;
-    bool borrowed = out->kind() == SaveKind::append || std::get<Stream>(out->state).borrowed;
     struct stat st {};
     off_t end = 0;
-    bool ok = borrowed ? fstat(fd, &st) == 0 && (!cut || ((end = lseek(fd, 0, SEEK_CUR)) >= 0 && ftruncate(fd, end) == 0)) &&
-                             (!S_ISREG(st.st_mode) || fsync(fd) == 0)
-                       : close(fd) == 0;
-    if (!borrowed)
-        std::get<Stream>(out->state).fd = -1;
-    if (ok) {
-        if (out->kind() == SaveKind::append)
-            std::get<Append>(out->state).fd = -1;  // nothing to cut back
-        return Commit::done;
+    if (fstat(fd, &st) != 0 || (cutAtEnd && ((end = lseek(fd, 0, SEEK_CUR)) < 0 || ftruncate(fd, end) != 0)))
+        return false;
+    return !S_ISREG(st.st_mode) || fsync(fd) == 0;
+}
+
+Commit commitStream(SaveOutput *out)
+{
+    Stream &s = std::get<Stream>(out->state);
+    bool done = s.borrowed ? flushHandedOver(s.fd, s.cutAtEnd) : close(s.fd) == 0;
+    if (!s.borrowed)
+        s.fd = -1;
+    return done ? Commit::done : (failWrite(out), Commit::failed);
+}
+
+Commit commitAppend(SaveOutput *out)
+{
+    Append &a = std::get<Append>(out->state);
+    if (!flushHandedOver(a.fd, false)) {
+        failWrite(out);
+        return Commit::failed;
     }
-    failWrite(out);
-    return Commit::failed;
+    a.fd = -1;  // nothing to cut back
+    return Commit::done;
 }
 
 Commit commit(SaveOutput *out)
@@ -223,8 +231,8 @@ Commit commit(SaveOutput *out)
             failWrite(out);
         return c;
     }
-    case SaveKind::stream:
-    case SaveKind::append: return commitWrittenAsItGoes(out);
+    case SaveKind::stream: return commitStream(out);
+    case SaveKind::append: return commitAppend(out);
     }
     return Commit::failed;
 }
