@@ -80,7 +80,7 @@ std::string firstText(const char *inputPath, const std::string *proposal)
         return *proposal;
     std::string header = std::string(kEditHeaderStart) + kHeader;
     header.replace(header.find("%s"), 2, shownInComment(inputPath));
-    return listStateLine(currentListState()) + header + listingText();
+    return listStateLine(listState(*dtv)) + header + listingText(*dtv);
 }
 
 bool writeText(const std::string &path, const std::string &text)
@@ -207,7 +207,7 @@ bool editBranch(const char *inputPath, SaveTarget &target, bool dryRun, const st
         return fail("Cannot make a directory for the editor in " + sessionParentDirectory() + ": " +
                     std::strerror(errno));
     const std::string path = dir + "/" + baseName(inputPath) + ".txt";
-    const std::string written = firstText(inputPath, proposal), stateLine = listStateLine(currentListState());
+    const std::string written = firstText(inputPath, proposal), stateLine = listStateLine(listState(*dtv));
     if (!writeText(path, written) || !watchDirectoryText(path.c_str())) {
         int e = errno;
         removeSessionDirectory();
@@ -230,7 +230,7 @@ bool editBranch(const char *inputPath, SaveTarget &target, bool dryRun, const st
                         match.c_str());
         }
         Listing listing;
-        readListing(edited.data(), edited.size(), &listing, kMadeFromList);
+        readListing(*dtv, edited.data(), edited.size(), &listing, kMadeFromList);
         if (listing.empty) {
             removeSessionDirectory();
             return fail("The listing holds no channel line; nothing is saved.");

@@ -200,9 +200,9 @@ Text userText;
 bool referenceFromList(const char *path)
 {
     const auto *bytes = reinterpret_cast<const uint8_t *>(userText.bytes.get());
-    LoadResult loaded = loadFromBytes(bytes, userText.size);
+    ChannelList *reference = nullptr;
+    LoadResult loaded = loadFromBytes(bytes, userText.size, &reference);
     if (loaded != LoadResult::loaded) {
-        releaseChannelList();
         // Cut short, it would be read as a text of one long line and
         // propose nothing.
         if (uint32_t count = 0; loaded == LoadResult::truncated && announcesAList(userText, &count)) {
@@ -212,8 +212,8 @@ bool referenceFromList(const char *path)
         }
         return true;
     }
-    std::string listing = listingText();
-    releaseChannelList();
+    std::string listing = listingText(*reference);
+    releaseList(reference);
     CheckReport report = checkBytes(bytes, userText.size);
     warn(messages(), "%s: a channel list%s%s%s: its channels, as -l lists them, are the reference\n",
          shownTextName(path), report.verdict == Verdict::whole ? "" : ", not a whole one (",
@@ -241,7 +241,7 @@ bool readUserText()
 bool listingCanNameTheList(bool forEditing)
 {
     std::vector<ListingProblem> problems;
-    size_t count = unlistable(forEditing, &problems);
+    size_t count = unlistable(*dtv, forEditing, &problems);
     warnText(messages(), problemsText(problems, count, inputPath));
     return count == 0;
 }
@@ -250,7 +250,7 @@ bool listingCanNameTheList(bool forEditing)
 bool matchFromText()
 {
     MatchResult result;
-    matchReference(userText.bytes.get(), userText.size, &result);
+    matchReference(*dtv, userText.bytes.get(), userText.size, &result);
     if (result.ofTheList || result.unreadable) {
         const char *shown = result.ofTheList ? inputPath : shownTextName(matchPath);
         warnText(messages(), problemsText(result.problems, result.problemCount, shown));
@@ -276,9 +276,9 @@ bool dispatch()
     if (editFlag)
         return editBranch(inputPath, target, dryRunFlag);
     if (listingFlag)
-        return listingCanNameTheList(true) && (sayText(messages(), listingText(true)), true);
+        return listingCanNameTheList(true) && (sayText(messages(), listingText(*dtv, true)), true);
     if (listFlag) {
-        sayText(messages(), listingText());
+        sayText(messages(), listingText(*dtv));
         return true;
     }
     if (renameFlag)

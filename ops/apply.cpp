@@ -51,7 +51,7 @@ bool rename(ChannelRecord *r, const ListingEntry &e, std::string *renames)
 // records lie anywhere in memory: the one a few lines on is fetched ahead.
 }  // namespace
 
-ApplyCounts applyListing(const Listing &listing, std::string *renames)
+ApplyCounts applyListing(ChannelList &list, const Listing &listing, std::string *renames)
 {
     constexpr size_t kAhead = 8;
     ApplyCounts c;
@@ -77,11 +77,11 @@ ApplyCounts applyListing(const Listing &listing, std::string *renames)
     *tail = nullptr;
     for (size_t i = 0; i < kept.size(); ++i)
         if (!kept[i]) {
-            releaseRecord(listing.records[i]);
+            releaseRecord(list.pool, listing.records[i]);
             ++c.deleted;
         }
-    dtv->head = head;
-    dtv->count = c.kept;
+    list.head = head;
+    list.count = c.kept;
     return c;
 }
 

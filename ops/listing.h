@@ -50,16 +50,17 @@ constexpr size_t kShownProblems = 20;
 // Problems of the list as a whole (line 0), the first few kept; returns
 // how many there are.
 constexpr uint32_t kMaxListedChannels = 65535;
-size_t unlistable(bool lineFeedsToo, std::vector<ListingProblem> *problems);
+size_t unlistable(const ChannelList &list, bool lineFeedsToo, std::vector<ListingProblem> *problems);
 // The problem of such a channel.
 ListingProblem lineFeedProblem(uint32_t number);
 
-// Reads text against the list in dtv; the text must outlive the listing.
+// Reads text against the list; the text must outlive the listing.
 // Every problem is noted, each line's first; a listing without a channel
 // line is one. madeFromList: the text is known to be of the list as it is
 // (--edit's, the list unchanged meanwhile), state line or not.
 constexpr bool kMadeFromList = true;
-void readListing(const char *text, size_t length, Listing *listing, bool madeFromList = false);
+void readListing(const ChannelList &list, const char *text, size_t length, Listing *listing,
+                 bool madeFromList = false);
 // Why a receiver could not show a new name, as a listing's problem says it
 // after "the new name of channel N ": 1 to 31 bytes, none of them a control
 // byte. Empty when it can.

@@ -13,6 +13,7 @@ namespace {
 constexpr size_t kMaxNameLength = kNameFieldSize - 1;
 
 struct Reader {
+    const ChannelList *list = nullptr;
     Listing *listing = nullptr;
     std::vector<uint32_t> lineOf;  // where each number was seen, 0 if not yet
     uint32_t line = 0;
@@ -123,7 +124,7 @@ void readLine(Reader &r, std::string_view text)
         problem(r, "expected NUMBER:NAME:NAME2:TYPE, or NUMBER alone");
         return;
     }
-    const uint32_t count = dtv->count;
+    const uint32_t count = r.list->count;
     if (number < 1 || number > count) {
         problem(r, "there is no channel %s: the list has %u", shownText(text.substr(0, digits)).c_str(), count);
         return;
@@ -168,7 +169,7 @@ bool readStateLines(Reader &r, const char *text, size_t length)
         if (!isListStateLine(line))
             continue;
         if (!known)
-            now = currentListState();
+            now = listState(*r.list);
         known = true;
         r.line = lines.number;
         if (!stateHolds(r, line, now))
@@ -208,23 +209,24 @@ std::string newNameProblem(std::string_view name)
     return "";
 }
 
-void readListing(const char *text, size_t length, Listing *listing, bool madeFromList)
+void readListing(const ChannelList &list, const char *text, size_t length, Listing *listing, bool madeFromList)
 {
     Reader r;
+    r.list = &list;
     r.listing = listing;
     r.fresh = madeFromList;
-    r.lineOf.reserve(dtv->count);
-    listing->records.reserve(dtv->count);
-    listing->entries.reserve(dtv->count);
+    r.lineOf.reserve(list.count);
+    listing->records.reserve(list.count);
+    listing->entries.reserve(list.count);
     populate(r.lineOf);
     populate(listing->records);
     populate(listing->entries);
-    r.lineOf.assign(dtv->count, 0);
+    r.lineOf.assign(list.count, 0);
     // A list just loaded lies in memory in its order, and following its
     // links one cache miss after another cost more than the rest of
     // reading a long listing: the records some way on are asked for early.
     constexpr size_t kAhead = 8 * sizeof(ChannelRecord) + offsetof(ChannelRecord, next);
-    for (ChannelRecord *c = dtv->head; c != nullptr; c = c->next) {
+    for (ChannelRecord *c = list.head; c != nullptr; c = c->next) {
         __builtin_prefetch(reinterpret_cast<const char *>(c) + kAhead);
         listing->records.push_back(c);
     }
@@ -241,7 +243,7 @@ void readListing(const char *text, size_t length, Listing *listing, bool madeFro
         readLine(r, line);
     }
     // An empty list has nothing to delete: its empty listing changes nothing.
-    if (listing->entries.empty() && listing->problemCount == 0 && dtv->count != 0) {
+    if (listing->entries.empty() && listing->problemCount == 0 && list.count != 0) {
         listing->empty = true;
         ++listing->problemCount;
         listing->problems.push_back({0, "no channel line: an empty listing would delete every channel"});

@@ -56,13 +56,13 @@ std::string_view keyOf(const Channels &c, uint32_t i)
 
 // One pass over the records, which a large list holds far beyond the
 // processor's caches, also sums them for the list's state line.
-Channels listChannelsOf()
+Channels listChannelsOf(const ChannelList &list)
 {
     Channels c;
-    c.text.reserve(static_cast<size_t>(dtv->count) * 40);
+    c.text.reserve(static_cast<size_t>(list.count) * 40);
     char line[kListingLineSize];
-    uint32_t crc = crcOfListHeader(kCrcInitial);
-    for (const ChannelRecord *r = dtv->head; r != nullptr; r = r->next) {
+    uint32_t crc = crcOfListHeader(list, kCrcInitial);
+    for (const ChannelRecord *r = list.head; r != nullptr; r = r->next) {
         crc = crcOfRecord(r, crc);
         size_t length = listingLine(r, line);
         c.lineStart.push_back(static_cast<uint32_t>(c.text.size()));
@@ -140,7 +140,7 @@ void note(ReadReference &read, uint32_t line, const std::string &what)
 
 // Reads the reference's channel lines; one --apply would refuse is noted
 // and left out.
-void readReference(const char *text, size_t length, ReadReference &read)
+void readReference(uint32_t channels, const char *text, size_t length, ReadReference &read)
 {
     // Every line of it would be refused, or not be one: it is said once,
     // and the reference refused.
@@ -153,7 +153,7 @@ void readReference(const char *text, size_t length, ReadReference &read)
     // number too long for 32 bits is still itself, not the next one's.
     std::vector<std::string_view> numbers;
     // Room for as many lines as the list has channels; more grow it.
-    FlatIndex seen(dtv->count);
+    FlatIndex seen(channels);
     ListingLines lines = startLines(text, length);
     for (std::string_view line; nextChannelLine(lines, &line);) {
         const uint32_t lineNumber = lines.number;
@@ -243,16 +243,16 @@ uint32_t matchBy(std::vector<Reference> &refs, Channels &c, Form form, std::vect
 
 }  // namespace
 
-void matchReference(const char *text, size_t length, MatchResult *result)
+void matchReference(const ChannelList &list, const char *text, size_t length, MatchResult *result)
 {
-    Channels c = listChannelsOf();
+    Channels c = listChannelsOf(list);
     if (size_t broken = linesBroken(c, result)) {
         result->ofTheList = true;
         result->problemCount = broken;
         return;
     }
     ReadReference read;
-    readReference(text, length, read);
+    readReference(list.count, text, length, read);
     if (read.unreadable) {
         result->unreadable = true;
         result->problems = std::move(read.problems.problems);
@@ -265,7 +265,7 @@ void matchReference(const char *text, size_t length, MatchResult *result)
     n.exact = matchBy(refs, c, [](std::string_view k) { return k; }, result->kinds, MatchResult::kExact);
     n.loosely = matchBy(refs, c, [](std::string_view k) { return loose(k); }, result->kinds, MatchResult::kLoose);
     std::string &proposal = result->proposal;
-    proposal = listStateLine({dtv->count, c.checksum});
+    proposal = listStateLine({list.count, c.checksum});
     for (const Reference &r : refs) {
         if (r.channel != kNone) {
             proposal.append(lineOf(c, r.channel));

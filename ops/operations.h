@@ -14,7 +14,7 @@
 // The list as -l prints it, one line per channel; withState: after the
 // list's state line (list_state.h), a listing that --apply takes only while
 // the list is as it is now, and whose changed names then rename.
-std::string listingText(bool withState = false);
+std::string listingText(const ChannelList &list, bool withState = false);
 // One of them, with its line feed: "NUMBER:NAME:NAME2:TYPE\n". Returns its
 // length.
 constexpr size_t kListingLineSize = 5 + 1 + 32 + 1 + 32 + 1 + 5 + 2;
@@ -32,13 +32,14 @@ bool deleteChannel(uint32_t number);
 // not found (the list is left as it was). Its refusals are added to *said.
 int moveChannel(char *schema, std::string *said);
 
-// A listing read without problems (listing.h), applied to dtv: the new
-// order, the deletions and the renames in one pass. Each rename that
-// changes a byte adds its line, as -r prints it, to renames.
+// A listing read without problems (listing.h), applied to the list it was
+// read against: the new order, the deletions and the renames in one pass.
+// Each rename that changes a byte adds its line, as -r prints it, to
+// renames.
 struct ApplyCounts {
     uint32_t kept = 0, renumbered = 0, renamed = 0, deleted = 0;
 };
-ApplyCounts applyListing(const Listing &listing, std::string *renames);
+ApplyCounts applyListing(ChannelList &list, const Listing &listing, std::string *renames);
 // The line that counts them: "K kept, N renumbered, R renamed, D deleted\n".
 std::string countsLine(const ApplyCounts &counts);
 
@@ -68,6 +69,6 @@ struct MatchResult {
     static constexpr uint8_t kUnmatched = 0, kExact = 1, kLoose = 2;
     std::vector<uint8_t> kinds;
 };
-void matchReference(const char *text, size_t length, MatchResult *result);
+void matchReference(const ChannelList &list, const char *text, size_t length, MatchResult *result);
 // The problems and the counts, as they are printed on standard error.
 std::string matchSummary(const MatchResult &result, const char *shownName);

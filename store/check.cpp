@@ -31,7 +31,7 @@ bool scanChannelFile(int fd, ListScan *scan)
     return scanFile(fd, consumePiece, scan);
 }
 
-bool fileHoldsList(const char *path, const SourceFile &source)
+bool fileHoldsList(const char *path, const SourceFile &source, const ChannelList &list)
 {
     struct stat st {};
     if (namedDescriptor(path) >= 0 || stat(path, &st) != 0 || !isSourceFile(source, st) || source.offset != 0)
@@ -41,7 +41,7 @@ bool fileHoldsList(const char *path, const SourceFile &source)
     bool read = fd >= 0 && scanChannelFile(fd, &c);
     if (fd >= 0)
         close(fd);
-    return read && scanHoldsList(c);
+    return read && scanHoldsList(c, list);
 }
 
 Verdict checkChannelFile(const char *path, const Messages &m)

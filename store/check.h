@@ -17,7 +17,7 @@ bool scanChannelFile(int fd, ListScan *scan);
 // start, and that file holds to the byte what saving the list would write:
 // as many records, each numbered with its position, the trailer right,
 // nothing after it.
-bool fileHoldsList(const char *path, const SourceFile &source);
+bool fileHoldsList(const char *path, const SourceFile &source, const ChannelList &list);
 
 // Reads the file strictly, as it arrives (a pipe too), and prints one line,
 // "FILE: OK, N channels" or "FILE: " and what is wrong; then, on lines of

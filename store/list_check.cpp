@@ -186,8 +186,8 @@ CheckReport checkBytes(const uint8_t *bytes, size_t length)
     return judgeList(scan);
 }
 
-bool scanHoldsList(const ListScan &scan)
+bool scanHoldsList(const ListScan &scan, const ChannelList &list)
 {
-    return scan.count == dtv->count && scan.size == scan.body + kTrailerSize && loadLE32(scan.trailer) == scan.crc &&
+    return scan.count == list.count && scan.size == scan.body + kTrailerSize && loadLE32(scan.trailer) == scan.crc &&
            scan.misnumbered == 0;
 }

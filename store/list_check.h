@@ -46,8 +46,9 @@ struct CheckReport {
 CheckReport judgeList(const ListScan &scan);
 // The same for bytes in memory.
 CheckReport checkBytes(const uint8_t *bytes, size_t length);
-// Whether what was scanned is, to the byte, what saving the list in dtv
-// would write: as many records, each numbered with its position, the
-// trailer right, nothing after it. (The records themselves are the list's
-// when the scan is of the file it was loaded from.)
-bool scanHoldsList(const ListScan &scan);
+// Whether what was scanned is, to the byte, what saving the list would
+// write: as many records, each numbered with its position, the trailer
+// right, nothing after it. (The records themselves are the list's when the
+// scan is of the file it was loaded from.)
+struct ChannelList;
+bool scanHoldsList(const ListScan &scan, const ChannelList &list);

@@ -32,6 +32,8 @@ namespace {
 // Not cleared when it grows: a large list is copied straight into it.
 std::unique_ptr<uint8_t[]> input;
 size_t inputSize = 0;
+// The page's list, as the command line holds its own.
+ChannelList *list = nullptr;
 std::vector<uint32_t> numbers;
 std::vector<std::string> blobs;
 
@@ -58,7 +60,7 @@ void addProblems(const std::vector<ListingProblem> &problems, size_t count)
 bool unlistableList(size_t leading)
 {
     std::vector<ListingProblem> whole;
-    size_t count = unlistable(false, &whole);
+    size_t count = unlistable(*list, false, &whole);
     if (count == 0)
         return false;
     numbers.assign(leading, 0);
@@ -114,11 +116,11 @@ EXPORT(tv_blob_size) uint32_t tvBlobSize(uint32_t i)
 EXPORT(tv_open) void tvOpen()
 {
     startResult();
-    releaseChannelList();
+    releaseList(list);
     CheckReport report = checkBytes(input.get(), inputSize);
-    LoadResult loaded = loadFromBytes(input.get(), inputSize);
+    LoadResult loaded = loadFromBytes(input.get(), inputSize, &list);
     numbers = {report.verdict == Verdict::whole ? 0u : 1u, static_cast<uint32_t>(loaded),
-               dtv != nullptr ? dtv->count : 0u};
+               list != nullptr ? list->count : 0u};
     blobs.push_back(report.verdictLine);
     blobs.insert(blobs.end(), report.remarks.begin(), report.remarks.end());
     // The list is loaded: its file's bytes are not needed again.
@@ -133,25 +135,25 @@ EXPORT(tv_open) void tvOpen()
 EXPORT(tv_listing) void tvListing(int withState)
 {
     startResult();
-    if (dtv == nullptr)
+    if (list == nullptr)
         return;
     std::vector<ListingProblem> whole;
-    if (size_t count = withState != 0 ? unlistable(true, &whole) : 0; count != 0) {
+    if (size_t count = withState != 0 ? unlistable(*list, true, &whole) : 0; count != 0) {
         numbers = {2};
         addProblems(whole, count);
         return;
     }
     numbers = {0};
-    blobs.push_back(withState != 0 ? listStateLine(currentListState()) + listingText() : listingText());
+    blobs.push_back(listingText(*list, withState != 0));
 }
 
 // Blob: the list's state line alone, to head a listing made elsewhere.
 EXPORT(tv_state_line) void tvStateLine()
 {
     startResult();
-    if (dtv == nullptr)
+    if (list == nullptr)
         return;
-    blobs.push_back(listStateLine(currentListState()));
+    blobs.push_back(listStateLine(listState(*list)));
 }
 
 // Each of these needs a list open, and leaves no result without one.
@@ -164,19 +166,19 @@ EXPORT(tv_state_line) void tvStateLine()
 EXPORT(tv_apply) void tvApply()
 {
     startResult();
-    if (dtv == nullptr)
+    if (list == nullptr)
         return;
     if (unlistableList(1))
         return;
     Listing listing;
-    readListing(inputText(), inputSize, &listing);
+    readListing(*list, inputText(), inputSize, &listing);
     if (listing.problemCount != 0) {
         numbers.push_back(0);
         addProblems(listing.problems, listing.problemCount);
         return;
     }
     std::string lines;
-    ApplyCounts c = applyListing(listing, &lines);
+    ApplyCounts c = applyListing(*list, listing, &lines);
     numbers = {1, c.kept, c.renumbered, c.renamed, c.deleted};
     blobs.push_back(lines + countsLine(c));
 }
@@ -190,14 +192,14 @@ EXPORT(tv_apply) void tvApply()
 EXPORT(tv_match) void tvMatch()
 {
     startResult();
-    if (dtv == nullptr)
+    if (list == nullptr)
         return;
     if (unlistableList(6)) {
         blobs.insert(blobs.begin(), std::string());
         return;
     }
     MatchResult result;
-    matchReference(inputText(), inputSize, &result);
+    matchReference(*list, inputText(), inputSize, &result);
     const MatchCounts &n = result.counts;
     numbers = {result.ofTheList ? 2u : result.unreadable ? 3u : 0u, n.exact, n.loosely, n.unmatched, n.lost, n.lostBare};
     blobs.push_back(std::move(result.proposal));
@@ -224,11 +226,11 @@ void channelEntry(char *at, NameField &name, NameField &name2, uint8_t serviceTy
 EXPORT(tv_channels) void tvChannels()
 {
     startResult();
-    if (dtv == nullptr)
+    if (list == nullptr)
         return;
-    std::string &table = blobs.emplace_back(static_cast<size_t>(dtv->count) * kChannelEntry, '\0');
+    std::string &table = blobs.emplace_back(static_cast<size_t>(list->count) * kChannelEntry, '\0');
     char *at = table.data();
-    for (const ChannelRecord *r = dtv->head; r != nullptr; r = r->next, at += kChannelEntry)
+    for (const ChannelRecord *r = list->head; r != nullptr; r = r->next, at += kChannelEntry)
         channelEntry(at, r->name, r->name2, r->serviceType);
 }
 
@@ -242,7 +244,8 @@ EXPORT(tv_channels) void tvChannels()
 EXPORT(tv_survey) void tvSurvey()
 {
     startResult();
-    releaseChannelList();
+    releaseList(list);
+    list = nullptr;
     const uint32_t count = inputSize < kHeaderSize ? 0 : loadLE32(input.get() + 4);
     const bool whole = inputSize >= kHeaderSize && (inputSize - kHeaderSize) / kRecordSize >= count;
     numbers = {static_cast<uint32_t>(whole ? LoadResult::loaded : LoadResult::truncated), whole ? count : 0u};
@@ -284,8 +287,8 @@ EXPORT(tv_name_problem) void tvNameProblem()
 EXPORT(tv_save) void tvSave()
 {
     startResult();
-    if (dtv == nullptr)
+    if (list == nullptr)
         return;
-    blobs.emplace_back(listImageSize(), '\0');
-    writeListImage(reinterpret_cast<uint8_t *>(blobs.back().data()));
+    blobs.emplace_back(listImageSize(*list), '\0');
+    writeListImage(*list, reinterpret_cast<uint8_t *>(blobs.back().data()));
 }
