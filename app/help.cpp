@@ -2,8 +2,10 @@
 #include "help.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "message_streams.h"
 
@@ -13,22 +15,24 @@
 
 namespace {
 
-void printHelpText()
+// The help text as one message: written in one piece, a reader that takes
+// only its first line (tunvex -h | head -n 1) still takes all of it.
+std::string helpText()
 {
-    const char *name = "tunvex";
-    say(messages(), "%s v%s Orvane Multimedia Station Channel Editor - free software, use at your own risk\n", name,
-        TUNVEX_VERSION);
-    say(messages(), "%s [-h] [-f FILE] [-o FILE] [-r <rename schema>] [-d <channel number>] [-m <move schema>]\n\n",
-        name);
-    sayText(messages(),
-            "  -h          print this help and exit\n"
-            "  -m move     move specified channel to other position\n"
-            "              format: <old channel number>:<new channel number>\n"
-            "  -r rename   rename defined channel to given name\n"
-            "              format: <channel number>:<new channel name>[:...]\n"
-            "  -d chanel   delete channel\n"
-            "  -f FILE     set intput file\n"
-            "  -o FILE     set output file\n\n");
+    char head[256];
+    std::snprintf(head, sizeof head,
+                  "%s v%s Orvane Multimedia Station Channel Editor - free software, use at your own risk\n"
+                  "%s [-h] [-f FILE] [-o FILE] [-r <rename schema>] [-d <channel number>] [-m <move schema>]\n\n",
+                  "tunvex", TUNVEX_VERSION, "tunvex");
+    return std::string(head) +
+           "  -h          print this help and exit\n"
+           "  -m move     move specified channel to other position\n"
+           "              format: <old channel number>:<new channel number>\n"
+           "  -r rename   rename defined channel to given name\n"
+           "              format: <channel number>:<new channel name>[:...]\n"
+           "  -d chanel   delete channel\n"
+           "  -f FILE     set intput file\n"
+           "  -o FILE     set output file\n\n";
 }
 
 // Text that never reached its reader is no success.
@@ -46,14 +50,14 @@ void printHelpText()
 
 void print_help(int status)
 {
-    printHelpText();
+    sayText(messages(), helpText());
     finish(status);
 }
 
 void printLongHelp()
 {
-    printHelpText();
     sayText(messages(),
+            helpText() +
             "  -l              list the channels, one a line: NUMBER:NAME:NAME2:TV or RADIO\n"
             "Long options:\n"
             "  --listing       the same after the list's state line: a listing to edit\n"
@@ -70,7 +74,8 @@ void printLongHelp()
             "Examples:\n"
             "  tunvex -f list.dat -l                      print the list\n"
             "  tunvex -f list.dat -o list.dat -m 12:1     make channel 12 the first, in place\n"
-            "  tunvex -f list.dat -o list.dat --edit      reorder, delete and rename in an editor\n"                "  tunvex -f list.dat --listing > order.txt   a listing to edit, then --apply it\n"
+            "  tunvex -f list.dat -o list.dat --edit      reorder, delete and rename in an editor\n"
+            "  tunvex -f list.dat --listing > order.txt   a listing to edit, then --apply it\n"
             "  tunvex --check -f list.dat                 is the list whole?\n");
     finish(0);
 }

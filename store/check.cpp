@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <string>
 
 #include "channel.h"
 #include "descriptor_name.h"
@@ -56,8 +57,10 @@ Verdict checkChannelFile(const char *path, const Messages &m)
     }
     close(fd);
     CheckReport report = judgeList(c);
-    say(m, "%s: %s\n", path, report.verdictLine.c_str());
+    // In one piece, as a reader of the first line alone takes it.
+    std::string lines = std::string(path) + ": " + report.verdictLine + "\n";
     for (const std::string &remark : report.remarks)
-        say(m, "%s: %s\n", path, remark.c_str());
+        lines.append(path).append(": ").append(remark).append("\n");
+    sayText(m, lines);
     return report.verdict;
 }
