@@ -3,6 +3,7 @@
 
 #include "branches.h"
 #include "check.h"
+#include "english.h"
 #include "list_file.h"
 #include "listing.h"
 #include "message_streams.h"
@@ -21,8 +22,11 @@ bool applyBranch(const char *text, size_t length, const char *shownName, SaveTar
         warnText(messages(), problemsText(listing, shownName));
         return false;
     }
+    std::vector<Rename> renames;
+    ApplyCounts c = applyListing(*dtv, listing, &renames);
     std::string lines;
-    ApplyCounts c = applyListing(*dtv, listing, &lines);
+    for (const Rename &r : renames)
+        lines += renameLine(r);
     lines += countsLine(c);
     // The stick is not written for nothing: not when the list is as it was
     // and the file already holds it to the byte. A dry run says so too.

@@ -13,6 +13,7 @@
 #include "branches.h"
 #include "cleanup.h"
 #include "editor.h"
+#include "english.h"
 #include "full_io.h"
 #include "list_file.h"
 #include "list_state.h"
@@ -128,7 +129,7 @@ std::string withProblems(const std::string &text, const Listing &listing)
     auto added = static_cast<uint32_t>(1 + listing.problems.size() + (more ? 1 : 0));
     std::string block = "#! This listing could not be applied; mend the lines named and save it again.\n";
     for (const ListingProblem &p : listing.problems)
-        block += (p.line == 0 ? "#! " : "#! line " + std::to_string(p.line - removed + added) + ": ") + p.what + "\n";
+        block += (p.line == 0 ? "#! " : "#! line " + std::to_string(p.line - removed + added) + ": ") + problemText(p) + "\n";
     if (more)
         block += "#! and " + std::to_string(listing.problemCount - listing.problems.size()) + " more\n";
     return bom + block + text.substr(at);

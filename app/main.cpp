@@ -18,6 +18,7 @@
 #include "cleanup.h"
 #include "descriptor_name.h"
 #include "edit_session.h"
+#include "english.h"
 #include "help.h"
 #include "list_check.h"
 #include "list_file.h"
@@ -207,7 +208,7 @@ bool referenceFromList(const char *path)
         // propose nothing.
         if (uint32_t count = 0; loaded == LoadResult::truncated && announcesAList(userText, &count)) {
             warn(messages(), "%s: a channel list cut short (%s): it cannot serve as the reference\n",
-                 shownTextName(path), checkBytes(bytes, userText.size).verdictLine.c_str());
+                 shownTextName(path), findingText(checkBytes(bytes, userText.size).finding).c_str());
             return false;
         }
         return true;
@@ -217,7 +218,7 @@ bool referenceFromList(const char *path)
     CheckReport report = checkBytes(bytes, userText.size);
     warn(messages(), "%s: a channel list%s%s%s: its channels, as -l lists them, are the reference\n",
          shownTextName(path), report.verdict == Verdict::whole ? "" : ", not a whole one (",
-         report.verdict == Verdict::whole ? "" : report.verdictLine.c_str(),
+         report.verdict == Verdict::whole ? "" : findingText(report.finding).c_str(),
          report.verdict == Verdict::whole ? "" : ")");
     userText.bytes = std::make_unique<char[]>(listing.size());
     std::memcpy(userText.bytes.get(), listing.data(), listing.size());
@@ -297,6 +298,19 @@ bool editSelected()
     return !listFlag && !listingFlag && (renameFlag || deleteFlag || moveFlag || whole) && outputPath != nullptr;
 }
 
+// A file's verdict and remarks, in one piece, as a reader of the first line
+// alone (| head -n 1) takes them.
+Verdict checkOne(const char *path)
+{
+    CheckReport report;
+    if (!checkChannelFile(path, &report)) {
+        say(messages(), "%s: cannot be read: %s\n", path, std::strerror(errno));
+        return Verdict::unreadable;
+    }
+    sayText(messages(), checkLines(path, report));
+    return report.verdict;
+}
+
 // --check reads each file itself, strictly: the -f file and every operand,
 // in turn. As cmp and diff: 2 when one could not be read, else 1 when one
 // is not whole.
@@ -308,7 +322,7 @@ int checkFiles(int argc, char **argv)
     }
     int status = 0;
     for (int i = inputPath ? optind - 1 : optind; i < argc; ++i) {
-        Verdict v = checkChannelFile(i < optind ? inputPath : argv[i], messages());
+        Verdict v = checkOne(i < optind ? inputPath : argv[i]);
         status = std::max(status, v == Verdict::whole ? 0 : v == Verdict::damaged ? 1 : 2);
     }
     endAsAClosedPipeWould();

@@ -29,8 +29,9 @@ size_t listingLine(const ChannelRecord *r, char (&line)[kListingLineSize])
 size_t unlistable(const ChannelList &list, bool lineFeedsToo, std::vector<ListingProblem> *problems)
 {
     if (list.count > kMaxListedChannels) {
-        problems->push_back({0, std::to_string(list.count) + " channels, but a listing can number no more than " +
-                                    std::to_string(kMaxListedChannels) + "; nothing is done"});
+        ListingProblem p = wholeProblem(ProblemCode::tooManyChannels);
+        p.a = list.count;
+        problems->push_back(std::move(p));
         return 1;
     }
     size_t count = 0;
@@ -48,6 +49,7 @@ size_t unlistable(const ChannelList &list, bool lineFeedsToo, std::vector<Listin
 
 ListingProblem lineFeedProblem(uint32_t number)
 {
-    return {0, "channel " + std::to_string(number) +
-                   " has a line feed in its name, which would split its line: rename it with -r first"};
+    ListingProblem p = wholeProblem(ProblemCode::lineFeedInName);
+    p.a = number;
+    return p;
 }

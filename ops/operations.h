@@ -34,14 +34,17 @@ int moveChannel(char *schema, std::string *said);
 
 // A listing read without problems (listing.h), applied to the list it was
 // read against: the new order, the deletions and the renames in one pass.
-// Each rename that changes a byte adds its line, as -r prints it, to
-// renames.
+// Each rename that changes a byte is added to renames: the channel's
+// number as the listing gave it, its names before (as bytes) and its new
+// name.
 struct ApplyCounts {
     uint32_t kept = 0, renumbered = 0, renamed = 0, deleted = 0;
 };
-ApplyCounts applyListing(ChannelList &list, const Listing &listing, std::string *renames);
-// The line that counts them: "K kept, N renumbered, R renamed, D deleted\n".
-std::string countsLine(const ApplyCounts &counts);
+struct Rename {
+    uint32_t number;
+    std::string name, name2, newName;
+};
+ApplyCounts applyListing(ChannelList &list, const Listing &listing, std::vector<Rename> *renames);
 
 // --match: the list's listing in the order of a reference listing (what -l
 // printed before a rescan), for --apply or --edit. Channels are matched by
@@ -70,5 +73,3 @@ struct MatchResult {
     std::vector<uint8_t> kinds;
 };
 void matchReference(const ChannelList &list, const char *text, size_t length, MatchResult *result);
-// The problems and the counts, as they are printed on standard error.
-std::string matchSummary(const MatchResult &result, const char *shownName);
