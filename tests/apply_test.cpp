@@ -583,7 +583,7 @@ TEST_F(Apply, AnEditorThatCannotStart)
         GTEST_SKIP() << "needs strace, natively";
     const std::string tmp = dir.path("tmp"), err = dir.path("err");
     std::filesystem::create_directory(tmp);
-    const std::string script = "VISUAL=true TMPDIR=" + tmp +
+    const std::string script = std::string(kUnderStrace) + "VISUAL=true TMPDIR=" + tmp +
                                " strace -qq -o /dev/null -e trace=clone,clone3 -e inject=clone,clone3:error=EAGAIN " +
                                TUNVEX_BIN + " -f " + input + " -o " + output + " --edit 2>" + err;
     EXPECT_EQ(WEXITSTATUS(std::system(script.c_str())), 1);

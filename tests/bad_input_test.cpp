@@ -72,7 +72,7 @@ TEST_F(BadInput, ANamedPipeIsOpenedOnce)
         GTEST_SKIP() << "needs strace, natively";
     const std::string fifo = dir.path("list.fifo");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    const std::string script = "cat " + input + " >" + fifo + " & timeout 5 strace -qq -o /dev/null -P " + fifo +
+    const std::string script = "cat " + input + " >" + fifo + " & " + kUnderStrace + "timeout 5 strace -qq -o /dev/null -P " + fifo +
                                " -e trace=openat -e inject=openat:delay_exit=300000:when=1 " + TUNVEX_BIN + " -f " +
                                fifo + " -o " + output + " -d 1; s=$?; kill $! 2>/dev/null; exit $s";
     EXPECT_EQ(WEXITSTATUS(std::system(script.c_str())), 0);

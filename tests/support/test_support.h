@@ -27,6 +27,10 @@ struct RunOptions {
     std::string stderrPath;        // when set, standard error goes to this file, as 2<>FILE
 };
 
+// Before a command that runs tunvex under strace: a sanitizer's leak
+// checker cannot work under ptrace, and is switched off there.
+constexpr const char *kUnderStrace = "ASAN_OPTIONS=\"$ASAN_OPTIONS:detect_leaks=0\" ";
+
 // Whether tunvex runs under another program (TUNVEX_WRAPPER: valgrind),
 // which takes memory of its own and wants a $TMPDIR it can write.
 bool runsWrapped();
