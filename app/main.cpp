@@ -26,6 +26,7 @@
 #include "listing.h"
 #include "message_streams.h"
 #include "operations.h"
+#include "reference_file.h"
 #include "text_file.h"
 
 namespace {
@@ -196,33 +197,26 @@ bool combinationAllowed()
 Text userText;
 
 // A reference may be the list file from before the rescan itself, as the
-// page takes it: its channels, as -l lists them, are the reference. No
-// text loads as a list: its count would be four letters, past any size.
+// page takes it: its channels, as -l lists them, are the reference.
 bool referenceFromList(const char *path)
 {
-    const auto *bytes = reinterpret_cast<const uint8_t *>(userText.bytes.get());
-    ChannelList *reference = nullptr;
-    LoadResult loaded = loadFromBytes(bytes, userText.size, &reference);
-    if (loaded != LoadResult::loaded) {
+    ReferenceFile file = readReferenceFile(reinterpret_cast<const uint8_t *>(userText.bytes.get()), userText.size);
+    const bool whole = file.check.verdict == Verdict::whole;
+    if (file.kind == ReferenceKind::cutShort) {
         // Cut short, it would be read as a text of one long line and
         // propose nothing.
-        if (uint32_t count = 0; loaded == LoadResult::truncated && announcesAList(userText, &count)) {
-            warn(messages(), "%s: a channel list cut short (%s): it cannot serve as the reference\n",
-                 shownTextName(path), findingText(checkBytes(bytes, userText.size).finding).c_str());
-            return false;
-        }
-        return true;
+        warn(messages(), "%s: a channel list cut short (%s): it cannot serve as the reference\n", shownTextName(path),
+             findingText(file.check.finding).c_str());
+        return false;
     }
-    std::string listing = listingText(*reference);
-    releaseList(reference);
-    CheckReport report = checkBytes(bytes, userText.size);
+    if (file.kind == ReferenceKind::text)
+        return true;
     warn(messages(), "%s: a channel list%s%s%s: its channels, as -l lists them, are the reference\n",
-         shownTextName(path), report.verdict == Verdict::whole ? "" : ", not a whole one (",
-         report.verdict == Verdict::whole ? "" : findingText(report.finding).c_str(),
-         report.verdict == Verdict::whole ? "" : ")");
-    userText.bytes = std::make_unique<char[]>(listing.size());
-    std::memcpy(userText.bytes.get(), listing.data(), listing.size());
-    userText.size = listing.size();
+         shownTextName(path), whole ? "" : ", not a whole one (", whole ? "" : findingText(file.check.finding).c_str(),
+         whole ? "" : ")");
+    userText.bytes = std::make_unique<char[]>(file.listing.size());
+    std::memcpy(userText.bytes.get(), file.listing.data(), file.listing.size());
+    userText.size = file.listing.size();
     return true;
 }
 

@@ -280,8 +280,11 @@ void matchReference(const ChannelList &list, const char *text, size_t length, Ma
     for (const Reference &r : refs) {
         if (r.channel != kNone) {
             proposal.append(lineOf(c, r.channel));
+            result->order.push_back(r.channel + 1);
             continue;
         }
+        result->lost.push_back({r.lineNumber, std::string(r.line), r.key.empty(),
+                                static_cast<uint32_t>(result->order.size())});
         // A bare NUMBER found nothing because it names nothing to find, not
         // because its channel is gone.
         proposal.append(r.key.empty() ? kNamesNoChannel : kNoLongerInTheList)
@@ -294,8 +297,10 @@ void matchReference(const ChannelList &list, const char *text, size_t length, Ma
     if (n.unmatched != 0)
         proposal.append(kNotInTheReference).append("\n");
     for (uint32_t i = 0; i < c.taken.size(); ++i)
-        if (!c.taken[i])
+        if (!c.taken[i]) {
             proposal.append(lineOf(c, i));
+            result->order.push_back(i + 1);
+        }
     result->problems = std::move(read.problems.problems);
     result->problemCount = read.problems.problemCount;
 }

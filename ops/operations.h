@@ -57,8 +57,19 @@ struct MatchCounts {
     uint32_t exact = 0, loosely = 0, unmatched = 0;  // channels of the list
     uint32_t lost = 0, lostBare = 0;  // reference lines that found nothing; of them, NUMBER alone
 };
+// A reference line that found nothing: its line, as written, whether it
+// was a NUMBER alone (which names no channel to find), and how many
+// channels of the order come before it in the proposal.
+struct LostLine {
+    uint32_t line;
+    std::string text;
+    bool bare;
+    uint32_t after;
+};
 struct MatchResult {
     std::string proposal;  // a listing, its state line first
+    std::vector<uint32_t> order;  // the proposal's order: the channels' numbers
+    std::vector<LostLine> lost;
     MatchCounts counts;
     std::vector<ListingProblem> problems;  // the first few
     size_t problemCount = 0;

@@ -24,8 +24,8 @@ void appendRecords(ListBuilder *builder, ChannelRecord *const *records, int coun
 
 enum class LoadResult { loaded, truncated, noMemory };
 
-// Loads a new list from a whole file's bytes into *list. Bytes after the
+// Loads a new list from a whole file's bytes into *loaded. Bytes after the
 // last record (the trailer, or more) are not looked at, as the file reader
 // does not. truncated: the bytes end inside the header or before the
-// records the count announces; nothing is loaded (*list is null).
-LoadResult loadFromBytes(const uint8_t *bytes, size_t length, ChannelList **list);
+// records the count announces; nothing is loaded (*loaded is null).
+LoadResult loadFromBytes(const uint8_t *bytes, size_t length, ChannelList **loaded);
