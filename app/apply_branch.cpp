@@ -3,6 +3,7 @@
 
 #include "branches.h"
 #include "check.h"
+#include "english.h"
 #include "list_file.h"
 #include "listing.h"
 #include "message_streams.h"
@@ -16,18 +17,21 @@ bool applyBranch(const char *text, size_t length, const char *shownName, SaveTar
         return false;
     }
     Listing listing;
-    readListing(text, length, &listing, madeFromList);
+    readListing(*dtv, text, length, &listing, madeFromList);
     if (listing.problemCount != 0) {
         warnText(messages(), problemsText(listing, shownName));
         return false;
     }
+    std::vector<Rename> renames;
+    ApplyCounts c = applyListing(*dtv, listing, &renames);
     std::string lines;
-    ApplyCounts c = applyListing(listing, &lines);
+    for (const Rename &r : renames)
+        lines += renameLine(r);
     lines += countsLine(c);
     // The stick is not written for nothing: not when the list is as it was
     // and the file already holds it to the byte. A dry run says so too.
     if (c.renumbered == 0 && c.renamed == 0 && c.deleted == 0 && target.path != nullptr &&
-        fileHoldsList(target.path, target.source)) {
+        fileHoldsList(target.path, target.source, *dtv)) {
         sayText(messages(), lines);
         say(messages(), "No changes: %s is left as it is.\n", target.path);
         target.unchanged = !dryRun;

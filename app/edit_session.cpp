@@ -13,6 +13,7 @@
 #include "branches.h"
 #include "cleanup.h"
 #include "editor.h"
+#include "english.h"
 #include "full_io.h"
 #include "list_file.h"
 #include "list_state.h"
@@ -80,7 +81,7 @@ std::string firstText(const char *inputPath, const std::string *proposal)
         return *proposal;
     std::string header = std::string(kEditHeaderStart) + kHeader;
     header.replace(header.find("%s"), 2, shownInComment(inputPath));
-    return listStateLine(currentListState()) + header + listingText();
+    return listStateLine(listState(*dtv)) + header + listingText(*dtv);
 }
 
 bool writeText(const std::string &path, const std::string &text)
@@ -128,7 +129,7 @@ std::string withProblems(const std::string &text, const Listing &listing)
     auto added = static_cast<uint32_t>(1 + listing.problems.size() + (more ? 1 : 0));
     std::string block = "#! This listing could not be applied; mend the lines named and save it again.\n";
     for (const ListingProblem &p : listing.problems)
-        block += (p.line == 0 ? "#! " : "#! line " + std::to_string(p.line - removed + added) + ": ") + p.what + "\n";
+        block += (p.line == 0 ? "#! " : "#! line " + std::to_string(p.line - removed + added) + ": ") + problemText(p) + "\n";
     if (more)
         block += "#! and " + std::to_string(listing.problemCount - listing.problems.size()) + " more\n";
     return bom + block + text.substr(at);
@@ -207,7 +208,7 @@ bool editBranch(const char *inputPath, SaveTarget &target, bool dryRun, const st
         return fail("Cannot make a directory for the editor in " + sessionParentDirectory() + ": " +
                     std::strerror(errno));
     const std::string path = dir + "/" + baseName(inputPath) + ".txt";
-    const std::string written = firstText(inputPath, proposal), stateLine = listStateLine(currentListState());
+    const std::string written = firstText(inputPath, proposal), stateLine = listStateLine(listState(*dtv));
     if (!writeText(path, written) || !watchDirectoryText(path.c_str())) {
         int e = errno;
         removeSessionDirectory();
@@ -230,7 +231,7 @@ bool editBranch(const char *inputPath, SaveTarget &target, bool dryRun, const st
                         match.c_str());
         }
         Listing listing;
-        readListing(edited.data(), edited.size(), &listing, kMadeFromList);
+        readListing(*dtv, edited.data(), edited.size(), &listing, kMadeFromList);
         if (listing.empty) {
             removeSessionDirectory();
             return fail("The listing holds no channel line; nothing is saved.");

@@ -18,6 +18,7 @@
 #include "cleanup.h"
 #include "descriptor_name.h"
 #include "edit_session.h"
+#include "english.h"
 #include "help.h"
 #include "list_check.h"
 #include "list_file.h"
@@ -25,6 +26,7 @@
 #include "listing.h"
 #include "message_streams.h"
 #include "operations.h"
+#include "reference_file.h"
 #include "text_file.h"
 
 namespace {
@@ -195,33 +197,26 @@ bool combinationAllowed()
 Text userText;
 
 // A reference may be the list file from before the rescan itself, as the
-// page takes it: its channels, as -l lists them, are the reference. No
-// text loads as a list: its count would be four letters, past any size.
+// page takes it: its channels, as -l lists them, are the reference.
 bool referenceFromList(const char *path)
 {
-    const auto *bytes = reinterpret_cast<const uint8_t *>(userText.bytes.get());
-    LoadResult loaded = loadFromBytes(bytes, userText.size);
-    if (loaded != LoadResult::loaded) {
-        releaseChannelList();
+    ReferenceFile file = readReferenceFile(reinterpret_cast<const uint8_t *>(userText.bytes.get()), userText.size);
+    const bool whole = file.check.verdict == Verdict::whole;
+    if (file.kind == ReferenceKind::cutShort) {
         // Cut short, it would be read as a text of one long line and
         // propose nothing.
-        if (uint32_t count = 0; loaded == LoadResult::truncated && announcesAList(userText, &count)) {
-            warn(messages(), "%s: a channel list cut short (%s): it cannot serve as the reference\n",
-                 shownTextName(path), checkBytes(bytes, userText.size).verdictLine.c_str());
-            return false;
-        }
-        return true;
+        warn(messages(), "%s: a channel list cut short (%s): it cannot serve as the reference\n", shownTextName(path),
+             findingText(file.check.finding).c_str());
+        return false;
     }
-    std::string listing = listingText();
-    releaseChannelList();
-    CheckReport report = checkBytes(bytes, userText.size);
+    if (file.kind == ReferenceKind::text)
+        return true;
     warn(messages(), "%s: a channel list%s%s%s: its channels, as -l lists them, are the reference\n",
-         shownTextName(path), report.verdict == Verdict::whole ? "" : ", not a whole one (",
-         report.verdict == Verdict::whole ? "" : report.verdictLine.c_str(),
-         report.verdict == Verdict::whole ? "" : ")");
-    userText.bytes = std::make_unique<char[]>(listing.size());
-    std::memcpy(userText.bytes.get(), listing.data(), listing.size());
-    userText.size = listing.size();
+         shownTextName(path), whole ? "" : ", not a whole one (", whole ? "" : findingText(file.check.finding).c_str(),
+         whole ? "" : ")");
+    userText.bytes = std::make_unique<char[]>(file.listing.size());
+    std::memcpy(userText.bytes.get(), file.listing.data(), file.listing.size());
+    userText.size = file.listing.size();
     return true;
 }
 
@@ -241,7 +236,7 @@ bool readUserText()
 bool listingCanNameTheList(bool forEditing)
 {
     std::vector<ListingProblem> problems;
-    size_t count = unlistable(forEditing, &problems);
+    size_t count = unlistable(*dtv, forEditing, &problems);
     warnText(messages(), problemsText(problems, count, inputPath));
     return count == 0;
 }
@@ -250,7 +245,7 @@ bool listingCanNameTheList(bool forEditing)
 bool matchFromText()
 {
     MatchResult result;
-    matchReference(userText.bytes.get(), userText.size, &result);
+    matchReference(*dtv, userText.bytes.get(), userText.size, &result);
     if (result.ofTheList || result.unreadable) {
         const char *shown = result.ofTheList ? inputPath : shownTextName(matchPath);
         warnText(messages(), problemsText(result.problems, result.problemCount, shown));
@@ -276,9 +271,9 @@ bool dispatch()
     if (editFlag)
         return editBranch(inputPath, target, dryRunFlag);
     if (listingFlag)
-        return listingCanNameTheList(true) && (sayText(messages(), listingText(true)), true);
+        return listingCanNameTheList(true) && (sayText(messages(), listingText(*dtv, true)), true);
     if (listFlag) {
-        sayText(messages(), listingText());
+        sayText(messages(), listingText(*dtv));
         return true;
     }
     if (renameFlag)
@@ -297,6 +292,19 @@ bool editSelected()
     return !listFlag && !listingFlag && (renameFlag || deleteFlag || moveFlag || whole) && outputPath != nullptr;
 }
 
+// A file's verdict and remarks, in one piece, as a reader of the first line
+// alone (| head -n 1) takes them.
+Verdict checkOne(const char *path)
+{
+    CheckReport report;
+    if (!checkChannelFile(path, &report)) {
+        say(messages(), "%s: cannot be read: %s\n", path, std::strerror(errno));
+        return Verdict::unreadable;
+    }
+    sayText(messages(), checkLines(path, report));
+    return report.verdict;
+}
+
 // --check reads each file itself, strictly: the -f file and every operand,
 // in turn. As cmp and diff: 2 when one could not be read, else 1 when one
 // is not whole.
@@ -308,7 +316,7 @@ int checkFiles(int argc, char **argv)
     }
     int status = 0;
     for (int i = inputPath ? optind - 1 : optind; i < argc; ++i) {
-        Verdict v = checkChannelFile(i < optind ? inputPath : argv[i], messages());
+        Verdict v = checkOne(i < optind ? inputPath : argv[i]);
         status = std::max(status, v == Verdict::whole ? 0 : v == Verdict::damaged ? 1 : 2);
     }
     endAsAClosedPipeWould();

@@ -11,6 +11,7 @@
 #include "full_io.h"
 #include "listing.h"
 #include "listing_lines.h"
+#include "reference_file.h"
 #include "message_streams.h"
 #include "record_codec.h"
 
@@ -84,10 +85,7 @@ TextRead readAndClose(int fd, Text *text, bool listsToo)
 
 bool announcesAList(const Text &text, uint32_t *count)
 {
-    if (text.size < kHeaderSize || isWideText(text.bytes.get(), text.size))
-        return false;
-    *count = loadLE32(reinterpret_cast<const uint8_t *>(text.bytes.get()) + 4);
-    return *count < (1u << 24);
+    return announcesAList(reinterpret_cast<const uint8_t *>(text.bytes.get()), text.size, count);
 }
 
 TextRead readTextFile(const char *path, Text *text, bool listsToo)

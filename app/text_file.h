@@ -27,7 +27,6 @@ const char *shownTextName(const char *path);
 // Says on standard error why the text could not be read ("NAME: reason");
 // text, where given, is what was read of it.
 void reportTextRead(TextRead result, const char *path, const Text *text = nullptr);
-// Whether the text begins as a channel list does, and the count it
-// announces: one no text could spell, its top byte zero (no text holds a
-// zero byte; UTF-16 and UTF-32 are told apart).
+// Whether the text begins as a channel list does (reference_file.h), and
+// the count it announces.
 bool announcesAList(const Text &text, uint32_t *count);

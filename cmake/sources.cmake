@@ -20,4 +20,5 @@ set(TUNVEX_OPS_SOURCES
   ops/match.cpp
   ops/move.cpp
   ops/number.cpp
+  ops/reference_file.cpp
   ops/rename.cpp)

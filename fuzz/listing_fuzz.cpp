@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         std::abort();
     const char *text = reinterpret_cast<const char *>(data);
     Listing listing;
-    readListing(text, size, &listing);
+    readListing(*dtv, text, size, &listing);
     size_t kept = listing.entries.size();
     // Accepted when nothing is wrong (a refusal would print its problems,
     // slowly); then the list holds the channels listed, each once,

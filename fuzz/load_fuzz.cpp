@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (linked != dtv->count)
             std::abort();
         // Every channel has its line (a line feed in a name adds one).
-        const std::string listing = listingText();
+        const std::string listing = listingText(*dtv);
         if (static_cast<uint64_t>(std::count(listing.begin(), listing.end(), '\n')) < dtv->count)
             std::abort();
     }

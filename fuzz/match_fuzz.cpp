@@ -19,13 +19,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (readFromFile(fuzzFiles().input.c_str(), &source) != 0)
         std::abort();
     MatchResult result;
-    matchReference(reinterpret_cast<const char *>(data), size, &result);
+    matchReference(*dtv, reinterpret_cast<const char *>(data), size, &result);
     const MatchCounts &n = result.counts;
     if (n.exact + n.loosely + n.unmatched != 12 || n.lostBare > n.lost ||
         result.problems.size() != std::min(result.problemCount, kShownProblems))
         std::abort();
     Listing listing;
-    readListing(result.proposal.data(), result.proposal.size(), &listing);
+    readListing(*dtv, result.proposal.data(), result.proposal.size(), &listing);
     if (listing.problemCount != 0 || listing.entries.size() != 12)
         std::abort();
     for (const ListingEntry &e : listing.entries)

@@ -22,7 +22,7 @@ namespace {
 bool runOperation(uint8_t which, std::string &argument, SaveTarget &target)
 {
     switch (which % 4) {
-    case 0: return !listingText().empty() || dtv->count == 0;
+    case 0: return !listingText(*dtv).empty() || dtv->count == 0;
     case 1: return renameBranch(argument.data(), target);
     case 2: return deleteBranch(argument.c_str(), target);
     default: return moveBranch(argument.data(), target);

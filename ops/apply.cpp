@@ -1,6 +1,5 @@
 // Applying an edited listing to the list: the new order, the deletions and
 // the renames in one pass.
-#include <cstdio>
 #include <cstring>
 #include <string_view>
 
@@ -24,25 +23,16 @@ Names namesOf(const ChannelRecord *r)
     return n;
 }
 
-// Renames as -r does, and says so as -r does, with the second name too
-// where it was not the first; a rename to the names the channel has is
-// none.
-bool rename(ChannelRecord *r, const ListingEntry &e, std::string *renames)
+// Renames as -r does; a rename to the names the channel has is none.
+bool rename(ChannelRecord *r, const ListingEntry &e, std::vector<Rename> *renames)
 {
     Names before = namesOf(r);
     setChannelName(r, e.newName, e.newNameLength);
     Names after = namesOf(r);
     if (std::memcmp(&before, &after, sizeof before) == 0)
         return false;
-    char line[96];
-    int n = std::snprintf(line, sizeof line, "Channel %u = \"", e.number);
-    renames->append(line, static_cast<size_t>(n));
-    std::string_view name = nameText(before.name), name2 = nameText(before.name2);
-    renames->append(name);
-    // A rename that changes only the second name must show what changes.
-    if (name2 != name)
-        renames->append("\" / \"").append(name2);
-    renames->append("\" -> \"").append(e.newName, e.newNameLength).append("\"\n");
+    renames->push_back({e.number, std::string(nameText(before.name)), std::string(nameText(before.name2)),
+                        std::string(e.newName, e.newNameLength)});
     return true;
 }
 
@@ -51,7 +41,7 @@ bool rename(ChannelRecord *r, const ListingEntry &e, std::string *renames)
 // records lie anywhere in memory: the one a few lines on is fetched ahead.
 }  // namespace
 
-ApplyCounts applyListing(const Listing &listing, std::string *renames)
+ApplyCounts applyListing(ChannelList &list, const Listing &listing, std::vector<Rename> *renames)
 {
     constexpr size_t kAhead = 8;
     ApplyCounts c;
@@ -77,18 +67,10 @@ ApplyCounts applyListing(const Listing &listing, std::string *renames)
     *tail = nullptr;
     for (size_t i = 0; i < kept.size(); ++i)
         if (!kept[i]) {
-            releaseRecord(listing.records[i]);
+            releaseRecord(list.pool, listing.records[i]);
             ++c.deleted;
         }
-    dtv->head = head;
-    dtv->count = c.kept;
+    list.head = head;
+    list.count = c.kept;
     return c;
-}
-
-std::string countsLine(const ApplyCounts &c)
-{
-    char line[96];
-    std::snprintf(line, sizeof line, "%u kept, %u renumbered, %u renamed, %u deleted\n", c.kept, c.renumbered,
-                  c.renamed, c.deleted);
-    return line;
 }

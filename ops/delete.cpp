@@ -11,7 +11,7 @@ bool deleteChannel(uint32_t number)
     ChannelRecord *match = *link;
     *link = match->next;
     --dtv->count;
-    releaseRecord(match);
+    releaseRecord(dtv->pool, match);
     for (ChannelRecord *r = *link; r != nullptr; r = r->next) {
         --r->channelNumber;
         --r->channelNumber2;

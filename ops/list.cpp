@@ -7,12 +7,12 @@
 #include "listing.h"
 #include "operations.h"
 
-std::string listingText(bool withState)
+std::string listingText(const ChannelList &list, bool withState)
 {
-    std::string text = withState ? listStateLine(currentListState()) : "";
-    text.reserve(static_cast<size_t>(dtv->count) * 40 + text.size());
+    std::string text = withState ? listStateLine(listState(list)) : "";
+    text.reserve(static_cast<size_t>(list.count) * 40 + text.size());
     char line[kListingLineSize];
-    for (const ChannelRecord *r = dtv->head; r != nullptr; r = r->next)
+    for (const ChannelRecord *r = list.head; r != nullptr; r = r->next)
         text.append(line, listingLine(r, line));
     return text;
 }
@@ -26,16 +26,17 @@ size_t listingLine(const ChannelRecord *r, char (&line)[kListingLineSize])
     return n < 0 ? 0 : static_cast<size_t>(n);
 }
 
-size_t unlistable(bool lineFeedsToo, std::vector<ListingProblem> *problems)
+size_t unlistable(const ChannelList &list, bool lineFeedsToo, std::vector<ListingProblem> *problems)
 {
-    if (dtv->count > kMaxListedChannels) {
-        problems->push_back({0, std::to_string(dtv->count) + " channels, but a listing can number no more than " +
-                                    std::to_string(kMaxListedChannels) + "; nothing is done"});
+    if (list.count > kMaxListedChannels) {
+        ListingProblem p = wholeProblem(ProblemCode::tooManyChannels);
+        p.a = list.count;
+        problems->push_back(std::move(p));
         return 1;
     }
     size_t count = 0;
     uint32_t number = 0;
-    for (const ChannelRecord *r = dtv->head; lineFeedsToo && r != nullptr; r = r->next) {
+    for (const ChannelRecord *r = list.head; lineFeedsToo && r != nullptr; r = r->next) {
         ++number;
         if (std::memchr(r->name, '\n', nameFieldLength(r->name)) == nullptr &&
             std::memchr(r->name2, '\n', nameFieldLength(r->name2)) == nullptr)
@@ -48,6 +49,7 @@ size_t unlistable(bool lineFeedsToo, std::vector<ListingProblem> *problems)
 
 ListingProblem lineFeedProblem(uint32_t number)
 {
-    return {0, "channel " + std::to_string(number) +
-                   " has a line feed in its name, which would split its line: rename it with -r first"};
+    ListingProblem p = wholeProblem(ProblemCode::lineFeedInName);
+    p.a = number;
+    return p;
 }

@@ -157,9 +157,9 @@ bool namesCountAndChecksum(std::string_view line)
 
 }  // namespace
 
-ListState currentListState()
+ListState listState(const ChannelList &list)
 {
-    return {dtv->count, listChecksum()};
+    return {list.count, listChecksum(list)};
 }
 
 std::string listStateLine(const ListState &state)

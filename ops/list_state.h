@@ -32,7 +32,8 @@ struct ListState {
     uint32_t checksum = 0;
 };
 
-ListState currentListState();
+struct ChannelList;
+ListState listState(const ChannelList &list);
 // The whole line, with its line feed.
 std::string listStateLine(const ListState &state);
 // Whether the line is meant as a state line, read so.

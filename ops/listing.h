@@ -28,9 +28,36 @@ struct ListingEntry {
     uint8_t newNameLength = 0;
 };
 
+// What is wrong with a listing or a reference, or with the list for a
+// listing, as a code, its numbers and what it quotes: the command line says
+// it in its English, the page in its user's language.
+enum class ProblemCode : uint8_t {
+    notAChannelLine,    // NUMBER:NAME:NAME2:TYPE, or NUMBER alone, expected
+    noSuchChannel,      // text: the number as written; a: the list's count
+    noChannelZero,      // (a reference)
+    onLineToo,          // text: the channel's number as written; a: the line it was on first
+    typeNotTvOrRadio,   // text: the type written
+    typeNotTheList,     // a: the channel; b: 1 where the line says TV (the channel is the other)
+    olderThanTheList,   // a: the channel; text, text2: its names now; b: 1 where it is TV
+    whichNewName,       // a: the channel
+    nameLength,         // a: the channel (0: a reference's name); b: the length
+    nameControl,        // a: the channel (0: a reference's name)
+    namesTooLong,       // (a reference) NAME and NAME2 longer than -l prints them
+    stateDamaged,
+    stateChanged,       // a, b: the count and checksum then; c, d: now
+    linesEndInCr,
+    utf16,
+    utf32,
+    noChannelLine,
+    tooManyChannels,    // a: the list's count (the list's problem)
+    lineFeedInName,     // a: the channel (the list's problem)
+};
+
 struct ListingProblem {
-    uint32_t line;  // 0: the listing as a whole
-    std::string what;
+    uint32_t line = 0;  // 0: the text (or the list) as a whole
+    ProblemCode code = ProblemCode::notAChannelLine;
+    uint64_t a = 0, b = 0, c = 0, d = 0;
+    std::string text, text2;  // quoted as shownText() shows them
 };
 
 struct Listing {
@@ -50,29 +77,30 @@ constexpr size_t kShownProblems = 20;
 // Problems of the list as a whole (line 0), the first few kept; returns
 // how many there are.
 constexpr uint32_t kMaxListedChannels = 65535;
-size_t unlistable(bool lineFeedsToo, std::vector<ListingProblem> *problems);
+size_t unlistable(const ChannelList &list, bool lineFeedsToo, std::vector<ListingProblem> *problems);
 // The problem of such a channel.
 ListingProblem lineFeedProblem(uint32_t number);
+// A problem of the text as a whole.
+inline ListingProblem wholeProblem(ProblemCode code)
+{
+    ListingProblem p;
+    p.code = code;
+    return p;
+}
 
-// Reads text against the list in dtv; the text must outlive the listing.
+// Reads text against the list; the text must outlive the listing.
 // Every problem is noted, each line's first; a listing without a channel
 // line is one. madeFromList: the text is known to be of the list as it is
 // (--edit's, the list unchanged meanwhile), state line or not.
 constexpr bool kMadeFromList = true;
-void readListing(const char *text, size_t length, Listing *listing, bool madeFromList = false);
-// Why a receiver could not show a new name, as a listing's problem says it
-// after "the new name of channel N ": 1 to 31 bytes, none of them a control
-// byte. Empty when it can.
-std::string newNameProblem(std::string_view name);
+void readListing(const ChannelList &list, const char *text, size_t length, Listing *listing,
+                 bool madeFromList = false);
+// Why a receiver could not show a new name: 1 to 31 bytes, none of them a
+// control byte. False when it can; else *problem is nameLength (b the
+// length) or nameControl, for channel `number` (0: a reference's name).
+bool newNameProblem(std::string_view name, uint32_t number, ListingProblem *problem);
 
 // Text from a listing or a list as a message shows it: control bytes as ?,
 // and no more than 32 bytes of it, then "...".
 std::string shownText(std::string_view text);
 
-// The problems as they are printed on standard error, "FILE:LINE: what is
-// wrong", and how many more there were.
-std::string problemsText(const std::vector<ListingProblem> &problems, size_t count, const char *shownName);
-inline std::string problemsText(const Listing &listing, const char *shownName)
-{
-    return problemsText(listing.problems, listing.problemCount, shownName);
-}

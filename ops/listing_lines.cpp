@@ -2,6 +2,7 @@
 #include "listing_lines.h"
 
 #include "list_state.h"
+#include "listing.h"
 
 ListingLines startLines(const char *text, size_t length)
 {
@@ -50,14 +51,16 @@ bool isWideText(const char *text, size_t length)
     return utfWidth(std::string_view(text, length)) != 0;
 }
 
-const char *unreadableText(const char *text, size_t length)
+bool unreadableText(const char *text, size_t length, ProblemCode *why)
 {
     std::string_view all(text, length);
     if (int width = utfWidth(all); width != 0)
-        return width == 16 ? "it is UTF-16 text: save it as UTF-8" : "it is UTF-32 text: save it as UTF-8";
-    if (linesEndInCrAlone(all))
-        return "its lines end in a CR alone: end each with a line feed (LF or CR LF)";
-    return nullptr;
+        *why = width == 16 ? ProblemCode::utf16 : ProblemCode::utf32;
+    else if (linesEndInCrAlone(all))
+        *why = ProblemCode::linesEndInCr;
+    else
+        return false;
+    return true;
 }
 
 bool nextChannelLine(ListingLines &lines, std::string_view *line)

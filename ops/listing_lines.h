@@ -14,12 +14,14 @@ struct ListingLines {
 };
 
 ListingLines startLines(const char *text, size_t length);
-// Why a text cannot be read as lines at all, or null: UTF-16 or UTF-32, as
+// Whether a text cannot be read as lines at all, and why: UTF-16 or UTF-32, as
 // some Windows editors save it (read as bytes, none of its lines is a
 // listing's), or lines that end in a CR alone, as an old Mac saves them
 // (read at line feeds, if it has any, its lines run together). Said once,
 // for the text as a whole.
-const char *unreadableText(const char *text, size_t length);
+struct ListingProblem;
+enum class ProblemCode : uint8_t;
+bool unreadableText(const char *text, size_t length, ProblemCode *why);
 // Whether it is UTF-16 or UTF-32 text, which holds zero bytes.
 bool isWideText(const char *text, size_t length);
 // The next line that may be a channel line (or a state line, when asked

@@ -1,6 +1,7 @@
 // Reading an edited listing against the loaded list, line by line.
-#include <cstdio>
+#include <algorithm>
 #include <cstring>
+#include <string>
 #include <string_view>
 
 #include "list_state.h"
@@ -13,6 +14,7 @@ namespace {
 constexpr size_t kMaxNameLength = kNameFieldSize - 1;
 
 struct Reader {
+    const ChannelList *list = nullptr;
     Listing *listing = nullptr;
     std::vector<uint32_t> lineOf;  // where each number was seen, 0 if not yet
     uint32_t line = 0;
@@ -23,17 +25,24 @@ struct Reader {
     bool fresh = false;
 };
 
-template <typename... Args>
-void problem(Reader &r, const char *format, Args... args)
+// Notes a problem of the line being read; past the first few, counts it.
+void problem(Reader &r, ListingProblem p)
 {
     if (r.listing->problemCount++ >= kShownProblems)
         return;
-    char text[512];
-    if constexpr (sizeof...(args) == 0)
-        std::snprintf(text, sizeof text, "%s", format);
-    else
-        std::snprintf(text, sizeof text, format, args...);
-    r.listing->problems.push_back({r.line, text});
+    p.line = r.line;
+    r.listing->problems.push_back(std::move(p));
+}
+
+ListingProblem with(ProblemCode code, uint64_t a = 0, uint64_t b = 0, std::string text = {}, std::string text2 = {})
+{
+    ListingProblem p;
+    p.code = code;
+    p.a = a;
+    p.b = b;
+    p.text = std::move(text);
+    p.text2 = std::move(text2);
+    return p;
 }
 
 // M as -l printed it: NAME:NAME2, each up to its first zero byte.
@@ -63,10 +72,11 @@ bool newNameOf(std::string_view m, std::string_view *name)
 // control byte.
 bool nameFits(Reader &r, uint32_t number, std::string_view name)
 {
-    std::string why = newNameProblem(name);
-    if (!why.empty())
-        problem(r, "the new name of channel %u %s", number, why.c_str());
-    return why.empty();
+    ListingProblem why;
+    if (!newNameProblem(name, number, &why))
+        return true;
+    problem(r, std::move(why));
+    return false;
 }
 
 // NUMBER:M:TYPE, past NUMBER; false with a problem noted.
@@ -74,20 +84,18 @@ bool readNames(Reader &r, std::string_view rest, ListingEntry *entry)
 {
     size_t last = rest.rfind(':');
     if (last == 0) {
-        problem(r, "expected NUMBER:NAME:NAME2:TYPE, or NUMBER alone");
+        problem(r, with(ProblemCode::notAChannelLine));
         return false;
     }
     const ChannelRecord *record = r.listing->records[entry->number - 1];
     std::string_view m(rest.data() + 1, last - 1), type(rest.data() + last + 1, rest.size() - last - 1);
     bool tv = type.size() == 2 && type[0] == 'T' && type[1] == 'V';
     if (!tv && (type.size() != 5 || std::memcmp(type.data(), "RADIO", 5) != 0)) {
-        problem(r, "the type must be TV or RADIO, not \"%s\"", shownText(type).c_str());
+        problem(r, with(ProblemCode::typeNotTvOrRadio, 0, 0, shownText(type)));
         return false;
     }
     if (tv != (record->serviceType == kTvServiceType)) {
-        const char *isType = tv ? "RADIO" : "TV";
-        problem(r, "channel %u is %s, not %s: is this the listing of another list, or was a number changed?",
-                entry->number, isType, tv ? "TV" : "RADIO");
+        problem(r, with(ProblemCode::typeNotTheList, entry->number, tv));
         return false;
     }
     if (namesAsListed(m, record))
@@ -97,15 +105,13 @@ bool readNames(Reader &r, std::string_view rest, ListingEntry *entry)
     // names, or take back a rename. Only the user's explicit word renames.
     if (!r.fresh && m.find(':') != std::string_view::npos) {
         std::string name = shownText(nameText(record->name)), name2 = shownText(nameText(record->name2));
-        problem(r, "channel %u is now %s:%s, and this listing may be older than the list: to rename it, write "
-                   "%u:NEWNAME:%s, or make the listing with --listing, which carries the list's state",
-                entry->number, name.c_str(), name2.c_str(), entry->number, tv ? "TV" : "RADIO");
+        problem(r, with(ProblemCode::olderThanTheList, entry->number, tv, shownText(nameText(record->name)),
+                        shownText(nameText(record->name2))));
         return false;
     }
     std::string_view name;
     if (!newNameOf(m, &name)) {
-        problem(r, "which is the new name of channel %u? To rename it, write the name twice, NEW:NEW",
-                entry->number);
+        problem(r, with(ProblemCode::whichNewName, entry->number));
         return false;
     }
     if (!nameFits(r, entry->number, name))
@@ -120,17 +126,17 @@ void readLine(Reader &r, std::string_view text)
     uint64_t number = 0;
     size_t digits = leadingNumber(text, &number);
     if (digits == 0 || (digits < text.size() && text[digits] != ':')) {
-        problem(r, "expected NUMBER:NAME:NAME2:TYPE, or NUMBER alone");
+        problem(r, with(ProblemCode::notAChannelLine));
         return;
     }
-    const uint32_t count = dtv->count;
+    const uint32_t count = r.list->count;
     if (number < 1 || number > count) {
-        problem(r, "there is no channel %s: the list has %u", shownText(text.substr(0, digits)).c_str(), count);
+        problem(r, with(ProblemCode::noSuchChannel, count, 0, shownText(text.substr(0, digits))));
         return;
     }
     ListingEntry entry{static_cast<uint32_t>(number), r.line};
     if (uint32_t seen = r.lineOf[entry.number - 1]; seen != 0) {
-        problem(r, "channel %u is on line %u too", entry.number, seen);
+        problem(r, with(ProblemCode::onLineToo, seen, 0, std::to_string(entry.number)));
         return;
     }
     r.lineOf[entry.number - 1] = r.line;
@@ -147,12 +153,13 @@ bool stateHolds(Reader &r, std::string_view line, const ListState &now)
     if (read && then.count == now.count && then.checksum == now.checksum)
         return true;
     if (!read)
-        problem(r, "the list state line is damaged: make the listing again, or delete this line to apply it "
-                   "unchecked");
-    else
-        problem(r, "the list has changed since this listing was made (then %u channels, checksum %08x; now %u, "
-                   "checksum %08x): make the listing again, or carry its order over with --match",
-                then.count, then.checksum, now.count, now.checksum);
+        problem(r, with(ProblemCode::stateDamaged));
+    else {
+        ListingProblem p = with(ProblemCode::stateChanged, then.count, then.checksum);
+        p.c = now.count;
+        p.d = now.checksum;
+        problem(r, std::move(p));
+    }
     return false;
 }
 
@@ -168,7 +175,7 @@ bool readStateLines(Reader &r, const char *text, size_t length)
         if (!isListStateLine(line))
             continue;
         if (!known)
-            now = currentListState();
+            now = listState(*r.list);
         known = true;
         r.line = lines.number;
         if (!stateHolds(r, line, now))
@@ -198,39 +205,42 @@ std::string shownText(std::string_view text)
     return text.size() > kMost ? shown + "..." : shown;
 }
 
-std::string newNameProblem(std::string_view name)
+bool newNameProblem(std::string_view name, uint32_t number, ListingProblem *problem)
 {
     if (name.empty() || name.size() > kMaxNameLength)
-        return "must be 1 to " + std::to_string(kMaxNameLength) + " bytes, not " + std::to_string(name.size());
-    for (char c : name)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-            return "holds a control character";
-    return "";
+        *problem = with(ProblemCode::nameLength, number, name.size());
+    else if (std::any_of(name.begin(), name.end(),
+                         [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }))
+        *problem = with(ProblemCode::nameControl, number);
+    else
+        return false;
+    return true;
 }
 
-void readListing(const char *text, size_t length, Listing *listing, bool madeFromList)
+void readListing(const ChannelList &list, const char *text, size_t length, Listing *listing, bool madeFromList)
 {
     Reader r;
+    r.list = &list;
     r.listing = listing;
     r.fresh = madeFromList;
-    r.lineOf.reserve(dtv->count);
-    listing->records.reserve(dtv->count);
-    listing->entries.reserve(dtv->count);
+    r.lineOf.reserve(list.count);
+    listing->records.reserve(list.count);
+    listing->entries.reserve(list.count);
     populate(r.lineOf);
     populate(listing->records);
     populate(listing->entries);
-    r.lineOf.assign(dtv->count, 0);
+    r.lineOf.assign(list.count, 0);
     // A list just loaded lies in memory in its order, and following its
     // links one cache miss after another cost more than the rest of
     // reading a long listing: the records some way on are asked for early.
     constexpr size_t kAhead = 8 * sizeof(ChannelRecord) + offsetof(ChannelRecord, next);
-    for (ChannelRecord *c = dtv->head; c != nullptr; c = c->next) {
+    for (ChannelRecord *c = list.head; c != nullptr; c = c->next) {
         __builtin_prefetch(reinterpret_cast<const char *>(c) + kAhead);
         listing->records.push_back(c);
     }
     // Read as it is, each line would be refused on its own, or not be one.
-    if (const char *why = unreadableText(text, length)) {
-        problem(r, why);
+    if (ProblemCode why; unreadableText(text, length, &why)) {
+        problem(r, wholeProblem(why));
         return;
     }
     if (!readStateLines(r, text, length))
@@ -241,25 +251,9 @@ void readListing(const char *text, size_t length, Listing *listing, bool madeFro
         readLine(r, line);
     }
     // An empty list has nothing to delete: its empty listing changes nothing.
-    if (listing->entries.empty() && listing->problemCount == 0 && dtv->count != 0) {
+    if (listing->entries.empty() && listing->problemCount == 0 && list.count != 0) {
         listing->empty = true;
         ++listing->problemCount;
-        listing->problems.push_back({0, "no channel line: an empty listing would delete every channel"});
+        listing->problems.push_back(wholeProblem(ProblemCode::noChannelLine));
     }
-}
-
-std::string problemsText(const std::vector<ListingProblem> &problems, size_t count, const char *shownName)
-{
-    std::string text;
-    for (const ListingProblem &p : problems) {
-        text.append(shownName);
-        if (p.line != 0)
-            text.append(":").append(std::to_string(p.line));
-        text.append(": ").append(p.what).append("\n");
-    }
-    if (count > problems.size()) {
-        const size_t more = count - problems.size();
-        text.append(shownName).append(": ").append(std::to_string(more)).append(more == 1 ? " more problem\n" : " more problems\n");
-    }
-    return text;
 }

@@ -56,13 +56,13 @@ std::string_view keyOf(const Channels &c, uint32_t i)
 
 // One pass over the records, which a large list holds far beyond the
 // processor's caches, also sums them for the list's state line.
-Channels listChannelsOf()
+Channels listChannelsOf(const ChannelList &list)
 {
     Channels c;
-    c.text.reserve(static_cast<size_t>(dtv->count) * 40);
+    c.text.reserve(static_cast<size_t>(list.count) * 40);
     char line[kListingLineSize];
-    uint32_t crc = crcOfListHeader(kCrcInitial);
-    for (const ChannelRecord *r = dtv->head; r != nullptr; r = r->next) {
+    uint32_t crc = crcOfListHeader(list, kCrcInitial);
+    for (const ChannelRecord *r = list.head; r != nullptr; r = r->next) {
         crc = crcOfRecord(r, crc);
         size_t length = listingLine(r, line);
         c.lineStart.push_back(static_cast<uint32_t>(c.text.size()));
@@ -87,30 +87,39 @@ size_t linesBroken(const Channels &c, MatchResult *result)
     return count;
 }
 
+ListingProblem problemOf(ProblemCode code, std::string text = {})
+{
+    ListingProblem p = wholeProblem(code);
+    p.text = std::move(text);
+    return p;
+}
+
 // What is wrong with a line as --apply would judge it without a list to
 // hold it against: where it names a channel, its NAME:NAME2 could be what
 // -l prints (each name at most 32 bytes), and a single NAME could be a new
-// name. Empty when nothing is.
-std::string refused(std::string_view line, size_t digits)
+// name. False when nothing is.
+bool refused(std::string_view line, size_t digits, ListingProblem *why)
 {
+    auto found = [why](ListingProblem p) {
+        *why = std::move(p);
+        return true;
+    };
     if (digits == 0 || (digits < line.size() && (line[digits] != ':' || line.rfind(':') == digits)))
-        return "expected NUMBER:NAME:NAME2:TYPE, or NUMBER alone";
+        return found(problemOf(ProblemCode::notAChannelLine));
     if (line.substr(0, digits).find_first_not_of('0') == std::string_view::npos)
-        return "there is no channel 0";
+        return found(problemOf(ProblemCode::noChannelZero));
     if (digits == line.size())
-        return "";
+        return false;
     std::string_view type = line.substr(line.rfind(':') + 1);
     std::string_view m = line.substr(digits + 1, line.size() - digits - 2 - type.size());
     if (type != "TV" && type != "RADIO")
-        return "the type must be TV or RADIO, not \"" + shownText(type) + "\"";
-    if (m.find(':') == std::string_view::npos) {
-        std::string why = newNameProblem(m);
-        return why.empty() ? "" : "the name " + why;
-    }
+        return found(problemOf(ProblemCode::typeNotTvOrRadio, shownText(type)));
+    if (m.find(':') == std::string_view::npos)
+        return newNameProblem(m, 0, why);
     for (size_t colon = m.find(':'); colon != std::string_view::npos; colon = m.find(':', colon + 1))
         if (colon <= kNameFieldSize && m.size() - colon - 1 <= kNameFieldSize)
-            return "";
-    return "NAME and NAME2 must be at most " + std::to_string(kNameFieldSize) + " bytes each";
+            return false;
+    return found(problemOf(ProblemCode::namesTooLong));
 }
 
 struct ReadReference {
@@ -132,20 +141,22 @@ std::string_view referenceKey(ReadReference &read, std::string_view key)
     return read.keys.back();
 }
 
-void note(ReadReference &read, uint32_t line, const std::string &what)
+void note(ReadReference &read, uint32_t line, ListingProblem problem)
 {
-    if (read.problems.problemCount++ < kShownProblems)
-        read.problems.problems.push_back({line, what});
+    if (read.problems.problemCount++ >= kShownProblems)
+        return;
+    problem.line = line;
+    read.problems.problems.push_back(std::move(problem));
 }
 
 // Reads the reference's channel lines; one --apply would refuse is noted
 // and left out.
-void readReference(const char *text, size_t length, ReadReference &read)
+void readReference(uint32_t channels, const char *text, size_t length, ReadReference &read)
 {
     // Every line of it would be refused, or not be one: it is said once,
     // and the reference refused.
-    if (const char *why = unreadableText(text, length)) {
-        note(read, 0, why);
+    if (ProblemCode why; unreadableText(text, length, &why)) {
+        note(read, 0, wholeProblem(why));
         read.unreadable = true;
         return;
     }
@@ -153,23 +164,23 @@ void readReference(const char *text, size_t length, ReadReference &read)
     // number too long for 32 bits is still itself, not the next one's.
     std::vector<std::string_view> numbers;
     // Room for as many lines as the list has channels; more grow it.
-    FlatIndex seen(dtv->count);
+    FlatIndex seen(channels);
     ListingLines lines = startLines(text, length);
     for (std::string_view line; nextChannelLine(lines, &line);) {
         const uint32_t lineNumber = lines.number;
         uint64_t number = 0;
         size_t digits = leadingNumber(line, &number);
-        if (std::string why = refused(line, digits); !why.empty()) {
-            note(read, lineNumber, why);
+        if (ListingProblem why; refused(line, digits, &why)) {
+            note(read, lineNumber, std::move(why));
             continue;
         }
         std::string_view value = line.substr(0, digits);
         value.remove_prefix(std::min(value.find_first_not_of('0'), value.size()));
         const uint64_t hash = value.size() <= 9 ? number : hashOf(value);
         if (uint32_t first = seen.find(hash, [&](uint32_t r) { return numbers[r] == value; }); first != kNone) {
-            note(read, lineNumber,
-                 "channel " + shownText(line.substr(0, digits)) + " is on line " +
-                     std::to_string(read.refs[first].lineNumber) + " too");
+            ListingProblem twice = problemOf(ProblemCode::onLineToo, shownText(line.substr(0, digits)));
+            twice.a = read.refs[first].lineNumber;
+            note(read, lineNumber, std::move(twice));
             continue;
         }
         seen.insert(hash, static_cast<uint32_t>(read.refs.size()));
@@ -243,16 +254,16 @@ uint32_t matchBy(std::vector<Reference> &refs, Channels &c, Form form, std::vect
 
 }  // namespace
 
-void matchReference(const char *text, size_t length, MatchResult *result)
+void matchReference(const ChannelList &list, const char *text, size_t length, MatchResult *result)
 {
-    Channels c = listChannelsOf();
+    Channels c = listChannelsOf(list);
     if (size_t broken = linesBroken(c, result)) {
         result->ofTheList = true;
         result->problemCount = broken;
         return;
     }
     ReadReference read;
-    readReference(text, length, read);
+    readReference(list.count, text, length, read);
     if (read.unreadable) {
         result->unreadable = true;
         result->problems = std::move(read.problems.problems);
@@ -265,12 +276,15 @@ void matchReference(const char *text, size_t length, MatchResult *result)
     n.exact = matchBy(refs, c, [](std::string_view k) { return k; }, result->kinds, MatchResult::kExact);
     n.loosely = matchBy(refs, c, [](std::string_view k) { return loose(k); }, result->kinds, MatchResult::kLoose);
     std::string &proposal = result->proposal;
-    proposal = listStateLine({dtv->count, c.checksum});
+    proposal = listStateLine({list.count, c.checksum});
     for (const Reference &r : refs) {
         if (r.channel != kNone) {
             proposal.append(lineOf(c, r.channel));
+            result->order.push_back(r.channel + 1);
             continue;
         }
+        result->lost.push_back({r.lineNumber, std::string(r.line), r.key.empty(),
+                                static_cast<uint32_t>(result->order.size())});
         // A bare NUMBER found nothing because it names nothing to find, not
         // because its channel is gone.
         proposal.append(r.key.empty() ? kNamesNoChannel : kNoLongerInTheList)
@@ -283,23 +297,10 @@ void matchReference(const char *text, size_t length, MatchResult *result)
     if (n.unmatched != 0)
         proposal.append(kNotInTheReference).append("\n");
     for (uint32_t i = 0; i < c.taken.size(); ++i)
-        if (!c.taken[i])
+        if (!c.taken[i]) {
             proposal.append(lineOf(c, i));
+            result->order.push_back(i + 1);
+        }
     result->problems = std::move(read.problems.problems);
     result->problemCount = read.problems.problemCount;
-}
-
-std::string matchSummary(const MatchResult &result, const char *shownName)
-{
-    std::string text = problemsText(result.problems, result.problemCount, shownName);
-    const MatchCounts &n = result.counts;
-    char line[256];
-    std::snprintf(line, sizeof line, ": %u channels matched exactly, %u loosely, %u not at all; %u of its lines found nothing",
-                  n.exact, n.loosely, n.unmatched, n.lost);
-    text.append(shownName).append(line);
-    if (n.lostBare != 0) {
-        std::snprintf(line, sizeof line, ", %u of them a NUMBER alone, which names no channel", n.lostBare);
-        text.append(line);
-    }
-    return text + "\n";
 }

@@ -14,7 +14,7 @@
 // The list as -l prints it, one line per channel; withState: after the
 // list's state line (list_state.h), a listing that --apply takes only while
 // the list is as it is now, and whose changed names then rename.
-std::string listingText(bool withState = false);
+std::string listingText(const ChannelList &list, bool withState = false);
 // One of them, with its line feed: "NUMBER:NAME:NAME2:TYPE\n". Returns its
 // length.
 constexpr size_t kListingLineSize = 5 + 1 + 32 + 1 + 32 + 1 + 5 + 2;
@@ -32,15 +32,19 @@ bool deleteChannel(uint32_t number);
 // not found (the list is left as it was). Its refusals are added to *said.
 int moveChannel(char *schema, std::string *said);
 
-// A listing read without problems (listing.h), applied to dtv: the new
-// order, the deletions and the renames in one pass. Each rename that
-// changes a byte adds its line, as -r prints it, to renames.
+// A listing read without problems (listing.h), applied to the list it was
+// read against: the new order, the deletions and the renames in one pass.
+// Each rename that changes a byte is added to renames: the channel's
+// number as the listing gave it, its names before (as bytes) and its new
+// name.
 struct ApplyCounts {
     uint32_t kept = 0, renumbered = 0, renamed = 0, deleted = 0;
 };
-ApplyCounts applyListing(const Listing &listing, std::string *renames);
-// The line that counts them: "K kept, N renumbered, R renamed, D deleted\n".
-std::string countsLine(const ApplyCounts &counts);
+struct Rename {
+    uint32_t number;
+    std::string name, name2, newName;
+};
+ApplyCounts applyListing(ChannelList &list, const Listing &listing, std::vector<Rename> *renames);
 
 // --match: the list's listing in the order of a reference listing (what -l
 // printed before a rescan), for --apply or --edit. Channels are matched by
@@ -53,8 +57,19 @@ struct MatchCounts {
     uint32_t exact = 0, loosely = 0, unmatched = 0;  // channels of the list
     uint32_t lost = 0, lostBare = 0;  // reference lines that found nothing; of them, NUMBER alone
 };
+// A reference line that found nothing: its line, as written, whether it
+// was a NUMBER alone (which names no channel to find), and how many
+// channels of the order come before it in the proposal.
+struct LostLine {
+    uint32_t line;
+    std::string text;
+    bool bare;
+    uint32_t after;
+};
 struct MatchResult {
     std::string proposal;  // a listing, its state line first
+    std::vector<uint32_t> order;  // the proposal's order: the channels' numbers
+    std::vector<LostLine> lost;
     MatchCounts counts;
     std::vector<ListingProblem> problems;  // the first few
     size_t problemCount = 0;
@@ -68,6 +83,4 @@ struct MatchResult {
     static constexpr uint8_t kUnmatched = 0, kExact = 1, kLoose = 2;
     std::vector<uint8_t> kinds;
 };
-void matchReference(const char *text, size_t length, MatchResult *result);
-// The problems and the counts, as they are printed on standard error.
-std::string matchSummary(const MatchResult &result, const char *shownName);
+void matchReference(const ChannelList &list, const char *text, size_t length, MatchResult *result);

@@ -2,8 +2,6 @@
 #include "channel.h"
 #include "record_pool.h"
 
-#include <cstdlib>
-#include <cstring>
 
 ChannelList *dtv = nullptr;
 
@@ -39,11 +37,21 @@ ChannelRecord *getChannelByNumber(int32_t number)
     return link ? *link : nullptr;
 }
 
+ChannelList *newChannelList()
+{
+    return new (std::nothrow) ChannelList{};
+}
+
+void releaseList(ChannelList *list)
+{
+    if (list == nullptr)
+        return;
+    releaseAllRecords(list->pool);
+    delete list;
+}
+
 void releaseChannelList()
 {
-    if (dtv == nullptr)
-        return;
-    releaseAllRecords();
-    std::free(dtv);
+    releaseList(dtv);
     dtv = nullptr;
 }

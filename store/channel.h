@@ -5,6 +5,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <new>
 #include <cstring>
 #include <string_view>
 
@@ -45,15 +46,33 @@ static_assert(offsetof(ChannelRecord, name2) == 84);
 static_assert(offsetof(ChannelRecord, opaqueC) == 116);
 static_assert(offsetof(ChannelRecord, next) == kRecordSize);
 
-struct ChannelList {
-    uint8_t headerWord[4];
-    uint32_t count;
-    ChannelRecord *head;
+// Where a list's records live: carved from a few large slabs
+// (record_pool.h), given back to the list's own free list.
+struct RecordSlab;
+struct RecordPool {
+    RecordSlab *slabs = nullptr;
+    ChannelRecord *released = nullptr;  // records given back, linked through next
+    uint32_t reserved = 0;
+    uint32_t limit = UINT32_MAX;  // records that may still be carved
 };
 
-// Absent until a load creates it (list_load.h, list_file.h);
-// releaseChannelList ends it.
+struct ChannelList {
+    uint8_t headerWord[4] = {};
+    uint32_t count = 0;
+    ChannelRecord *head = nullptr;
+    RecordPool pool;  // its records, released with it
+};
+
+// The command line's one list: absent until a load makes it
+// (list_file.h); releaseChannelList ends it. The four operations of the
+// command line (list, rename, delete, move) and the numbering and lookup
+// below work on it; everything else takes the list it works on.
 extern ChannelList *dtv;
+
+// A new, empty list; null when there is no memory for it.
+ChannelList *newChannelList();
+// Releases a list with every record of it.
+void releaseList(ChannelList *list);
 
 void renumberChannels();
 uint16_t getChannelNumber(const ChannelRecord *record);
@@ -62,6 +81,7 @@ ChannelRecord *getChannelByNumber(int32_t number);
 // 16-bit number equals the whole of number, looking at no more than count
 // records; null when there is none. Unlinking goes through it.
 ChannelRecord **findChannelLink(int64_t number);
+// dtv's releaseList.
 void releaseChannelList();
 
 // Length of a name in its field: up to the first zero byte, never beyond the

@@ -32,7 +32,7 @@ bool scanChannelFile(int fd, ListScan *scan)
     return scanFile(fd, consumePiece, scan);
 }
 
-bool fileHoldsList(const char *path, const SourceFile &source)
+bool fileHoldsList(const char *path, const SourceFile &source, const ChannelList &list)
 {
     struct stat st {};
     if (namedDescriptor(path) >= 0 || stat(path, &st) != 0 || !isSourceFile(source, st) || source.offset != 0)
@@ -42,25 +42,20 @@ bool fileHoldsList(const char *path, const SourceFile &source)
     bool read = fd >= 0 && scanChannelFile(fd, &c);
     if (fd >= 0)
         close(fd);
-    return read && scanHoldsList(c);
+    return read && scanHoldsList(c, list);
 }
 
-Verdict checkChannelFile(const char *path, const Messages &m)
+bool checkChannelFile(const char *path, CheckReport *report)
 {
     ListScan c;
     int fd = openForReading(path);
-    if (fd < 0 || !scanChannelFile(fd, &c)) {
-        say(m, "%s: cannot be read: %s\n", path, std::strerror(errno));
-        if (fd >= 0)
-            close(fd);
-        return Verdict::unreadable;
+    bool read = fd >= 0 && scanChannelFile(fd, &c);
+    if (fd >= 0) {
+        int e = errno;
+        close(fd);
+        errno = e;
     }
-    close(fd);
-    CheckReport report = judgeList(c);
-    // In one piece, as a reader of the first line alone takes it.
-    std::string lines = std::string(path) + ": " + report.verdictLine + "\n";
-    for (const std::string &remark : report.remarks)
-        lines.append(path).append(": ").append(remark).append("\n");
-    sayText(m, lines);
-    return report.verdict;
+    if (read)
+        *report = judgeList(c);
+    return read;
 }

@@ -6,7 +6,6 @@
 #include <cstdint>
 
 #include "list_check.h"
-#include "messages.h"
 #include "source_file.h"
 
 // Reads fd from its offset to the end of the file into scan. False, with
@@ -17,11 +16,9 @@ bool scanChannelFile(int fd, ListScan *scan);
 // start, and that file holds to the byte what saving the list would write:
 // as many records, each numbered with its position, the trailer right,
 // nothing after it.
-bool fileHoldsList(const char *path, const SourceFile &source);
+bool fileHoldsList(const char *path, const SourceFile &source, const ChannelList &list);
 
-// Reads the file strictly, as it arrives (a pipe too), and prints one line,
-// "FILE: OK, N channels" or "FILE: " and what is wrong; then, on lines of
-// their own, what a receiver may accept but tunvex would change: bytes after
-// the trailer, and the first record whose numbers are not its position.
-// Changes nothing, the space the file takes included, and takes no lock.
-Verdict checkChannelFile(const char *path, const Messages &m);
+// Reads the file strictly, as it arrives (a pipe too), and judges it
+// (list_check.h). Changes nothing, the space the file takes included, and
+// takes no lock. False, with errno set, when it cannot be read.
+bool checkChannelFile(const char *path, CheckReport *report);

@@ -2,7 +2,7 @@
 // from it.
 #include "crc32.h"
 
-uint32_t polynom = 0x04C11DB7u;
+const uint32_t polynom = 0x04C11DB7u;
 
 uint32_t GetCRC32(uint32_t byte, uint32_t crc)
 {

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-extern uint32_t polynom;
+extern const uint32_t polynom;
 
 constexpr uint32_t kCrcInitial = 0xFFFFFFFFu;
 

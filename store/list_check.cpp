@@ -1,8 +1,6 @@
 // Judging the bytes of a channel file, as they arrive.
 #include "list_check.h"
 
-#include <cinttypes>
-#include <cstdio>
 #include <cstring>
 
 #include "channel.h"
@@ -106,60 +104,36 @@ bool countTooSmall(const ListScan &c)
            c.held == kTrailerSize && loadLE32(c.last) == c.crcAll && loadLE32(c.trailer) != c.crc;
 }
 
-// The verdict line; false when the list is not whole.
-bool judge(const ListScan &c, char (&line)[256])
+// The verdict.
+CheckFinding judge(const ListScan &c)
 {
-    if (c.size < kHeaderSize) {
-        std::snprintf(line, sizeof line, "shorter than its header: %" PRIu64 " bytes", c.size);
-        return false;
-    }
-    if (c.size < c.body) {
-        std::snprintf(line, sizeof line,
-                      "the count says %" PRIu32 " channels, %" PRIu64 " bytes with the trailer, but the file holds "
-                      "%" PRIu64 " bytes",
-                      c.count, c.body + kTrailerSize, c.size);
-        return false;
-    }
-    if (c.size < c.body + kTrailerSize) {
-        if (c.size == c.body)
-            std::snprintf(line, sizeof line, "the checksum trailer is missing");
-        else
-            std::snprintf(line, sizeof line, "the checksum trailer is cut short: %" PRIu64 " of 4 bytes",
-                          c.size - c.body);
-        return false;
-    }
-    if (countTooSmall(c)) {
-        std::snprintf(line, sizeof line,
-                      "the count says %" PRIu32 " channels, but the file holds %" PRIu64 " and a checksum of them all",
-                      c.count, (c.size - kHeaderSize - kTrailerSize) / kRecordSize);
-        return false;
-    }
-    if (uint32_t stored = loadLE32(c.trailer); stored != c.crc) {
-        std::snprintf(line, sizeof line, "the checksum is %08" PRIx32 ", but the contents sum to %08" PRIx32, stored,
-                      c.crc);
-        return false;
-    }
-    std::snprintf(line, sizeof line, "OK, %" PRIu32 " channels", c.count);
-    return true;
+    if (c.size < kHeaderSize)
+        return {CheckCode::shorterThanHeader, {c.size}};
+    if (c.size < c.body)
+        return {CheckCode::shorterThanCount, {c.count, c.body + kTrailerSize, c.size}};
+    if (c.size == c.body)
+        return {CheckCode::trailerMissing, {}};
+    if (c.size < c.body + kTrailerSize)
+        return {CheckCode::trailerCutShort, {c.size - c.body}};
+    if (countTooSmall(c))
+        return {CheckCode::countTooSmall, {c.count, (c.size - kHeaderSize - kTrailerSize) / kRecordSize}};
+    if (uint32_t stored = loadLE32(c.trailer); stored != c.crc)
+        return {CheckCode::checksumWrong, {stored, c.crc}};
+    return {CheckCode::whole, {c.count}};
 }
 
 // What does not make the list unwhole, but is worth knowing.
-void remark(const ListScan &c, std::vector<std::string> *remarks)
+void remark(const ListScan &c, std::vector<CheckFinding> *remarks)
 {
     if (countTooSmall(c))
         return;
-    char line[256];
-    if (c.body != kUnknown && c.size > c.body + kTrailerSize) {
-        std::snprintf(line, sizeof line, "%" PRIu64 " bytes after the trailer", c.size - c.body - kTrailerSize);
-        remarks->push_back(line);
-    }
+    if (c.body != kUnknown && c.size > c.body + kTrailerSize)
+        remarks->push_back({CheckCode::bytesAfterTrailer, {c.size - c.body - kTrailerSize}});
     // Only a record that is there in full is named; numbers are 16 bits
     // wide, so channel 65,536 should carry 0.
-    if (c.misnumbered != 0 && kHeaderSize + c.misnumbered * kRecordSize <= c.size) {
-        std::snprintf(line, sizeof line, "channel %" PRIu64 " is numbered %u and %u, not %u", c.misnumbered,
-                      c.badNumbers[0], c.badNumbers[1], static_cast<unsigned>(static_cast<uint16_t>(c.misnumbered)));
-        remarks->push_back(line);
-    }
+    if (c.misnumbered != 0 && kHeaderSize + c.misnumbered * kRecordSize <= c.size)
+        remarks->push_back({CheckCode::misnumbered,
+                            {c.misnumbered, c.badNumbers[0], c.badNumbers[1], static_cast<uint16_t>(c.misnumbered)}});
 }
 
 }  // namespace
@@ -172,9 +146,8 @@ void scanBytes(ListScan *scan, const uint8_t *bytes, size_t length)
 CheckReport judgeList(const ListScan &scan)
 {
     CheckReport report;
-    char line[256];
-    report.verdict = judge(scan, line) ? Verdict::whole : Verdict::damaged;
-    report.verdictLine = line;
+    report.finding = judge(scan);
+    report.verdict = report.finding.code == CheckCode::whole ? Verdict::whole : Verdict::damaged;
     remark(scan, &report.remarks);
     return report;
 }
@@ -186,8 +159,8 @@ CheckReport checkBytes(const uint8_t *bytes, size_t length)
     return judgeList(scan);
 }
 
-bool scanHoldsList(const ListScan &scan)
+bool scanHoldsList(const ListScan &scan, const ChannelList &list)
 {
-    return scan.count == dtv->count && scan.size == scan.body + kTrailerSize && loadLE32(scan.trailer) == scan.crc &&
+    return scan.count == list.count && scan.size == scan.body + kTrailerSize && loadLE32(scan.trailer) == scan.crc &&
            scan.misnumbered == 0;
 }

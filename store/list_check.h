@@ -6,7 +6,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
 #include <vector>
 
 // What one reading of a channel file from end to end finds.
@@ -33,21 +32,41 @@ void scanBytes(ListScan *scan, const uint8_t *bytes, size_t length);
 
 enum class Verdict { whole, damaged, unreadable };
 
-// The verdict on one line ("OK, 12 channels", or what is wrong), and, on
-// lines of their own, what a receiver may accept but tunvex would change:
+// What a reading finds, as a code and its numbers, for whoever says it in
+// words: the command line's --check in its English, the page in its user's
+// language.
+enum class CheckCode : uint8_t {
+    whole,              // the count
+    shorterThanHeader,  // the size
+    shorterThanCount,   // the count, the bytes it asks for with the trailer, the size
+    trailerMissing,
+    trailerCutShort,    // how many of its 4 bytes there are
+    countTooSmall,      // the count, the records the file holds (and a checksum of them all)
+    checksumWrong,      // the checksum stored, the one the contents sum to
+    bytesAfterTrailer,  // how many
+    misnumbered,        // the channel, its two numbers, its position in 16 bits
+};
+
+struct CheckFinding {
+    CheckCode code = CheckCode::whole;
+    uint64_t values[4] = {};
+};
+
+// The verdict, and what a receiver may accept but tunvex would change:
 // bytes after the trailer, and the first record whose numbers are not its
-// position. Each line as it follows "FILE: ", without a line feed.
+// position.
 struct CheckReport {
     Verdict verdict = Verdict::unreadable;
-    std::string verdictLine;
-    std::vector<std::string> remarks;
+    CheckFinding finding;
+    std::vector<CheckFinding> remarks;
 };
 
 CheckReport judgeList(const ListScan &scan);
 // The same for bytes in memory.
 CheckReport checkBytes(const uint8_t *bytes, size_t length);
-// Whether what was scanned is, to the byte, what saving the list in dtv
-// would write: as many records, each numbered with its position, the
-// trailer right, nothing after it. (The records themselves are the list's
-// when the scan is of the file it was loaded from.)
-bool scanHoldsList(const ListScan &scan);
+// Whether what was scanned is, to the byte, what saving the list would
+// write: as many records, each numbered with its position, the trailer
+// right, nothing after it. (The records themselves are the list's when the
+// scan is of the file it was loaded from.)
+struct ChannelList;
+bool scanHoldsList(const ListScan &scan, const ChannelList &list);

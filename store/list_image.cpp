@@ -9,10 +9,10 @@
 
 namespace {
 
-void makeHeader(uint8_t (&header)[kHeaderSize])
+void makeHeader(const ChannelList &list, uint8_t (&header)[kHeaderSize])
 {
-    std::memcpy(header, dtv->headerWord, sizeof dtv->headerWord);
-    storeLE32(header + 4, dtv->count);
+    std::memcpy(header, list.headerWord, sizeof list.headerWord);
+    storeLE32(header + 4, list.count);
 }
 
 // Hands count records from *r on to take, moving *r past them.
@@ -57,15 +57,15 @@ bool copy(void *context, const ImagePiece *pieces, int count)
 
 }  // namespace
 
-bool walkListImage(TakePieces take, void *context)
+bool walkListImage(const ChannelList &list, TakePieces take, void *context)
 {
     uint8_t header[kHeaderSize];
-    makeHeader(header);
+    makeHeader(list, header);
     ImagePiece first{header, sizeof header};
     if (!take(context, &first, 1))
         return false;
-    const ChannelRecord *r = dtv->head;
-    for (uint32_t left = dtv->count; left > 0;) {
+    const ChannelRecord *r = list.head;
+    for (uint32_t left = list.count; left > 0;) {
         int batch = left < kImageBatch ? static_cast<int>(left) : kImageBatch;
         if (!takeBatch(take, context, &r, batch))
             return false;
@@ -74,10 +74,10 @@ bool walkListImage(TakePieces take, void *context)
     return true;
 }
 
-uint32_t crcOfListHeader(uint32_t crc)
+uint32_t crcOfListHeader(const ChannelList &list, uint32_t crc)
 {
     uint8_t header[kHeaderSize];
-    makeHeader(header);
+    makeHeader(list, header);
     return crc32Block(header, sizeof header, crc);
 }
 
@@ -90,21 +90,21 @@ uint32_t crcOfRecord(const ChannelRecord *record, uint32_t crc)
     return crc32Block(image, sizeof image, crc);
 }
 
-uint64_t listImageSize()
+uint64_t listImageSize(const ChannelList &list)
 {
-    return kHeaderSize + static_cast<uint64_t>(dtv->count) * kRecordSize + kTrailerSize;
+    return kHeaderSize + static_cast<uint64_t>(list.count) * kRecordSize + kTrailerSize;
 }
 
-uint32_t listChecksum()
+uint32_t listChecksum(const ChannelList &list)
 {
     uint32_t crc = kCrcInitial;
-    walkListImage(sum, &crc);
+    walkListImage(list, sum, &crc);
     return crc;
 }
 
-void writeListImage(uint8_t *out)
+void writeListImage(const ChannelList &list, uint8_t *out)
 {
     Copy c{out, kCrcInitial};
-    walkListImage(copy, &c);
+    walkListImage(list, copy, &c);
     storeLE32(c.at, c.crc);
 }

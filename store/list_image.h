@@ -23,17 +23,17 @@ using TakePieces = bool (*)(void *context, const ImagePiece *pieces, int count);
 // from the list on a little-endian host; a block of encoded images
 // elsewhere), to take. The trailer is not among them: it is the checksum of
 // all of them. False when take stopped the walk.
-bool walkListImage(TakePieces take, void *context);
+bool walkListImage(const ChannelList &list, TakePieces take, void *context);
 
 // The trailer's checksum carried on over the header, or over one record's
 // image, for a caller that walks the list itself.
-uint32_t crcOfListHeader(uint32_t crc);
+uint32_t crcOfListHeader(const ChannelList &list, uint32_t crc);
 uint32_t crcOfRecord(const ChannelRecord *record, uint32_t crc);
 
 // 12 + 576 x count.
-uint64_t listImageSize();
+uint64_t listImageSize(const ChannelList &list);
 // The trailer a save of the list carries.
-uint32_t listChecksum();
+uint32_t listChecksum(const ChannelList &list);
 // The whole image, trailer included, into out, which holds listImageSize()
 // bytes.
-void writeListImage(uint8_t *out);
+void writeListImage(const ChannelList &list, uint8_t *out);

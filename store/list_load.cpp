@@ -1,7 +1,6 @@
-// Loading the channel list from bytes.
+// Loading a channel list from bytes.
 #include "list_load.h"
 
-#include <cstdlib>
 #include <cstring>
 
 #include "record_codec.h"
@@ -9,45 +8,48 @@
 
 bool startList(const uint8_t *header, ListBuilder *builder, uint32_t *count)
 {
-    dtv = static_cast<ChannelList *>(std::calloc(1, sizeof(ChannelList)));
-    if (dtv == nullptr)
+    builder->list = newChannelList();
+    if (builder->list == nullptr)
         return false;
-    std::memcpy(dtv->headerWord, header, sizeof dtv->headerWord);
+    std::memcpy(builder->list->headerWord, header, sizeof builder->list->headerWord);
     *count = loadLE32(header + 4);
-    builder->tail = &dtv->head;
+    builder->tail = &builder->list->head;
     return true;
 }
 
 void appendRecords(ListBuilder *builder, ChannelRecord *const *records, int count)
 {
+    ChannelList &list = *builder->list;
     for (int i = 0; i < count; ++i) {
-        auto position = static_cast<uint16_t>(dtv->count + static_cast<uint32_t>(i) + 1);
+        auto position = static_cast<uint16_t>(list.count + static_cast<uint32_t>(i) + 1);
         records[i]->channelNumber = position;
         records[i]->channelNumber2 = position;
         records[i]->next = nullptr;
         *builder->tail = records[i];
         builder->tail = &records[i]->next;
     }
-    dtv->count += static_cast<uint32_t>(count);
+    list.count += static_cast<uint32_t>(count);
 }
 
-LoadResult loadFromBytes(const uint8_t *bytes, size_t length)
+LoadResult loadFromBytes(const uint8_t *bytes, size_t length, ChannelList **loaded)
 {
+    *loaded = nullptr;
     ListBuilder builder;
     uint32_t count = 0;
     if (length < kHeaderSize)
         return LoadResult::truncated;
     if (!startList(bytes, &builder, &count))
         return LoadResult::noMemory;
+    ChannelList *list = builder.list;
     if ((length - kHeaderSize) / kRecordSize < count) {
-        releaseChannelList();
+        releaseList(list);
         return LoadResult::truncated;
     }
-    reserveRecords(count);
+    reserveRecords(list->pool, count);
     for (uint32_t i = 0; i < count; ++i) {
-        ChannelRecord *r = allocateRecord();
+        ChannelRecord *r = allocateRecord(list->pool);
         if (r == nullptr) {
-            releaseChannelList();
+            releaseList(list);
             return LoadResult::noMemory;
         }
         const uint8_t *image = bytes + kHeaderSize + static_cast<size_t>(i) * kRecordSize;
@@ -57,5 +59,6 @@ LoadResult loadFromBytes(const uint8_t *bytes, size_t length)
             decodeRecord(image, r);
         appendRecords(&builder, &r, 1);
     }
+    *loaded = list;
     return LoadResult::loaded;
 }

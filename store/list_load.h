@@ -10,11 +10,12 @@
 #include "channel.h"
 
 struct ListBuilder {
+    ChannelList *list = nullptr;     // the list being made
     ChannelRecord **tail = nullptr;  // where the next record is linked
 };
 
-// Creates dtv, empty, from the 8-byte header; *count is what it announces.
-// False when there is no memory for it.
+// Makes a new list, empty, from the 8-byte header; *count is what it
+// announces. False when there is no memory for it.
 bool startList(const uint8_t *header, ListBuilder *builder, uint32_t *count);
 // Links records read in file order after those before them, numbering each
 // with its position; the list's count grows with them, so that a list
@@ -23,8 +24,8 @@ void appendRecords(ListBuilder *builder, ChannelRecord *const *records, int coun
 
 enum class LoadResult { loaded, truncated, noMemory };
 
-// Loads the list from a whole file's bytes. Bytes after the last record
-// (the trailer, or more) are not looked at, as the file reader does not.
-// truncated: the bytes end inside the header or before the records the
-// count announces; nothing is loaded.
-LoadResult loadFromBytes(const uint8_t *bytes, size_t length);
+// Loads a new list from a whole file's bytes into *loaded. Bytes after the
+// last record (the trailer, or more) are not looked at, as the file reader
+// does not. truncated: the bytes end inside the header or before the
+// records the count announces; nothing is loaded (*loaded is null).
+LoadResult loadFromBytes(const uint8_t *bytes, size_t length, ChannelList **loaded);

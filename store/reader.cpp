@@ -75,7 +75,7 @@ int refuseShortRead(const Load &load, ReadResult result)
 // pipe, a terminal) cannot be measured: its count may be anything, so room
 // grows with the records that actually arrive. False when the file is too
 // short for its count.
-bool planRecords(int fd, uint32_t count)
+bool planRecords(int fd, uint32_t count, RecordPool &pool)
 {
     struct stat st {};
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
@@ -83,7 +83,7 @@ bool planRecords(int fd, uint32_t count)
         // hundreds; where the system refuses, the default size serves.
         if (S_ISFIFO(st.st_mode))
             fcntl(fd, F_SETPIPE_SZ, kStreamPipeBytes);
-        limitRecords(count);
+        limitRecords(pool, count);
         return true;
     }
     // Counted from where reading is, which is not the start of the file for
@@ -92,7 +92,7 @@ bool planRecords(int fd, uint32_t count)
     uint64_t needed = static_cast<uint64_t>(count) * kRecordSize;
     if (at < 0 || st.st_size < at || static_cast<uint64_t>(st.st_size - at) < needed)
         return false;
-    reserveRecords(count);
+    reserveRecords(pool, count);
     return true;
 }
 
@@ -105,7 +105,7 @@ int readRecords(const Load &load, ListBuilder *builder, uint32_t count)
     for (uint32_t left = count; left > 0;) {
         int size = left < kRecordsPerRead ? static_cast<int>(left) : kRecordsPerRead;
         for (int i = 0; i < size; ++i)
-            if ((batch[i] = allocateRecord()) == nullptr)
+            if ((batch[i] = allocateRecord(builder->list->pool)) == nullptr)
                 return refuse(load, "Out of memory while loading the file");
         ReadResult result = readBatch(load.fd, batch, size);
         if (result != ReadResult::whole)
@@ -131,9 +131,10 @@ int readFromDescriptor(int fd, const char *path, SourceFile *source, const Messa
         close(fd);
         return -1;
     }
+    dtv = builder.list;
     if (result != ReadResult::whole)
         return refuseShortRead(load, result);
-    if (!planRecords(fd, count))
+    if (!planRecords(fd, count, dtv->pool))
         return refuse(load, "The file is truncated");
     if (readRecords(load, &builder, count) != 0)
         return -1;

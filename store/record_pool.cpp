@@ -18,20 +18,21 @@
 
 namespace {
 
-struct Slab {
-    Slab *next;
+}  // namespace
+
+struct RecordSlab {
+    RecordSlab *next;
     uint32_t capacity;
     uint32_t used;
 };
 
+namespace {
+
+using Slab = RecordSlab;
+
 constexpr uint32_t kSmallestSlab = 64;
 constexpr size_t kHugePage = 2u << 20;
 static_assert(sizeof(Slab) % alignof(ChannelRecord) == 0);
-
-Slab *slabs;
-ChannelRecord *released;  // records given back, linked through next
-uint32_t reserved;
-uint32_t limit = UINT32_MAX;  // records that may still be carved
 
 ChannelRecord *recordAt(Slab *slab, uint32_t index)
 {
@@ -58,7 +59,7 @@ bool slabBytes(uint32_t capacity, size_t *bytes, size_t *alignment)
 }
 
 // Slabs come from the heap, where leak checkers see them.
-bool addSlab(uint32_t capacity)
+bool addSlab(RecordPool &pool, uint32_t capacity)
 {
     size_t bytes = 0, alignment = 0;
     if (!slabBytes(capacity, &bytes, &alignment))
@@ -71,70 +72,68 @@ bool addSlab(uint32_t capacity)
     adviseHugePages(memory, bytes);
     populatePages(memory, static_cast<char *>(memory) + bytes);
     auto *slab = static_cast<Slab *>(memory);
-    *slab = Slab{slabs, capacity, 0};
+    *slab = Slab{pool.slabs, capacity, 0};
     POISON(recordAt(slab, 0), static_cast<size_t>(capacity) * sizeof(ChannelRecord));
-    slabs = slab;
+    pool.slabs = slab;
     return true;
 }
 
 // Twice the last slab, as much as was reserved, but no more than the limit
 // leaves.
-uint32_t nextCapacity()
+uint32_t nextCapacity(const RecordPool &pool)
 {
-    uint64_t grown = slabs ? 2 * static_cast<uint64_t>(slabs->capacity) : kSmallestSlab;
-    uint64_t capacity = reserved > grown ? reserved : grown;
-    if (capacity > limit)
-        capacity = limit;
+    uint64_t grown = pool.slabs ? 2 * static_cast<uint64_t>(pool.slabs->capacity) : kSmallestSlab;
+    uint64_t capacity = pool.reserved > grown ? pool.reserved : grown;
+    if (capacity > pool.limit)
+        capacity = pool.limit;
     return static_cast<uint32_t>(capacity);
 }
 
 }  // namespace
 
-void reserveRecords(uint32_t count)
+void reserveRecords(RecordPool &pool, uint32_t count)
 {
-    reserved = count;
+    pool.reserved = count;
 }
 
-void limitRecords(uint32_t count)
+void limitRecords(RecordPool &pool, uint32_t count)
 {
-    limit = count;
+    pool.limit = count;
 }
 
-ChannelRecord *allocateRecord()
+ChannelRecord *allocateRecord(RecordPool &pool)
 {
-    ChannelRecord *record = released;
+    ChannelRecord *record = pool.released;
     if (record != nullptr) {
         UNPOISON(record, sizeof *record);
-        released = record->next;
+        pool.released = record->next;
         return record;
     }
-    if (slabs == nullptr || slabs->used == slabs->capacity) {
-        uint32_t capacity = nextCapacity();
-        if (capacity == 0 || !addSlab(capacity))
+    if (pool.slabs == nullptr || pool.slabs->used == pool.slabs->capacity) {
+        uint32_t capacity = nextCapacity(pool);
+        if (capacity == 0 || !addSlab(pool, capacity))
             return nullptr;
-        reserved = 0;
-        limit -= capacity;
+        pool.reserved = 0;
+        pool.limit -= capacity;
     }
-    record = recordAt(slabs, slabs->used++);
+    record = recordAt(pool.slabs, pool.slabs->used++);
     UNPOISON(record, sizeof *record);
     return record;
 }
 
-void releaseRecord(ChannelRecord *record)
+void releaseRecord(RecordPool &pool, ChannelRecord *record)
 {
-    record->next = released;
-    released = record;
+    record->next = pool.released;
+    pool.released = record;
     POISON(record, offsetof(ChannelRecord, next));
 }
 
-void releaseAllRecords()
+void releaseAllRecords(RecordPool &pool)
 {
-    while (slabs != nullptr) {
-        Slab *next = slabs->next;
-        std::free(slabs);
-        slabs = next;
+    while (pool.slabs != nullptr) {
+        Slab *next = pool.slabs->next;
+        std::free(pool.slabs);
+        pool.slabs = next;
     }
-    released = nullptr;
-    reserved = 0;
-    limit = UINT32_MAX;
+    pool = RecordPool{};
 }

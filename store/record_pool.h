@@ -10,15 +10,15 @@
 
 // A hint from the loader, which knows how many records follow: the next slab
 // holds at least this many.
-void reserveRecords(uint32_t count);
+void reserveRecords(RecordPool &pool, uint32_t count);
 // A bound from the loader when the count cannot be checked in advance (a
 // stream): slabs grow by doubling with the records actually taken, never
 // past this many records in all.
-void limitRecords(uint32_t count);
+void limitRecords(RecordPool &pool, uint32_t count);
 // A record with undefined contents, or null when memory is exhausted (or the
 // slab it needs would not fit in the address space).
-ChannelRecord *allocateRecord();
+ChannelRecord *allocateRecord(RecordPool &pool);
 // Gives one record back; it may be handed out again.
-void releaseRecord(ChannelRecord *record);
+void releaseRecord(RecordPool &pool, ChannelRecord *record);
 // Gives every record back at once.
-void releaseAllRecords();
+void releaseAllRecords(RecordPool &pool);

@@ -47,7 +47,7 @@ bool writeList(void *context, SaveOutput *out)
     Save &save = *static_cast<Save *>(context);
     save.out = out;
     save.crc = kCrcInitial;
-    if (!walkListImage(writePieces, &save))
+    if (!walkListImage(*dtv, writePieces, &save))
         return false;
     uint8_t trailer[kTrailerSize];
     storeLE32(trailer, save.crc);

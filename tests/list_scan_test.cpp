@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "channel_file.h"
+#include "english.h"
 #include "list_check.h"
 
 namespace {
@@ -121,9 +122,9 @@ std::vector<Case> cases()
 
 std::string linesOf(const CheckReport &report)
 {
-    std::string lines = report.verdictLine + "\n";
-    for (const std::string &remark : report.remarks)
-        lines += remark + "\n";
+    std::string lines = findingText(report.finding) + "\n";
+    for (const CheckFinding &remark : report.remarks)
+        lines += findingText(remark) + "\n";
     return lines;
 }
 

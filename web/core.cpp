@@ -1,14 +1,13 @@
-// The face of the channel list's core that the page calls: the list held in
-// memory as the command line holds it, opened from a file's bytes, changed
-// by listings as --apply changes it, matched against a reference as
-// --match does, and saved to the bytes a save writes.
-//
-// Bytes cross in one input buffer the caller fills (tv_input), and each
-// call leaves its result as numbers and byte strings (tv_numbers, tv_blob),
-// valid until the next call. Names are bytes: nothing here decodes them.
+// The face of the channel list's core that the page calls. It holds no
+// list: each call is given the bytes it works on (a list file, and a
+// listing, a reference or the page's changes) and leaves a result, valid
+// until the next call: a JSON text of named fields (json.h) and, where the
+// result is bytes (a table of the channels, a saved list, a listing), blobs
+// that the JSON names by their place. What is wrong comes as codes with
+// their numbers and quotes, for the page to say in its user's language.
+// Names are bytes: nothing here decodes them.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -17,84 +16,142 @@
 #include <vector>
 
 #include "channel.h"
+#include "json.h"
 #include "list_check.h"
 #include "list_image.h"
 #include "list_load.h"
-#include "list_state.h"
 #include "listing.h"
 #include "operations.h"
 #include "record_codec.h"
+#include "reference_file.h"
 
 #define EXPORT(name) extern "C" __attribute__((export_name(#name)))
 
 namespace {
 
-// Not cleared when it grows: a large list is copied straight into it.
-std::unique_ptr<uint8_t[]> input;
-size_t inputSize = 0;
-std::vector<uint32_t> numbers;
+// The bytes each call is given: the list, and what works on it.
+struct Input {
+    std::unique_ptr<uint8_t[]> bytes;
+    size_t size = 0;
+    std::string_view text() const { return {reinterpret_cast<const char *>(bytes.get()), size}; }
+};
+Input inputs[2];
+Json result;
 std::vector<std::string> blobs;
 
 void startResult()
 {
-    numbers.clear();
+    result = Json();
     blobs.clear();
 }
 
-// Problems as numbers (how many in all, how many shown, then each one's
-// line) after those already there, and as blobs.
-void addProblems(const std::vector<ListingProblem> &problems, size_t count)
+void dropInputs()
 {
-    numbers.push_back(static_cast<uint32_t>(count));
-    numbers.push_back(static_cast<uint32_t>(problems.size()));
-    for (const ListingProblem &p : problems) {
-        numbers.push_back(p.line);
-        blobs.push_back(p.what);
-    }
+    for (Input &in : inputs)
+        in = Input();
 }
 
-// A list no listing can name (more than 65,535 channels): its problems
-// after `leading` numbers, status 2 first. False when it can be named.
-bool unlistableList(size_t leading)
+// The list file of input 0, loaded for the one call.
+struct LoadedList {
+    ChannelList *list = nullptr;
+    LoadResult result;
+    LoadedList() : result(loadFromBytes(inputs[0].bytes.get(), inputs[0].size, &list)) {}
+    ~LoadedList() { releaseList(list); }
+    LoadedList(const LoadedList &) = delete;
+    LoadedList &operator=(const LoadedList &) = delete;
+};
+
+const char *const kLoadNames[] = {"loaded", "truncated", "noMemory"};
+const char *const kCheckNames[] = {"whole",         "shorterThanHeader", "shorterThanCount",
+                                   "trailerMissing", "trailerCutShort",   "countTooSmall",
+                                   "checksumWrong",  "bytesAfterTrailer", "misnumbered"};
+const char *const kProblemNames[] = {
+    "notAChannelLine", "noSuchChannel", "noChannelZero", "onLineToo",    "typeNotTvOrRadio", "typeNotTheList",
+    "olderThanTheList", "whichNewName", "nameLength",    "nameControl",  "namesTooLong",     "stateDamaged",
+    "stateChanged",    "linesEndInCr",  "utf16",         "utf32",        "noChannelLine",    "tooManyChannels",
+    "lineFeedInName"};
+static_assert(sizeof kProblemNames / sizeof *kProblemNames == static_cast<size_t>(ProblemCode::lineFeedInName) + 1);
+static_assert(sizeof kCheckNames / sizeof *kCheckNames == static_cast<size_t>(CheckCode::misnumbered) + 1);
+
+void finding(const CheckFinding &f)
+{
+    result.begin().key("code").name(kCheckNames[static_cast<size_t>(f.code)]).key("values").beginArray();
+    for (uint64_t v : f.values)
+        result.number(v);
+    result.endArray().end();
+}
+
+void check(const CheckReport &report)
+{
+    result.key("whole").boolean(report.verdict == Verdict::whole).key("finding");
+    finding(report.finding);
+    result.key("remarks").beginArray();
+    for (const CheckFinding &f : report.remarks)
+        finding(f);
+    result.endArray();
+}
+
+void problems(const std::vector<ListingProblem> &shown, size_t count)
+{
+    result.key("problemCount").number(count).key("problems").beginArray();
+    for (const ListingProblem &p : shown)
+        result.begin()
+            .key("line").number(p.line)
+            .key("code").name(kProblemNames[static_cast<size_t>(p.code)])
+            .key("a").number(p.a).key("b").number(p.b).key("c").number(p.c).key("d").number(p.d)
+            .key("text").bytes(p.text).key("text2").bytes(p.text2)
+            .end();
+    result.endArray();
+}
+
+// A list no listing can name (more than 65,535 channels, or, asked for,
+// one with a line feed in a name): its problems. False when it can be.
+bool unlistableList(const ChannelList &list, bool lineFeedsToo)
 {
     std::vector<ListingProblem> whole;
-    size_t count = unlistable(false, &whole);
-    if (count == 0)
-        return false;
-    numbers.assign(leading, 0);
-    numbers.at(0) = 2;
-    addProblems(whole, count);
-    return true;
+    size_t count = unlistable(list, lineFeedsToo, &whole);
+    if (count != 0)
+        problems(whole, count);
+    return count != 0;
 }
 
-const char *inputText()
+// A listing read against the list, applied, and the list saved to a blob.
+void applyAndSave(ChannelList &list, const Listing &listing)
 {
-    return reinterpret_cast<const char *>(input.get());
+    std::vector<Rename> renames;
+    ApplyCounts c = applyListing(list, listing, &renames);
+    result.key("applied").boolean(true).key("counts").begin()
+        .key("kept").number(c.kept).key("renumbered").number(c.renumbered)
+        .key("renamed").number(c.renamed).key("deleted").number(c.deleted).end();
+    result.key("renames").beginArray();
+    for (const Rename &r : renames)
+        result.begin().key("number").number(r.number).key("name").bytes(r.name).key("name2").bytes(r.name2)
+            .key("newName").bytes(r.newName).end();
+    result.endArray();
+    std::string &saved = blobs.emplace_back(listImageSize(list), '\0');
+    writeListImage(list, reinterpret_cast<uint8_t *>(saved.data()));
 }
 
 }  // namespace
 
-// Room for the next call's bytes; where to write them.
-EXPORT(tv_input) uint8_t *tvInput(uint32_t size)
+// Room for input `slot`'s bytes (0: the list file; 1: what works on it);
+// where to write them.
+EXPORT(tv_input) uint8_t *tvInput(uint32_t slot, uint32_t size)
 {
-    input.reset(new (std::nothrow) uint8_t[size == 0 ? 1 : size]);
-    inputSize = input ? size : 0;
-    return input.get();
+    Input &in = inputs[slot & 1];
+    in.bytes.reset(new (std::nothrow) uint8_t[size == 0 ? 1 : size]);
+    in.size = in.bytes ? size : 0;
+    return in.bytes.get();
 }
 
-EXPORT(tv_numbers) const uint32_t *tvNumbers()
+EXPORT(tv_result) const char *tvResult()
 {
-    return numbers.data();
+    return result.text().data();
 }
 
-EXPORT(tv_number_count) uint32_t tvNumberCount()
+EXPORT(tv_result_size) uint32_t tvResultSize()
 {
-    return static_cast<uint32_t>(numbers.size());
-}
-
-EXPORT(tv_blob_count) uint32_t tvBlobCount()
-{
-    return static_cast<uint32_t>(blobs.size());
+    return static_cast<uint32_t>(result.text().size());
 }
 
 EXPORT(tv_blob) const char *tvBlob(uint32_t i)
@@ -107,185 +164,228 @@ EXPORT(tv_blob_size) uint32_t tvBlobSize(uint32_t i)
     return static_cast<uint32_t>(blobs.at(i).size());
 }
 
-// The input is a channel file. Numbers: the verdict (0 whole, 1 damaged),
-// how the load went (LoadResult: 0 loaded, 1 truncated, 2 no memory) and
-// the count loaded. Blobs: the verdict line, then the remarks. A list that
-// does not load leaves none.
-EXPORT(tv_open) void tvOpen()
-{
-    startResult();
-    releaseChannelList();
-    CheckReport report = checkBytes(input.get(), inputSize);
-    LoadResult loaded = loadFromBytes(input.get(), inputSize);
-    numbers = {report.verdict == Verdict::whole ? 0u : 1u, static_cast<uint32_t>(loaded),
-               dtv != nullptr ? dtv->count : 0u};
-    blobs.push_back(report.verdictLine);
-    blobs.insert(blobs.end(), report.remarks.begin(), report.remarks.end());
-    // The list is loaded: its file's bytes are not needed again.
-    input.reset();
-    inputSize = 0;
-}
-
-// Blob: the listing, as -l prints it, or, given 1, as --listing prints it:
-// after the list's state line, so that every changed name in it renames.
-// Number: 0; or, where --listing refuses the list (a line feed in a name
-// would split its line), 2 and its problems, and no listing.
-EXPORT(tv_listing) void tvListing(int withState)
-{
-    startResult();
-    if (dtv == nullptr)
-        return;
-    std::vector<ListingProblem> whole;
-    if (size_t count = withState != 0 ? unlistable(true, &whole) : 0; count != 0) {
-        numbers = {2};
-        addProblems(whole, count);
-        return;
-    }
-    numbers = {0};
-    blobs.push_back(withState != 0 ? listStateLine(currentListState()) + listingText() : listingText());
-}
-
-// Blob: the list's state line alone, to head a listing made elsewhere.
-EXPORT(tv_state_line) void tvStateLine()
-{
-    startResult();
-    if (dtv == nullptr)
-        return;
-    blobs.push_back(listStateLine(currentListState()));
-}
-
-// Each of these needs a list open, and leaves no result without one.
-
-// The input is a listing. Numbers: 1 and the counts (kept, renumbered,
-// renamed, deleted) when it was applied, with a blob of the lines --apply
-// prints; 0 and the problems when it was refused (the list unchanged); 2
-// and the problems of the list as a whole (line 0) when no listing can
-// name it.
-EXPORT(tv_apply) void tvApply()
-{
-    startResult();
-    if (dtv == nullptr)
-        return;
-    if (unlistableList(1))
-        return;
-    Listing listing;
-    readListing(inputText(), inputSize, &listing);
-    if (listing.problemCount != 0) {
-        numbers.push_back(0);
-        addProblems(listing.problems, listing.problemCount);
-        return;
-    }
-    std::string lines;
-    ApplyCounts c = applyListing(listing, &lines);
-    numbers = {1, c.kept, c.renumbered, c.renamed, c.deleted};
-    blobs.push_back(lines + countsLine(c));
-}
-
-// The input is a reference. Numbers: 0, the counts (exact, loosely,
-// unmatched, lost, lost bare), then the problems. Blobs: the proposal, the
-// problems, and how each channel matched (a byte each, by number - 1: 0 not
-// at all, 1 exactly, 2 loosely). A list no listing can name gives 2, no
-// proposal, and its problems; a reference that cannot be read as lines
-// (UTF-16, lines ended by a CR alone) 3, and its one problem.
-EXPORT(tv_match) void tvMatch()
-{
-    startResult();
-    if (dtv == nullptr)
-        return;
-    if (unlistableList(6)) {
-        blobs.insert(blobs.begin(), std::string());
-        return;
-    }
-    MatchResult result;
-    matchReference(inputText(), inputSize, &result);
-    const MatchCounts &n = result.counts;
-    numbers = {result.ofTheList ? 2u : result.unreadable ? 3u : 0u, n.exact, n.loosely, n.unmatched, n.lost, n.lostBare};
-    blobs.push_back(std::move(result.proposal));
-    addProblems(result.problems, result.problemCount);
-    blobs.emplace_back(result.kinds.begin(), result.kinds.end());
-}
-
-// Blob: every channel of the list, in order, as kChannelEntry bytes: the
-// length of its name, the name's field, the same for the second name, and
-// 1 for TV, 0 for radio.
-constexpr size_t kChannelEntry = 2 * (1 + kNameFieldSize) + 2;
-
-using NameField = const uint8_t[kNameFieldSize];
-
-void channelEntry(char *at, NameField &name, NameField &name2, uint8_t serviceType)
-{
-    at[0] = static_cast<char>(nameFieldLength(name));
-    std::memcpy(at + 1, name, kNameFieldSize);
-    at[1 + kNameFieldSize] = static_cast<char>(nameFieldLength(name2));
-    std::memcpy(at + 2 + kNameFieldSize, name2, kNameFieldSize);
-    at[2 + 2 * kNameFieldSize] = serviceType == kTvServiceType ? 1 : 0;
-}
-
-EXPORT(tv_channels) void tvChannels()
-{
-    startResult();
-    if (dtv == nullptr)
-        return;
-    std::string &table = blobs.emplace_back(static_cast<size_t>(dtv->count) * kChannelEntry, '\0');
-    char *at = table.data();
-    for (const ChannelRecord *r = dtv->head; r != nullptr; r = r->next, at += kChannelEntry)
-        channelEntry(at, r->name, r->name2, r->serviceType);
-}
-
-// The input is a channel file, looked at without loading it: how a load
-// would go and, where it would load, its table as tv_channels gives it,
-// read from the file's bytes. Showing a list so costs no copy of it into
-// records; those are made when it is changed or saved (tv_open), and the
-// checksum is left to tv_check, once the list shows. Numbers: how the load
-// would go (LoadResult) and the count; blob: the table (empty where it
-// would not load).
-EXPORT(tv_survey) void tvSurvey()
-{
-    startResult();
-    releaseChannelList();
-    const uint32_t count = inputSize < kHeaderSize ? 0 : loadLE32(input.get() + 4);
-    const bool whole = inputSize >= kHeaderSize && (inputSize - kHeaderSize) / kRecordSize >= count;
-    numbers = {static_cast<uint32_t>(whole ? LoadResult::loaded : LoadResult::truncated), whole ? count : 0u};
-    std::string &table = blobs.emplace_back(whole ? static_cast<size_t>(count) * kChannelEntry : 0, '\0');
-    for (uint32_t i = 0; whole && i < count; ++i) {
-        const uint8_t *record = input.get() + kHeaderSize + static_cast<size_t>(i) * kRecordSize;
-        channelEntry(table.data() + static_cast<size_t>(i) * kChannelEntry,
-                     *reinterpret_cast<NameField *>(record + offsetof(ChannelRecord, name)),
-                     *reinterpret_cast<NameField *>(record + offsetof(ChannelRecord, name2)),
-                     record[offsetof(ChannelRecord, serviceType)]);
-    }
-    input.reset();
-    inputSize = 0;
-}
-
-// The input is a channel file, judged as tv_open judges it. Numbers: the
-// verdict (0 whole, 1 damaged). Blobs: the verdict line, then the remarks.
+// The list file: { whole, finding, remarks }, as --check judges it.
 EXPORT(tv_check) void tvCheck()
 {
     startResult();
-    CheckReport report = checkBytes(input.get(), inputSize);
-    numbers = {report.verdict == Verdict::whole ? 0u : 1u};
-    blobs.push_back(report.verdictLine);
-    blobs.insert(blobs.end(), report.remarks.begin(), report.remarks.end());
-    input.reset();
-    inputSize = 0;
+    result.begin();
+    check(checkBytes(inputs[0].bytes.get(), inputs[0].size));
+    result.end();
+    dropInputs();
 }
 
-// The input is a new name. Blob: why a listing may not give it to a
-// channel, as --apply says it after "the new name of channel N "; empty
-// when it may.
+// The list file, looked at without loading it: { load, count } and, where
+// it would load, blob 0, its channels as tv_channels gives them. Showing a
+// list so costs no copy of it into records.
+//
+// The table: per channel kChannelEntry bytes: the length of its name, the
+// name's field, the same for the second name, and 1 for TV, 0 for radio.
+constexpr size_t kChannelEntry = 2 * (1 + kNameFieldSize) + 2;
+
+EXPORT(tv_survey) void tvSurvey()
+{
+    startResult();
+    const Input &in = inputs[0];
+    const uint32_t count = in.size < kHeaderSize ? 0 : loadLE32(in.bytes.get() + 4);
+    const bool whole = in.size >= kHeaderSize && (in.size - kHeaderSize) / kRecordSize >= count;
+    result.begin().key("load").name(kLoadNames[whole ? 0 : 1]).key("count").number(whole ? count : 0)
+        .key("entrySize").number(kChannelEntry).end();
+    std::string &table = blobs.emplace_back(whole ? static_cast<size_t>(count) * kChannelEntry : 0, '\0');
+    for (uint32_t i = 0; whole && i < count; ++i) {
+        const uint8_t *record = in.bytes.get() + kHeaderSize + static_cast<size_t>(i) * kRecordSize;
+        char *at = table.data() + static_cast<size_t>(i) * kChannelEntry;
+        for (size_t which = 0; which < 2; ++which) {
+            const uint8_t *field = record + (which == 0 ? offsetof(ChannelRecord, name) : offsetof(ChannelRecord, name2));
+            at[which * (1 + kNameFieldSize)] =
+                static_cast<char>(nameFieldLength(*reinterpret_cast<const uint8_t(*)[kNameFieldSize]>(field)));
+            std::memcpy(at + which * (1 + kNameFieldSize) + 1, field, kNameFieldSize);
+        }
+        at[2 * (1 + kNameFieldSize)] = record[offsetof(ChannelRecord, serviceType)] == kTvServiceType ? 1 : 0;
+    }
+    dropInputs();
+}
+
+// The list file's listing, blob 0, as -l prints it, or, given 1, as
+// --listing does: { listed: true }; or { listed: false } with the list's
+// problems (it does not load, or no listing can name it).
+EXPORT(tv_listing) void tvListing(int withState)
+{
+    startResult();
+    LoadedList loaded;
+    result.begin().key("load").name(kLoadNames[static_cast<size_t>(loaded.result)]);
+    // Only a listing to edit must name every channel on a line of its own.
+    bool listed = loaded.list != nullptr && (withState == 0 || !unlistableList(*loaded.list, true));
+    result.key("listed").boolean(listed).end();
+    if (listed)
+        blobs.push_back(listingText(*loaded.list, withState != 0));
+    dropInputs();
+}
+
+// Input 1, a listing, applied to the list file as --apply applies it:
+// { applied: true, counts, renames } and blob 0, the saved list; or
+// { applied: false, ofTheList } and the problems.
+EXPORT(tv_apply) void tvApply()
+{
+    startResult();
+    LoadedList loaded;
+    result.begin().key("load").name(kLoadNames[static_cast<size_t>(loaded.result)]);
+    if (loaded.list != nullptr) {
+        Listing listing;
+        const bool ofTheList = unlistableList(*loaded.list, false);
+        if (!ofTheList)
+            readListing(*loaded.list, inputs[1].text().data(), inputs[1].size, &listing);
+        if (ofTheList || listing.problemCount != 0) {
+            result.key("applied").boolean(false).key("ofTheList").boolean(ofTheList);
+            if (!ofTheList)
+                problems(listing.problems, listing.problemCount);
+        } else {
+            applyAndSave(*loaded.list, listing);
+        }
+    }
+    result.end();
+    dropInputs();
+}
+
+namespace {
+
+// The page's changes, input 1: the new order, a little-endian u32 count and
+// that many channel numbers of the list file; then a u32 count of renames,
+// each a u32 channel number, a u32 length and the new name's bytes. False
+// where it runs short.
+bool readChanges(const ChannelList &list, Listing *listing)
+{
+    const Input &in = inputs[1];
+    size_t at = 0;
+    auto word = [&](uint32_t *value) {
+        if (in.size - at < 4)
+            return false;
+        *value = loadLE32(in.bytes.get() + at);
+        at += 4;
+        return true;
+    };
+    uint32_t count = 0, renames = 0;
+    if (in.size < 4 || !word(&count) || count > (in.size - at) / 4)
+        return false;
+    for (ChannelRecord *r = list.head; r != nullptr; r = r->next)
+        listing->records.push_back(r);
+    std::vector<uint32_t> position(list.count + 1, 0);
+    for (uint32_t i = 0; i < count; ++i) {
+        uint32_t number = 0;
+        if (!word(&number) || number < 1 || number > list.count || position[number] != 0)
+            return false;
+        position[number] = i + 1;
+        listing->entries.push_back({number, i + 1});
+    }
+    if (!word(&renames))
+        return false;
+    for (uint32_t i = 0; i < renames; ++i) {
+        uint32_t number = 0, length = 0;
+        if (!word(&number) || !word(&length) || length > in.size - at || number < 1 || number > list.count ||
+            position[number] == 0)
+            return false;
+        std::string_view name(reinterpret_cast<const char *>(in.bytes.get() + at), length);
+        at += length;
+        ListingProblem why;
+        if (newNameProblem(name, number, &why)) {
+            why.line = 0;
+            ++listing->problemCount;
+            listing->problems.push_back(std::move(why));
+            continue;
+        }
+        ListingEntry &entry = listing->entries[position[number] - 1];
+        entry.newName = name.data();
+        entry.newNameLength = static_cast<uint8_t>(name.size());
+    }
+    return at == in.size;
+}
+
+}  // namespace
+
+// Input 1, the page's changes (readChanges), applied to the list file as a
+// listing of them would be: as tv_apply. Malformed changes are a fault of
+// the page's, said as a thrown error there: { applied: false, malformed }.
+EXPORT(tv_edit) void tvEdit()
+{
+    startResult();
+    LoadedList loaded;
+    result.begin().key("load").name(kLoadNames[static_cast<size_t>(loaded.result)]);
+    if (loaded.list != nullptr) {
+        Listing listing;
+        const bool ofTheList = unlistableList(*loaded.list, false);
+        const bool malformed = !ofTheList && !readChanges(*loaded.list, &listing);
+        if (ofTheList || malformed || listing.problemCount != 0) {
+            result.key("applied").boolean(false).key("ofTheList").boolean(ofTheList).key("malformed").boolean(malformed);
+            if (!ofTheList && !malformed)
+                problems(listing.problems, listing.problemCount);
+        } else {
+            applyAndSave(*loaded.list, listing);
+        }
+    }
+    result.end();
+    dropInputs();
+}
+
+// Input 1, a reference, matched against the list file as --match matches
+// it. A reference that is a list file stands for its listing: { reference:
+// { kind, whole, finding, remarks } }, kind "text", "list" or "cutShort"
+// (which cannot serve). Then { ofTheList, unreadable } with their problems,
+// or the match: { counts, order (the list's numbers in the proposed order),
+// kinds (how each channel of the list matched, by number - 1: 0 not at all,
+// 1 exactly, 2 loosely), lost (the reference's lines that found nothing:
+// line, text, bare, and after how many of the order's channels the proposal
+// names it) } with the problems of the reference's lines, and blob
+// 0, the proposal as --match prints it.
+EXPORT(tv_match) void tvMatch()
+{
+    startResult();
+    ReferenceFile file = readReferenceFile(inputs[1].bytes.get(), inputs[1].size);
+    const char *kinds[] = {"text", "list", "cutShort"};
+    result.begin().key("reference").begin().key("kind").name(kinds[static_cast<size_t>(file.kind)]);
+    if (file.kind != ReferenceKind::text)
+        check(file.check);
+    result.end();
+    LoadedList loaded;
+    result.key("load").name(kLoadNames[static_cast<size_t>(loaded.result)]);
+    if (loaded.list != nullptr && file.kind != ReferenceKind::cutShort) {
+        const bool ofTheList = unlistableList(*loaded.list, false);
+        MatchResult m;
+        if (!ofTheList) {
+            std::string_view text = file.kind == ReferenceKind::list ? file.listing : inputs[1].text();
+            matchReference(*loaded.list, text.data(), text.size(), &m);
+        }
+        result.key("ofTheList").boolean(ofTheList || m.ofTheList).key("unreadable").boolean(m.unreadable);
+        if (!ofTheList)
+            problems(m.problems, m.problemCount);
+        const MatchCounts &n = m.counts;
+        result.key("counts").begin().key("exact").number(n.exact).key("loosely").number(n.loosely)
+            .key("unmatched").number(n.unmatched).key("lost").number(n.lost).key("lostBare").number(n.lostBare).end();
+        result.key("order").beginArray();
+        for (uint32_t number : m.order)
+            result.number(number);
+        result.endArray().key("kinds").beginArray();
+        for (uint8_t kind : m.kinds)
+            result.number(kind);
+        result.endArray().key("lost").beginArray();
+        for (const LostLine &l : m.lost)
+            result.begin().key("line").number(l.line).key("text").bytes(l.text).key("bare").boolean(l.bare)
+                .key("after").number(l.after).end();
+        result.endArray();
+        blobs.push_back(std::move(m.proposal));
+    }
+    result.end();
+    dropInputs();
+}
+
+// Input 0, a new name: { fits } or { fits: false, problem }, by the rules
+// --apply gives a new name.
 EXPORT(tv_name_problem) void tvNameProblem()
 {
     startResult();
-    blobs.push_back(newNameProblem(std::string_view(inputText(), inputSize)));
-}
-
-// Blob: the bytes a save of the list writes, trailer included.
-EXPORT(tv_save) void tvSave()
-{
-    startResult();
-    if (dtv == nullptr)
-        return;
-    blobs.emplace_back(listImageSize(), '\0');
-    writeListImage(reinterpret_cast<uint8_t *>(blobs.back().data()));
+    ListingProblem why;
+    const bool problem = newNameProblem(inputs[0].text(), 0, &why);
+    result.begin().key("fits").boolean(!problem);
+    if (problem)
+        problems({why}, 1);
+    result.end();
+    dropInputs();
 }

@@ -1,31 +1,25 @@
-// The channel list's core (tunvex-core.wasm) for JavaScript: the list held
-// as the command line holds it, changed by listings as --apply changes it.
+// The channel list's core (tunvex-core.wasm) for JavaScript. It holds no
+// list: each call is given the bytes of the list file it works on, and what
+// works on it, and answers with records of named fields.
 //
 //   const core = await loadCore(wasmBytes);   // an ArrayBuffer or Uint8Array
-//   const opened = core.open(fileBytes);
-//     // { whole, verdict, remarks, loaded, truncated, count }
-//     // verdict and remarks: what --check says after "FILE: ", as strings
-//   core.survey(fileBytes);    // how it would load, and the channels, not loaded
-//   core.check(fileBytes);     // its verdict alone
-//   core.listing();            // Uint8Array: what tunvex -l prints
-//   core.listing({ withState: true });  // what tunvex --listing prints, or null
-//   core.listingProblems();    // where that is null, why, as --listing says it
-//   core.stateLine();          // its first line alone
-//   core.apply(listingBytes);  // { applied: true, counts, printed }
-//                              // or { applied: false, ofTheList, problems }
-//   core.match(referenceBytes);  // { proposal, counts, kinds, ofTheList, unreadable, problems }
-//                              // kinds: a byte a channel, 0 unmatched, 1 exact, 2 loose
-//   core.channels();           // a table: name(i), name2(i) as bytes, tv(i)
-//   core.nameProblem(bytes);   // why --apply would refuse the new name, or 
-//   core.save();               // Uint8Array: the bytes a save writes
+//   core.survey(list);        // { loaded, count, channels }: not loaded, looked at
+//   core.check(list);         // { whole, finding, remarks }, as --check judges it
+//   core.listing(list, { withState });  // { listed, text, problems }: -l, or --listing
+//   core.apply(list, listing);          // --apply: { applied, counts, renames, saved }
+//                                       //   or { applied: false, ofTheList, problems }
+//   core.edit(list, { order, names });  // the same for the page's own changes: the new
+//                                       //   order (numbers of the list file) and new names
+//   core.match(list, reference);        // --match: { reference, counts, order, kinds,
+//                                       //   lost, proposal } or { ofTheList, unreadable }
+//   core.nameProblem(name);   // why --apply would refuse the new name, or null
 //
-// A problem is { line, what }: line 0 for the listing as a whole, or, where
-// ofTheList, for the list (one no listing can name: more than 65,535
-// channels, or, for match, a line feed in a name); what as bytes (it may
-// quote the listing). counts and printed are
-// those of --apply: printed is the bytes it prints on standard output.
-// Names are bytes throughout: listings, proposals and saved lists cross as
-// Uint8Array, never as strings.
+// list, listing, reference and names are bytes (Uint8Array), as are what
+// they give back: saved lists, listings, names and what a problem quotes.
+// Nothing here is words: a finding and a problem are { code, ... } with the
+// numbers the code needs, for the page to say in its user's language (see
+// the core's own comments, web/core.cpp, ops/listing.h and
+// store/list_check.h, for what each code carries).
 
 // The few WASI calls the module's C library imports. Nothing is read or
 // written anywhere: what it would print on a descriptor goes to the console.
@@ -69,134 +63,116 @@ export async function loadCore(wasmBytes) {
   return makeCore(exports);
 }
 
-// The table tv_channels makes: per channel the length of its name, the
-// name's 32-byte field, the same for the second name, 1 for TV.
-const ENTRY = 2 * 33 + 2;
+// The table tv_survey makes: per channel, entrySize bytes: the length of
+// its name, the name's 32-byte field, the same for the second name, 1 for
+// TV. name(i) and name2(i) are views of it, made when first asked for.
 class ChannelTable {
-  constructor(bytes) {
+  constructor(bytes, entrySize) {
     this.bytes = bytes;
-    this.length = bytes.length / ENTRY;
+    this.entry = entrySize;
+    this.length = entrySize ? bytes.length / entrySize : 0;
     this.names = [[], []];
   }
   field(i, which) {
-    const at = i * ENTRY + 33 * which;
+    const at = i * this.entry + 33 * which;
     return (this.names[which][i] ??= this.bytes.subarray(at + 1, at + 1 + this.bytes[at]));
   }
   name(i) { return this.field(i, 0); }
   name2(i) { return this.field(i, 1); }
-  tv(i) { return this.bytes[i * ENTRY + 66] === 1; }
+  tv(i) { return this.bytes[i * this.entry + 66] === 1; }
+}
+
+// A string of characters U+0000 to U+00FF, one a byte, as the core writes
+// bytes into its results.
+const bytesOf = (text) => Uint8Array.from(text, (c) => c.charCodeAt(0));
+
+// What a problem quotes, as bytes.
+const problemOf = (p) => ({ ...p, text: bytesOf(p.text), text2: bytesOf(p.text2) });
+
+// The page's changes as tv_edit reads them: u32 count and numbers, u32
+// count and (number, length, bytes) per new name; little-endian.
+function changesBytes(order, names) {
+  let size = 8 + 4 * order.length;
+  for (const name of names.values()) size += 8 + name.length;
+  const bytes = new Uint8Array(size), view = new DataView(bytes.buffer);
+  let at = 0;
+  const word = (value) => {
+    view.setUint32(at, value, true);
+    at += 4;
+  };
+  word(order.length);
+  for (const number of order) word(number);
+  word(names.size);
+  for (const [number, name] of names) {
+    word(number);
+    word(name.length);
+    bytes.set(name, at);
+    at += name.length;
+  }
+  return bytes;
 }
 
 function makeCore(x) {
+  // The results are ASCII: every other byte is escaped.
   const decoder = new TextDecoder();
   // Memory may grow during any call: views are taken afresh after it, and
   // results copied out before the next.
-  const give = (bytes) => {
-    const at = x.tv_input(bytes.length);
+  const give = (slot, bytes) => {
+    const at = x.tv_input(slot, bytes.length);
     if (at === 0) throw new Error(`no memory for ${bytes.length} bytes`);
     new Uint8Array(x.memory.buffer, at, bytes.length).set(bytes);
   };
-  const numbers = () => Array.from(new Uint32Array(x.memory.buffer, x.tv_numbers(), x.tv_number_count()));
-  const blob = (i) => new Uint8Array(x.memory.buffer, x.tv_blob(i), x.tv_blob_size(i)).slice();
-  const needList = () => {
-    if (x.tv_number_count() === 0) throw new Error('no list is open');
+  const call = (f, list, other, ...args) => {
+    give(0, list);
+    if (other) give(1, other);
+    f(...args);
+    return JSON.parse(decoder.decode(new Uint8Array(x.memory.buffer, x.tv_result(), x.tv_result_size())));
   };
-  // Problems follow `from` in the numbers: how many, how many shown, the
-  // line of each; their texts are the blobs from `firstBlob` on.
-  const problems = (n, from, firstBlob) => {
-    const shown = n[from + 1], list = [];
-    for (let i = 0; i < shown; i++) list.push({ line: n[from + 2 + i], what: blob(firstBlob + i) });
-    return { problems: list, problemCount: n[from] };
+  const blob = (i) => new Uint8Array(x.memory.buffer, x.tv_blob(i), x.tv_blob_size(i)).slice();
+  const withProblems = (r) => ({ ...r, problems: (r.problems ?? []).map(problemOf), problemCount: r.problemCount ?? 0 });
+  const applied = (r) => {
+    const out = withProblems(r);
+    if (r.applied) {
+      out.saved = blob(0);
+      out.renames = r.renames.map((n) => ({ ...n, name: bytesOf(n.name), name2: bytesOf(n.name2), newName: bytesOf(n.newName) }));
+    }
+    return out;
   };
 
   return {
-    open(bytes) {
-      give(bytes);
-      x.tv_open();
-      const [verdict, load, count] = numbers();
-      const lines = Array.from({ length: x.tv_blob_count() }, (_, i) => decoder.decode(blob(i)));
-      return {
-        whole: verdict === 0, verdict: lines[0], remarks: lines.slice(1),
-        loaded: load === 0, truncated: load === 1, count,
-      };
+    survey(list) {
+      const r = call(x.tv_survey, list);
+      return { loaded: r.load === 'loaded', count: r.count, channels: new ChannelTable(blob(0), r.entrySize) };
     },
-    // How open() would load a list file, and its channels as channels()
-    // gives them, without loading it: the core holds no list afterwards.
-    // check() judges a list file as open() does.
-    survey(bytes) {
-      give(bytes);
-      x.tv_survey();
-      const [load, count] = numbers();
-      return { loaded: load === 0, truncated: load === 1, count, channels: new ChannelTable(blob(0)) };
+    check(list) {
+      return call(x.tv_check, list);
     },
-    check(bytes) {
-      give(bytes);
-      x.tv_check();
-      const [verdict] = numbers();
-      const lines = Array.from({ length: x.tv_blob_count() }, (_, i) => decoder.decode(blob(i)));
-      return { whole: verdict === 0, verdict: lines[0], remarks: lines.slice(1) };
+    listing(list, { withState = false } = {}) {
+      const r = withProblems(call(x.tv_listing, list, null, withState ? 1 : 0));
+      return r.listed ? { ...r, text: blob(0) } : r;
     },
-    listing({ withState = false } = {}) {
-      x.tv_listing(withState ? 1 : 0);
-      if (x.tv_number_count() === 0) throw new Error('no list is open');
-      const n = numbers();
-      return n[0] === 0 ? blob(0) : null;
+    apply(list, listing) {
+      return applied(call(x.tv_apply, list, listing));
     },
-    // Why listing({ withState: true }) gave null: the problems of the list
-    // (a line feed in a name), as apply() gives them.
-    listingProblems() {
-      x.tv_listing(1);
-      needList();
-      const n = numbers();
-      return n[0] === 0 ? { problems: [], problemCount: 0 } : problems(n, 1, 0);
+    // order: the numbers of the list file's channels, in the new order;
+    // names: number -> new name (bytes).
+    edit(list, { order, names }) {
+      const r = applied(call(x.tv_edit, list, changesBytes(order, names)));
+      if (r.malformed) throw new Error('the core was given changes it cannot read');
+      return r;
     },
-    stateLine() {
-      x.tv_state_line();
-      if (x.tv_blob_count() === 0) throw new Error('no list is open');
-      return blob(0);
-    },
-    apply(bytes) {
-      give(bytes);
-      x.tv_apply();
-      needList();
-      const n = numbers();
-      if (n[0] === 1) {
-        const [, kept, renumbered, renamed, deleted] = n;
-        return { applied: true, counts: { kept, renumbered, renamed, deleted }, printed: blob(0) };
+    match(list, reference) {
+      const r = withProblems(call(x.tv_match, list, reference));
+      if (r.counts) {
+        r.kinds = Uint8Array.from(r.kinds);
+        r.lost = r.lost.map((l) => ({ ...l, text: bytesOf(l.text) }));
+        r.proposal = blob(0);
       }
-      return { applied: false, ofTheList: n[0] === 2, ...problems(n, 1, 0) };
+      return r;
     },
-    match(bytes) {
-      give(bytes);
-      x.tv_match();
-      needList();
-      const n = numbers();
-      const [status, exact, loosely, unmatched, lost, lostBare] = n;
-      const found = problems(n, 6, 1);
-      return {
-        proposal: blob(0), counts: { exact, loosely, unmatched, lost, lostBare }, ofTheList: status === 2,
-        unreadable: status === 3,
-        kinds: status === 2 ? new Uint8Array(0) : blob(1 + found.problems.length), ...found,
-      };
-    },
-    // Every channel in order, as a table: name(i) and name2(i) as bytes
-    // (views of it, made when first asked for), tv(i), from 0.
-    channels() {
-      x.tv_channels();
-      if (x.tv_blob_count() === 0) throw new Error('no list is open');
-      return new ChannelTable(blob(0));
-    },
-    // Why a name (bytes) may not be given to a channel, as --apply says it
-    // after "the new name of channel N "; '' when it may.
-    nameProblem(bytes) {
-      give(bytes);
-      x.tv_name_problem();
-      return decoder.decode(blob(0));
-    },
-    save() {
-      x.tv_save();
-      if (x.tv_blob_count() === 0) throw new Error('no list is open');
-      return blob(0);
+    nameProblem(name) {
+      const r = withProblems(call(x.tv_name_problem, name));
+      return r.fits ? null : r.problems[0];
     },
   };
 }

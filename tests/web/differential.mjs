@@ -9,6 +9,7 @@ import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { loadCore } from '../../web/core.js';
+import { appliedLines, finding, matchLines, problemLines } from './cli-english.mjs';
 
 const [tunvex, mkchannels, wasm, example] = process.argv.slice(2);
 const work = fs.mkdtempSync(path.join(os.tmpdir(), 'tunvex-web-'));
@@ -26,12 +27,7 @@ function same(what, got, expected) {
   const show = (b) => JSON.stringify(Buffer.from(b).toString('latin1').slice(0, 300));
   console.log(`FAIL ${what}\n  module: ${show(got)}\n  tunvex: ${show(expected)}`);
 }
-// Problems as tunvex prints them on standard error.
-function printed(name, { problems, problemCount }) {
-  const lines = problems.map((p) => Buffer.concat([Buffer.from(p.line ? `${name}:${p.line}: ` : `${name}: `), p.what, Buffer.from('\n')]));
-  if (problemCount > problems.length) lines.push(Buffer.from(`${name}: ${problemCount - problems.length} more problems\n`));
-  return Buffer.concat(lines);
-}
+const everyNumber = (count) => Array.from({ length: count }, (_, i) => i + 1);
 const file = (name, bytes) => {
   const p = path.join(work, name);
   fs.writeFileSync(p, bytes);
@@ -41,33 +37,30 @@ const file = (name, bytes) => {
 // A list: what --check says, whether and what -l lists, and a save.
 function compareList(name, bytes) {
   const list = file(name, bytes);
-  // Looked at without loading, as the page opens a list: the same verdict,
-  // the same channels.
   const surveyed = core.survey(bytes), judged = core.check(bytes);
-  const opened = core.open(bytes);
   const check = run(['--check', '-f', list]).out.toString('latin1');
-  same(`${name}: --check`, [opened.verdict, ...opened.remarks].map((l) => `${list}: ${l}\n`).join(''), check);
-  same(`${name}: checked alone`, [judged.verdict, ...judged.remarks].map((l) => `${list}: ${l}\n`).join(''), check);
-  same(`${name}: surveyed`, `${surveyed.loaded} ${surveyed.count}`, `${opened.loaded} ${opened.count}`);
-  if (opened.loaded) same(`${name}: surveyed channels`, surveyed.channels.bytes, core.channels().bytes);
+  same(`${name}: --check`, [judged.finding, ...judged.remarks].map((f) => `${list}: ${finding(f)}\n`).join(''), check);
   const listed = run(['-f', list, '-l']);
-  same(`${name}: loads`, String(opened.loaded), String(listed.status === 0));
-  if (!opened.loaded) return null;
-  same(`${name}: -l`, core.listing(), listed.out);
+  same(`${name}: loads`, String(surveyed.loaded), String(listed.status === 0));
+  if (!surveyed.loaded) return null;
+  const plain = core.listing(bytes);
+  same(`${name}: -l`, plain.text, listed.out);
+  // The table the page shows is the channels -l lists.
+  const table = surveyed.channels, lines = [];
+  for (let i = 0; i < table.length; i++)
+    lines.push(`${i + 1}:${Buffer.from(table.name(i)).toString('latin1')}:${Buffer.from(table.name2(i)).toString('latin1')}:` +
+      `${table.tv(i) ? 'TV' : 'RADIO'}\n`);
+  same(`${name}: surveyed channels`, Buffer.from(lines.join(''), 'latin1'), listed.out);
   // --listing refuses a list whose names would split their lines, and
   // the core's listing with its reasons.
-  const checked = run(['-f', list, '--listing']);
-  if (checked.status === 0) {
-    same(`${name}: --listing`, core.listing({ withState: true }), checked.out);
-    same(`${name}: state line`, core.stateLine(), checked.out.subarray(0, checked.out.indexOf(10) + 1));
-  } else {
-    same(`${name}: --listing refused`, String(core.listing({ withState: true })), 'null');
-    const why = core.listingProblems().problems.map((p) => `${list}: ${Buffer.from(p.what).toString('latin1')}\n`);
-    same(`${name}: --listing's reasons`, why.join(''), checked.err.toString('latin1'));
-  }
+  const checked = run(['-f', list, '--listing']), stated = core.listing(bytes, { withState: true });
+  same(`${name}: --listing listed`, String(stated.listed), String(checked.status === 0));
+  if (stated.listed) same(`${name}: --listing`, stated.text, checked.out);
+  else same(`${name}: --listing's reasons`, problemLines(list, stated), checked.err);
   const out = path.join(work, `${name}.saved`);
   run(['-f', list, '-o', out, '-m', '1:1']);
-  same(`${name}: saved`, core.save(), fs.existsSync(out) ? fs.readFileSync(out) : Buffer.alloc(12));
+  const saved = core.edit(bytes, { order: everyNumber(surveyed.count), names: new Map() });
+  if (saved.applied) same(`${name}: saved`, saved.saved, fs.existsSync(out) ? fs.readFileSync(out) : Buffer.alloc(12));
   return list;
 }
 
@@ -75,25 +68,27 @@ function compareList(name, bytes) {
 function compareApply(what, list, text) {
   const listing = file('listing.txt', text), out = path.join(work, 'out.dat');
   fs.rmSync(out, { force: true });
-  core.open(fs.readFileSync(list));
-  const got = core.apply(Buffer.from(text, 'latin1'));
+  const got = core.apply(fs.readFileSync(list), Buffer.from(text, 'latin1'));
   const r = run(['-f', list, '-o', out, '--apply', listing]);
   same(`${what}: status`, String(got.applied ? 0 : 1), String(r.status));
-  if (!got.applied) return same(`${what}: problems`, printed(got.ofTheList ? list : listing, got), r.err);
-  same(`${what}: printed`, got.printed, r.out);
-  same(`${what}: saved`, core.save(), fs.readFileSync(out));
+  if (!got.applied) return same(`${what}: problems`, problemLines(got.ofTheList ? list : listing, got), r.err);
+  same(`${what}: printed`, appliedLines(got), r.out);
+  same(`${what}: saved`, got.saved, fs.readFileSync(out));
 }
 
 function compareMatch(what, list, text) {
   const reference = file('reference.txt', text);
-  core.open(fs.readFileSync(list));
-  const got = core.match(Buffer.from(text, 'latin1'));
+  const got = core.match(fs.readFileSync(list), Buffer.from(text, 'latin1'));
   const r = run(['-f', list, '--match', reference]);
-  same(`${what}: proposal`, got.proposal, r.out);
-  const c = got.counts;
-  const summary = `${reference}: ${c.exact} channels matched exactly, ${c.loosely} loosely, ${c.unmatched} not at all; ` +
-    `${c.lost} of its lines found nothing` + (c.lostBare ? `, ${c.lostBare} of them a NUMBER alone, which names no channel` : '') + '\n';
-  same(`${what}: messages`, got.ofTheList ? printed(list, got) : Buffer.concat([printed(reference, got), Buffer.from(summary)]), r.err);
+  same(`${what}: proposal`, got.proposal ?? Buffer.alloc(0), r.out);
+  same(`${what}: messages`, got.ofTheList ? problemLines(list, got) : matchLines(reference, got), r.err);
+  // The order and the lost lines are the proposal's.
+  if (got.ofTheList) return;
+  const numbered = r.out.toString('latin1').split('\n').filter((l) => /^\d/.test(l)).map((l) => Number(l.split(':')[0]));
+  same(`${what}: order`, got.order.join(), numbered.join());
+  const lost = r.out.toString('latin1').split('\n').filter((l) => l.startsWith('# no longer') || l.startsWith('# a NUMBER'));
+  same(`${what}: lost`, got.lost.map((l) => Buffer.from(l.text).toString('latin1')).join('\n'),
+    lost.map((l) => l.slice(l.indexOf(': ') + 2)).join('\n'));
 }
 
 // A generator that gives the same numbers on every run.

@@ -8,6 +8,7 @@ import { createListbox } from './listbox.js';
 import * as list from './model.js';
 import { nameBytes } from './names.js';
 import * as selection from './selection.js';
+import { findingText, newNameText, problemsText } from './words.js';
 
 const $ = (id) => document.getElementById(id);
 const state = {
@@ -254,6 +255,9 @@ async function moveToPosition() {
   $('channels').focus();
 }
 
+// A name or a line the core quotes, in the list's encoding.
+const show = (bytes) => list.shown(bytes, state.model?.useLatin1 ?? null);
+
 // A new name, by the rules --apply gives one: 1 to 31 bytes as saved, no
 // control characters; in the list's encoding.
 async function renameChannel(id) {
@@ -271,7 +275,7 @@ async function renameChannel(id) {
     const candidate = nameBytes(input.value, state.model.useLatin1);
     if (!candidate) return why('This list writes its names in Latin-1, which cannot hold every character of this name.');
     const problem = state.core.nameProblem(candidate);
-    if (problem) return why(`The new name ${problem}.`);
+    if (problem) return why(newNameText(problem));
     return candidate;
   });
   $('channels').focus();
@@ -282,16 +286,13 @@ async function renameChannel(id) {
 
 const sameBytes = (a, b) => a.length === b.length && a.every((v, i) => v === b[i]);
 
-// The list as it is now, made by the core from the list opened: the
-// listing of the changes applied as --apply applies it. False, with the
-// reason shown, if it was refused.
-function applyChanges() {
-  state.core.open(state.opened.bytes);
-  const result = state.core.apply(list.listingOfChanges(state.model, state.core.stateLine()));
-  if (result.applied) return true;
-  const decoder = new TextDecoder();
-  notice(`The changes could not be applied: ${result.problems.map((p) => decoder.decode(p.what)).join('; ')}`, 'error');
-  return false;
+// The list as it is now: the list opened with the changes made, as the core
+// saves it. Null, with the reason shown, where it refuses them.
+function currentList() {
+  const result = state.core.edit(state.opened.bytes, { order: state.model.order, names: state.model.names });
+  if (result.applied) return result.saved;
+  notice(`The changes could not be applied: ${problemsText(result, show)}`, 'error');
+  return null;
 }
 
 async function save(ask) {
@@ -300,8 +301,8 @@ async function save(ask) {
   // What is written is the list as it is now; a change made while the
   // browser writes it is not, and stays unsaved.
   const written = list.stateOf(state.model), opened = state.opened;
-  if (!applyChanges()) return;
-  const bytes = state.core.save();
+  const bytes = currentList();
+  if (!bytes) return;
   let saved;
   try {
     saved = await saveBytes(bytes, opened.name, opened.handle, ask);
@@ -326,12 +327,11 @@ async function save(ask) {
 }
 
 function exportListing() {
-  if (!applyChanges()) return;
-  const text = state.core.listing({ withState: true });
-  if (!text) {
-    const why = state.core.listingProblems().problems.map((p) => new TextDecoder().decode(p.what));
-    return notice(`The listing cannot be exported: ${why.join('; ').replaceAll(' with -r first', ' first')}.`, 'error');
-  }
+  const now = currentList();
+  if (!now) return;
+  const listing = state.core.listing(now, { withState: true });
+  if (!listing.listed) return notice(`The listing cannot be exported: ${problemsText(listing, show)}.`, 'error');
+  const text = listing.text;
   const opened = state.opened.name;
   const stem = opened.replace(/\.[^.]*$/, '') || opened.replace(/^\.+/, '') || 'channels';
   // Never the list's own name: where the browser asks, the listing would
@@ -344,25 +344,20 @@ function exportListing() {
 // The file's verdict in plain words; false when it cannot be opened.
 // Text has no zero byte; a channel list has many, past a header of a few
 // bytes that a file shorter than it lacks.
-const looksLikeText = (bytes, verdict) => !/^shorter than/.test(verdict) && !bytes.subarray(0, 65536).includes(0);
-
-// A remark on numbers is no fault of the list: a save numbers each channel
-// with its position.
-const remarked = (remarks) => remarks.map((r) => (/ is numbered /.test(r) ?
-  `${r} (harmless: a save numbers every channel with its position)` : r)).join('; ');
+const looksLikeText = (bytes, finding) => finding.code !== 'shorterThanHeader' && !bytes.subarray(0, 65536).includes(0);
 
 function explain(name, opened, bytes) {
-  const notes = remarked(opened.remarks);
+  const notes = opened.remarks.map(findingText).join('; '), verdict = findingText(opened.finding);
   if (!opened.loaded) {
     const still = state.opened ? ` ${state.opened.name} is still open.` : '';
-    if (looksLikeText(bytes, opened.verdict))
+    if (looksLikeText(bytes, opened.finding))
       notice(`${name} is text, not a channel list: if it is a listing made before a rescan, open the list and ` +
         `carry its order over with Apply a reference...${still}`, 'error');
-    else notice(`${name} cannot be opened: it is not a whole channel list: ${opened.verdict}.${still}`, 'error');
+    else notice(`${name} cannot be opened: it is not a whole channel list: ${verdict}.${still}`, 'error');
     return false;
   }
   if (!opened.whole)
-    notice(`${name} is not a whole channel list: ${opened.verdict}${notes ? ` (${notes})` : ''}. It is opened as ` +
+    notice(`${name} is not a whole channel list: ${verdict}${notes ? ` (${notes})` : ''}. It is opened as ` +
       'tunvex opens it; saving writes a whole list with a fresh checksum.', 'warning');
   else notice(notes && `${name} is a whole channel list. Note: ${notes}.`);
   return true;
@@ -449,38 +444,33 @@ async function applyReference() {
 async function proposeFrom(name, bytes) {
   // What an earlier choice showed goes at once.
   $('reference-preview').replaceChildren();
-  let reference = bytes, note = '';
-  const asList = state.core.open(bytes);
-  if (asList.loaded) {
-    reference = state.core.listing();
-    if (!asList.whole) note = `${name} is a channel list, but not a whole one (${asList.verdict}); its channels are read as they are. `;
-  } else if (!looksLikeText(bytes)) {
-    applyChanges();
-    $('reference-summary').textContent = `${name} is a channel list that tunvex cannot read (${asList.verdict}), ` +
-      'so it cannot serve as the reference.';
+  const now = currentList();
+  if (!now) return null;
+  const result = state.core.match(now, bytes), reference = result.reference;
+  if (reference.kind === 'cutShort') {
+    $('reference-summary').textContent = `${name} is a channel list that tunvex cannot read ` +
+      `(${findingText(reference.finding)}), so it cannot serve as the reference.`;
     return null;
   }
-  if (!applyChanges()) return null;
-  const result = state.core.match(reference);
-  const decoder = new TextDecoder(), lines = decoder.decode(result.proposal).split('\n');
+  const note = reference.kind === 'list' && !reference.whole ? `${name} is a channel list, but not a whole one ` +
+    `(${findingText(reference.finding)}); its channels are read as they are. ` : '';
   if (result.ofTheList || result.unreadable) {
-    $('reference-summary').textContent = result.problems.map((p) => decoder.decode(p.what)).join('; ');
+    $('reference-summary').textContent = problemsText(result, show);
     return null;
   }
   const order = [], matched = new Map(), preview = [];
-  for (const line of lines) {
-    const number = Number(/^\d+/.exec(line)?.[0]);
-    if (number) {
-      const id = state.model.order[number - 1];
-      order.push(id);
-      matched.set(id, result.kinds[number - 1]);
-      preview.push([order.length, line.slice(String(number).length + 1), ['new', 'matched', 'matched loosely'][result.kinds[number - 1]]]);
-    } else if (line.startsWith('# no longer in the list: ')) {
-      preview.push(['', line.slice(25), 'no longer in the list']);
-    } else if (line.startsWith('# a NUMBER alone names no channel: ')) {
-      preview.push(['', line.slice(35), 'names no channel']);
-    }
+  const lost = (l) => preview.push(['', show(l.text), l.bare ? 'names no channel' : 'no longer in the list']);
+  let next = 0;
+  for (const number of result.order) {
+    while (next < result.lost.length && result.lost[next].after === order.length) lost(result.lost[next++]);
+    const id = state.model.order[number - 1], kind = result.kinds[number - 1];
+    order.push(id);
+    matched.set(id, kind);
+    const { name, name2, tv } = list.namesOf(state.model, id);
+    preview.push([order.length, `${show(name)}${sameBytes(name, name2) ? '' : ` / ${show(name2)}`} (${tv ? 'TV' : 'radio'})`,
+      ['new', 'matched', 'matched loosely'][kind]]);
   }
+  result.lost.slice(next).forEach(lost);
   const c = result.counts;
   const summary = `${c.exact} matched exactly, ${c.loosely} loosely, ${c.unmatched} not at all; ` +
     `${c.lost} reference lines found nothing` + (result.problemCount ? `; ${result.problemCount} reference lines could not be read` : '');

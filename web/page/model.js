@@ -1,8 +1,7 @@
 // The list as the page holds it: the channels of the list opened (its
 // numbers 1..n are their ids), their order now and the new names given.
-// Every change makes a new state, kept for undo; the state is always one
-// listing of the opened list (an id a line, in the new order, with its new
-// name where it has one), which the core applies as --apply does.
+// Every change makes a new state, kept for undo; the core makes the list of
+// a state from the list opened (its order of ids, and the new names).
 import { isUtf8, showName } from './names.js';
 
 export function createModel(channels, useLatin1) {
@@ -186,30 +185,6 @@ export function sortByName(model) {
 export function reorder(model, order, announcement, matched) {
   if (order.length === model.order.length && order.every((id, i) => id === model.order[i])) return null;
   return change(model, { order, matched }, announcement);
-}
-
-// The listing of the opened list that makes the list as it is now: the
-// opened list's state line (bytes), then an id a line, and, for a renamed
-// channel, its new name (NAME alone, or NAME:NAME where the name holds a
-// colon, as --apply reads them under a state line that holds).
-export function listingOfChanges(model, stateLine) {
-  const encoder = new TextEncoder(), parts = [stateLine];
-  let text = ''; // what comes before the next name
-  for (const id of model.order) {
-    const renamed = model.names.get(id);
-    if (!renamed) {
-      text += `${id}\n`;
-      continue;
-    }
-    parts.push(encoder.encode(`${text}${id}:`), renamed);
-    if (renamed.includes(0x3a)) parts.push(encoder.encode(':'), renamed);
-    text = `:${model.channels.tv(id - 1) ? 'TV' : 'RADIO'}\n`;
-  }
-  parts.push(encoder.encode(text));
-  const bytes = new Uint8Array(parts.reduce((n, p) => n + p.length, 0));
-  let at = 0;
-  for (const p of parts) bytes.set(p, (at += p.length) - p.length);
-  return bytes;
 }
 
 // The channels whose name (the one shown first) another channel has too.
