@@ -530,6 +530,9 @@ std::pair<int, std::string> editOnTerminal(const std::string &input, const std::
     int terminal = -1;
     pid_t pid = forkpty(&terminal, nullptr, nullptr, nullptr);
     if (pid == 0) {
+        // Ctrl-C on the terminal interrupts, even where this run was
+        // started in the background with SIGINT ignored.
+        std::signal(SIGINT, SIG_DFL);
         setenv("VISUAL", editor.c_str(), 1);
         setenv("TMPDIR", tmp.c_str(), 1);
         execl(TUNVEX_BIN, "tunvex", "-f", input.c_str(), "-o", output.c_str(), "--edit", nullptr);
