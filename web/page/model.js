@@ -2,7 +2,7 @@
 // numbers 1..n are their ids), their order now and the new names given.
 // Every change makes a new state, kept for undo; the core makes the list of
 // a state from the list opened (its order of ids, and the new names).
-import { isUtf8, showName } from './names.js';
+import { judgedLatin1, showName } from './names.js';
 
 export function createModel(channels, useLatin1) {
   const order = Array.from({ length: channels.length }, (_, i) => i + 1), names = new Map();
@@ -35,12 +35,17 @@ export function shown(bytes, latin1) {
   return text;
 }
 
-// Whether the list opened writes its names in Latin-1: some name of it is
-// not UTF-8.
+// Whether the list opened writes its names in Latin-1, judged from all of
+// its names (names.js).
 export function usesLatin1(model) {
   const c = model.channels;
-  for (let i = 0; i < c.length; i++) if (!isUtf8(c.name(i)) || !isUtf8(c.name2(i))) return true;
-  return false;
+  function* names() {
+    for (let i = 0; i < c.length; i++) {
+      yield c.name(i);
+      yield c.name2(i);
+    }
+  }
+  return judgedLatin1(names());
 }
 
 export function positionOf(model, id) {
@@ -171,8 +176,8 @@ export function rename(model, id, bytes) {
 
 // Once, by the name shown, as a person reads it; channels of one name keep
 // their order.
-export function sortByName(model) {
-  const collator = new Intl.Collator(undefined, { numeric: true, sensitivity: 'base' });
+export function sortByName(model, locale) {
+  const collator = new Intl.Collator(locale, { numeric: true, sensitivity: 'base' });
   const keyed = model.order.map((id, i) => ({ id, i, key: shown(namesOf(model, id).name, model.useLatin1) }));
   keyed.sort((a, b) => collator.compare(a.key, b.key) || a.i - b.i);
   const order = keyed.map((k) => k.id);
