@@ -22,7 +22,7 @@ const state = {
   sel: selection.emptySelection(),
   filter: '',
   duplicates: new Set(),
-  duplicatesOf: null, // the names and the count they were found for
+  duplicatesOf: null, // the version of the names, and the count, they were found for
 };
 const editable = () => state.model !== null && !state.readOnly;
 const listbox = createListbox($('channels'), {
@@ -224,8 +224,8 @@ function act(makeChange, unchanged = '') {
 // channels there are, not with their order.
 function markDuplicates() {
   const { model } = state, key = state.duplicatesOf;
-  if (key && key.names === model.names && key.count === model.order.length) return;
-  state.duplicatesOf = { names: model.names, count: model.order.length };
+  if (key && key.names === model.namesVersion && key.count === model.order.length) return;
+  state.duplicatesOf = { names: model.namesVersion, count: model.order.length };
   state.duplicates = list.duplicates(model);
 }
 
@@ -242,9 +242,11 @@ function deleteSelected() {
   // Saved as a listing, a list of no channel would be refused.
   if (state.sel.selected.size === state.model.order.length)
     return notice('Not every channel can be deleted: a list keeps at least one. Select fewer channels.', 'warning');
-  const before = state.sel, viewBefore = state.view;
+  // Which channel is selected next is found before the delete changes the
+  // list (and with it the view, which it may be).
+  const before = state.sel, after = selection.afterDeletion(before, state.view);
   act(() => list.remove(state.model, before.selected));
-  state.sel = selection.afterDeletion(before, viewBefore);
+  state.sel = after;
   showActive();
   refreshSelection();
 }
