@@ -21,6 +21,7 @@
 #include "list_image.h"
 #include "list_load.h"
 #include "listing.h"
+#include "listing_lines.h"
 #include "operations.h"
 #include "record_codec.h"
 #include "reference_file.h"
@@ -174,7 +175,8 @@ EXPORT(tv_check) void tvCheck()
     dropInputs();
 }
 
-// The list file, looked at without loading it: { load, count } and, where
+// The list file, looked at without loading it: { load, count, text (utf16
+// or utf32 where it is such text, for a list that does not load) } and, where
 // it would load, blob 0, its channels as tv_channels gives them. Showing a
 // list so costs no copy of it into records.
 //
@@ -189,7 +191,14 @@ EXPORT(tv_survey) void tvSurvey()
     const uint32_t count = in.size < kHeaderSize ? 0 : loadLE32(in.bytes.get() + 4);
     const bool whole = in.size >= kHeaderSize && (in.size - kHeaderSize) / kRecordSize >= count;
     result.begin().key("load").name(kLoadNames[whole ? 0 : 1]).key("count").number(whole ? count : 0)
-        .key("entrySize").number(kChannelEntry).end();
+        .key("entrySize").number(kChannelEntry);
+    // UTF-16 or UTF-32 text, opened as a list: said as what it is.
+    ProblemCode text;
+    result.key("text").name(!whole && unreadableText(reinterpret_cast<const char *>(in.bytes.get()), in.size, &text) &&
+                                    text != ProblemCode::linesEndInCr
+                                ? kProblemNames[static_cast<size_t>(text)]
+                                : "");
+    result.end();
     std::string &table = blobs.emplace_back(whole ? static_cast<size_t>(count) * kChannelEntry : 0, '\0');
     for (uint32_t i = 0; whole && i < count; ++i) {
         const uint8_t *record = in.bytes.get() + kHeaderSize + static_cast<size_t>(i) * kRecordSize;

@@ -3,7 +3,7 @@
 // works on it, and answers with records of named fields.
 //
 //   const core = await loadCore(wasmBytes);   // an ArrayBuffer or Uint8Array
-//   core.survey(list);        // { loaded, count, channels }: not loaded, looked at
+//   core.survey(list);        // { loaded, count, text, channels }: looked at, not loaded
 //   core.check(list);         // { whole, finding, remarks }, as --check judges it
 //   core.listing(list, { withState });  // { listed, text, problems }: -l, or --listing
 //   core.apply(list, listing);          // --apply: { applied, counts, renames, saved }
@@ -142,7 +142,8 @@ function makeCore(x) {
   return {
     survey(list) {
       const r = call(x.tv_survey, list);
-      return { loaded: r.load === 'loaded', count: r.count, channels: new ChannelTable(blob(0), r.entrySize) };
+      const text = { utf16: 'UTF-16', utf32: 'UTF-32' }[r.text] ?? null;
+      return { loaded: r.load === 'loaded', count: r.count, text, channels: new ChannelTable(blob(0), r.entrySize) };
     },
     check(list) {
       return call(x.tv_check, list);

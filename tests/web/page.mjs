@@ -147,9 +147,9 @@ async function scenario() {
   for (const [name, bytes] of Object.entries(bad)) {
     fs.writeFileSync(path.join(work, name), bytes);
     await page.setFile('#open-file', path.join(work, name));
-    await page.waitFor((n) => document.getElementById('notice').textContent.startsWith(n), name);
+    await page.waitFor((n) => document.getElementById('notice-text').textContent.startsWith(n), name);
     const verdict = run('--check', '-f', path.join(work, name)).stdout.toString().split('\n')[0].split(': ').slice(1).join(': ');
-    const shown = await page.text('#notice');
+    const shown = await page.text('#notice-text');
     expect(`${name} is explained`, shown === `${name} cannot be opened: it is not a whole channel list: ${verdict}. ` +
       'channels.dat is still open.', shown);
   }
@@ -198,13 +198,13 @@ async function asPeopleUseIt() {
   });
   const asked = () => page.eval(() => window.asked.length);
   const selected = () => page.eval(() => [...document.querySelectorAll('[aria-selected=true] .name')].map((c) => c.textContent));
-  // A file dropped on the page, as the browser hands it over.
-  const drop = (file) => page.eval((name, base64) => {
-    const bytes = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
+  // Files dropped on the page together, as the browser hands them over.
+  const drop = (...files) => page.eval((dropped) => {
     const transfer = new DataTransfer();
-    transfer.items.add(new File([bytes], name));
+    for (const [name, base64] of dropped)
+      transfer.items.add(new File([Uint8Array.from(atob(base64), (c) => c.charCodeAt(0))], name));
     document.body.dispatchEvent(new DragEvent('drop', { dataTransfer: transfer, bubbles: true, cancelable: true }));
-  }, path.basename(file), fs.readFileSync(file).toString('base64'));
+  }, files.map((f) => [path.basename(f), fs.readFileSync(f).toString('base64')]));
 
   // Each part on its own: one that fails is said, and the next starts from
   // a page with no dialog open and a list that asks nothing.
@@ -217,7 +217,7 @@ async function asPeopleUseIt() {
     try {
       await steps();
     } catch (e) {
-      expect(`${what}: runs to its end`, false, e.message.split('\n')[0]);
+      expect(`${what}: runs to its end`, false, e.message.split('\n')[0] + (process.env.STACKS ? e.stack : ''));
       await page.setViewport(1280, 800).catch(() => {});
     }
   };
@@ -253,27 +253,6 @@ async function asPeopleUseIt() {
     }
   });
 
-  // A file dropped while a dialog is open: the dialog goes, and answers
-  // for nothing.
-  await section('A file dropped while a dialog is open', async () => {
-    await opened(example, 12);
-    await page.click('#reference');
-    await drop(list(40));
-    await page.waitFor(() => /opened: 40 channels/.test(document.getElementById('status').textContent));
-    expect('a drop closes the open dialog', await page.eval(() => document.querySelector('dialog[open]') === null));
-    expect('the dropped list is open, whole', (await page.eval(() => document.getElementById('counts').textContent)).startsWith('40 channels'),
-      await page.text('#counts'));
-    await page.click({ row: 'Channel 3' });
-    await page.press('F2');
-    await page.fill('#new-name', 'Lost');
-    await page.eval(() => { window.confirm = () => true; });
-    await drop(example);
-    await page.waitFor(() => /opened: 12 channels/.test(document.getElementById('status').textContent));
-    await settled();
-    expect('a rename open when another list came renames nothing', !(await names()).includes('Lost') &&
-      (await page.eval(() => document.getElementById('undo').disabled)), (await names()).join());
-  });
-
   // Ctrl+click adds a row and takes it away again; a double-click on any
   // cell renames.
   await section('Ctrl+click adds a row and takes it away again', async () => {
@@ -293,15 +272,49 @@ async function asPeopleUseIt() {
   });
 
   // F2 and Enter on a name as it is change nothing: channel 8 keeps its
-  // second name.
+  // second name, and a name with a line feed (which a text field cannot
+  // show) its line feed.
   await section('F2 and Enter on a name as it is change nothing', async () => {
+    const feed = path.join(work, 'feed.dat');
+    run('-f', example, '-o', feed, '-r', '2:Line\nFeed');
+    for (const [file, name] of [[example, 'Nature World'], [feed, 'Line\nFeed']]) {
+      await opened(file, 12);
+      await page.click({ row: name });
+      await page.press('F2');
+      await page.press('Enter');
+      await settled();
+      expect(`an unchanged name renames nothing: ${name}`, await page.eval(() => document.getElementById('undo').disabled));
+    }
+    expect('the second name stays', await page.eval(() => [...document.querySelectorAll('.name2')]
+      .some((c) => c.textContent === 'Nature World HD')));
+  });
+
+  // The keyboard after a search: the first match is where the arrows start,
+  // and the focus never falls out of the list; Backspace deletes, as a
+  // Mac's delete key; the last undo leaves the focus in the list.
+  await section('Keys after a search, Backspace, the last undo', async () => {
     await opened(example, 12);
-    await page.click({ row: 'Nature World' });
-    await page.press('F2');
-    await page.press('Enter');
+    await page.click({ row: 'Weather Now' });
+    await page.fill('#search', 'Radio');
+    await page.eval(() => document.getElementById('search').dispatchEvent(new Event('input')));
+    // Tab, past the note on the file where there is one, into the list.
+    for (let tab = 0; tab < 3 && !(await page.eval(() => document.activeElement?.id === 'channels')); tab++)
+      await page.press('Tab');
+    const active = () => page.eval(() => document.querySelector('[role=option].active .name')?.textContent ?? '');
+    const shown = await names();
+    expect('focus after a search makes the first match active', (await active()) === shown[0], `${await active()}, ${shown}`);
+    await page.press('ArrowDown');
+    expect('and ArrowDown goes to the second', (await active()) === shown[1], `${await active()}, ${shown}`);
+    await page.fill('#search', '');
+    await page.eval(() => document.getElementById('search').dispatchEvent(new Event('input')));
+    await page.click({ row: 'Kids Corner' });
+    await page.press('Backspace');
     await settled();
-    expect('an unchanged name renames nothing', await page.eval(() => document.getElementById('undo').disabled &&
-      document.querySelector('.name2:not(:empty)')?.textContent === 'Nature World HD'));
+    expect('Backspace deletes', !(await names()).includes('Kids Corner'), (await names()).join());
+    await page.click('#undo');
+    await settled();
+    expect('the last undo leaves the focus in the list', await page.eval(() =>
+      document.getElementById('undo').disabled && document.activeElement === document.getElementById('channels')));
   });
 
   // Names with a colon, one of them another channel's: saved as tunvex
@@ -318,7 +331,18 @@ async function asPeopleUseIt() {
     const colons = await page.download('#save');
     const listed = run('-f', colons, '-l').stdout.toString();
     expect('two channels named A:B save', listed.includes('3:A:B:A:B:RADIO\n') && listed.includes('7:A:B:A:B:TV\n'), listed);
-    expect('and no notice of a failure', (await page.text('#notice')) === '' || !(await page.eval(() => document.getElementById('notice').className === 'error')));
+    expect('and no notice of a failure', (await page.text('#notice-text')) === '' || !(await page.eval(() => document.getElementById('notice').className === 'error')));
+  });
+
+  // Sorted by name as the page's language sorts, in every engine (WebKit's
+  // own default under a C locale puts capitals first).
+  await section("Sort by the page's language", async () => {
+    const cased = path.join(work, 'cased.dat');
+    run('-f', example, '-o', cased, '-r', '1:apple:2:Banana:3:cherry');
+    await opened(cased, 12);
+    await page.click('#sort');
+    await settled();
+    expect('sorted case aside', (await names()).slice(0, 3).join() === 'apple,Banana,cherry', (await names()).join());
   });
 
   // A search hides a selected channel: Delete leaves it.
@@ -452,7 +476,7 @@ async function asPeopleUseIt() {
     await page.press('Control+a');
     await page.press('Delete');
     expect('not every channel can be deleted', (await names()).length === 12 &&
-      /Not every channel can be deleted/.test(await page.text('#notice')), await page.text('#notice'));
+      /Not every channel can be deleted/.test(await page.text('#notice-text')), await page.text('#notice-text'));
     await page.click({ row: 'News One' });
     await page.click({ row: 'Jazz FM' }, { modifiers: ['Control'] });
     await page.click('#move-up');
@@ -473,8 +497,8 @@ async function asPeopleUseIt() {
   // channel is no longer marked renamed.
   await section('What was said of the file opened goes with a save', async () => {
     await opened(example, 12);
-    await page.waitFor(() => /numbered 12/.test(document.getElementById('notice').textContent)).catch(() => {});
-    expect('the example is noted as opened', /numbered 12/.test(await page.text('#notice')), await page.text('#notice'));
+    await page.waitFor(() => /numbered 12/.test(document.getElementById('notice-text').textContent)).catch(() => {});
+    expect('the example is noted as opened', /numbered 12/.test(await page.text('#notice-text')), await page.text('#notice-text'));
     await page.click({ row: 'Jazz FM' });
     for (const name of ['Blues', 'Jazz FM']) {
       await page.press('F2');
@@ -495,9 +519,9 @@ async function asPeopleUseIt() {
     const empty = path.join(work, 'empty.dat');
     fs.writeFileSync(empty, '');
     await page.setFile('#open-file', empty);
-    await page.waitFor(() => /shorter than|is text/.test(document.getElementById('notice').textContent)).catch(() => {});
-    expect('an empty file is too short, not text', /shorter than its header: 0 bytes/.test(await page.text('#notice')),
-      await page.text('#notice'));
+    await page.waitFor(() => /shorter than|is text/.test(document.getElementById('notice-text').textContent)).catch(() => {});
+    expect('an empty file is too short, not text', /shorter than its header: 0 bytes/.test(await page.text('#notice-text')),
+      await page.text('#notice-text'));
     const named = path.join(work, 'list.txt');
     fs.copyFileSync(example, named);
     await opened(named, 12);
@@ -506,10 +530,40 @@ async function asPeopleUseIt() {
     run('-f', example, '-o', feed, '-r', '2:Line\nFeed');
     await opened(feed, 12);
     await page.click('#export');
-    await page.waitFor(() => /cannot be exported/.test(document.getElementById('notice').textContent)).catch(() => {});
+    await page.waitFor(() => /cannot be exported/.test(document.getElementById('notice-text').textContent)).catch(() => {});
     const why = run('-f', feed, '--listing').stderr.toString().trim().replace(`${feed}: `, '').replace(' with -r first', ' first');
     expect('a list with a line feed in a name exports no listing, saying why as --listing does',
-      (await page.text('#notice')) === `The listing cannot be exported: ${why}.`, `${await page.text('#notice')} / ${why}`);
+      (await page.text('#notice-text')) === `The listing cannot be exported: ${why}.`, `${await page.text('#notice-text')} / ${why}`);
+    await page.click('#notice-dismiss');
+    expect('a note can be dismissed', await page.eval(() => document.getElementById('notice').hidden));
+    // A listing saved as UTF-16 is said to be that, not a broken list.
+    const u16 = path.join(work, 'u16.txt');
+    fs.writeFileSync(u16, Buffer.from('\ufeff1:News One:News One:TV\n', 'utf16le'));
+    await page.setFile('#open-file', u16);
+    await page.waitFor(() => /u16\.txt/.test(document.getElementById('notice-text').textContent)).catch(() => {});
+    expect('a UTF-16 text is said to be UTF-16', /u16\.txt is UTF-16 text, not a channel list/.test(await page.text('#notice-text')),
+      await page.text('#notice-text'));
+    // Records past its count: a save keeps those the count names, said
+    // before the first save. One channel is one channel.
+    const mpeg2 = (bytes) => {
+      let crc = 0xffffffff;
+      for (const b of bytes) {
+        crc ^= b << 24;
+        for (let k = 0; k < 8; k++) crc = crc & 0x80000000 ? (crc << 1) ^ 0x04c11db7 : crc << 1;
+      }
+      return crc >>> 0;
+    };
+    const more = Buffer.from(fs.readFileSync(example).subarray(0, -4)), trailer = Buffer.alloc(4), extra = path.join(work, 'extra.dat');
+    more.writeUInt32LE(10, 4);
+    trailer.writeUInt32LE(mpeg2(more));
+    fs.writeFileSync(extra, Buffer.concat([more, trailer]));
+    await opened(extra, 10);
+    await page.waitFor(() => /Saving keeps/.test(document.getElementById('notice-text').textContent)).catch(() => {});
+    expect('records past the count are said to be left out by a save', /Saving keeps the 10 channels its count names and leaves out the 2 channels after them\./
+      .test(await page.text('#notice-text')), await page.text('#notice-text'));
+    await page.setFile('#open-file', list(1));
+    await page.waitFor(() => /opened: 1 channel$/.test(document.getElementById('status').textContent)).catch(() => {});
+    expect('one channel is one channel', /^1 channel:/.test(await page.text('#counts')), await page.text('#counts'));
   });
 
   // More than a listing can number: shown, with the reason, not edited.
@@ -517,7 +571,7 @@ async function asPeopleUseIt() {
     await page.eval(() => { window.confirm = () => true; });
     await opened(list(65536), 65536);
     expect('a list of 65,536 channels says why it cannot be edited', /more than the 65535 a listing can number/
-      .test(await page.text('#notice')), await page.text('#notice'));
+      .test(await page.text('#notice-text')), await page.text('#notice-text'));
     await page.click({ row: 'Channel 1' });
     await page.press('Delete');
     expect('and nothing edits it', await page.eval(() => ['save', 'delete', 'move-to', 'rename', 'sort', 'reference']
@@ -683,7 +737,7 @@ async function asPeopleUseIt() {
     const listing = path.join(work, 'order.txt');
     fs.writeFileSync(listing, run('-f', example, '--listing').stdout);
     await page.setFile('#open-file', listing);
-    await page.waitFor(() => /is text, not a channel list/.test(document.getElementById('notice').textContent));
+    await page.waitFor(() => /is text, not a channel list/.test(document.getElementById('notice-text').textContent));
     await opened(example, 12);
     const reversed = path.join(work, 'reversed.txt'), cut = path.join(work, 'cut-reference.dat');
     fs.writeFileSync(reversed, run('-f', example, '-l').stdout.toString().trimEnd().split('\n').reverse().join('\n'));
@@ -726,14 +780,42 @@ async function asPeopleUseIt() {
     await settled();
     await page.press('Control+s');
     await settled();
-    expect('the reason stays', /more than the 65535 a listing can number/.test(await page.text('#notice')),
-      await page.text('#notice'));
+    expect('the reason stays', /more than the 65535 a listing can number/.test(await page.text('#notice-text')),
+      await page.text('#notice-text'));
   });
 
   // Where the browser writes files itself (Chromium), over http as a page
   // must be for its pickers: Save as goes on with the new file, a change
   // made while a save is written stays unsaved, and a failed save's alert
   // goes with the next save that works.
+  // A file dropped on Apply a reference is the reference; on another
+  // dialog it opens nothing, and the dialog keeps what was typed; two files
+  // dropped at once open the first, and say so.
+  await section('Files dropped on a dialog, and two at once', async () => {
+    await opened(example, 12);
+    await page.click('#reference');
+    await drop(example);
+    await page.waitFor(() => /matched exactly/.test(document.getElementById('reference-summary').textContent));
+    expect('a list dropped on Apply a reference is the reference, not the list',
+      (await page.text('#counts')).startsWith('12 channels') && (await page.text('#file-name')) === 'channels.dat',
+      `${await page.text('#counts')} ${await page.text('#file-name')}`);
+    await page.press('Escape');
+    await page.click({ row: 'Jazz FM' });
+    await page.press('F2');
+    await page.fill('#new-name', 'Kept');
+    await drop(list(40));
+    await settled();
+    expect('a file dropped on Rename opens nothing and keeps what was typed', await page.eval(() =>
+      document.getElementById('rename-dialog').open && document.getElementById('new-name').value === 'Kept' &&
+      /Close this dialog first/.test(document.getElementById('rename-why').textContent)) &&
+      (await page.text('#counts')).startsWith('12 channels'), await page.text('#counts'));
+    await page.press('Escape');
+    await drop(list(40), example);
+    await page.waitFor(() => /opened: 40 channels/.test(document.getElementById('status').textContent));
+    expect('two files dropped: the first opens, and the second is named', /2 files were dropped; only list-40\.dat is opened/
+      .test(await page.text('#notice-text')), await page.text('#notice-text'));
+  });
+
   if (engine === 'chromium') await section('Saving through file handles', savingThroughHandles);
 }
 
@@ -811,11 +893,32 @@ async function savingThroughHandles() {
       };
     });
     await page.click('#save');
-    await page.waitFor(() => /could not be saved/.test(document.getElementById('notice').textContent));
+    await page.waitFor(() => /could not be saved/.test(document.getElementById('notice-text').textContent));
     await page.click('#save');
     await page.waitFor(() => /Saved 12 channels/.test(document.getElementById('status').textContent));
     expect('a save that works takes the failure\'s alert away', await page.eval(() =>
       document.getElementById('notice').hidden || document.getElementById('notice').className !== 'error'));
+
+    // Saved meanwhile by another tab or the command line, the file is not
+    // written over without asking.
+    await page.click({ row: 'News One' });
+    await page.press('Alt+Home');
+    const size = () => page.eval(async () => (await (await window.root.getFileHandle('copy.dat')).getFile()).size);
+    await page.eval(async () => {
+      const writable = await (await window.root.getFileHandle('copy.dat')).createWritable();
+      await writable.write(new Uint8Array([1, 2, 3]));
+      await writable.close();
+      window.asked = 0;
+      window.confirm = () => { window.asked++; return false; };
+    });
+    await page.click('#save');
+    await page.waitFor(() => /Not saved: the file changed meanwhile/.test(document.getElementById('status').textContent));
+    expect('a file changed since it was opened is not saved over unasked', (await page.eval(() => window.asked)) === 1 &&
+      (await size()) === 3, String(await size()));
+    await page.eval(() => { window.confirm = () => true; });
+    await page.click('#save');
+    await page.waitFor(() => /Saved 12 channels/.test(document.getElementById('status').textContent));
+    expect('and saved over when the answer is yes', (await size()) === 12 + 12 * 576, String(await size()));
   } finally {
     server.close();
   }

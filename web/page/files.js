@@ -47,12 +47,21 @@ export function download(blob, name) {
   setTimeout(() => URL.revokeObjectURL(link.href), 60000);
 }
 
-// A file dropped on the page, with its handle where the browser gives one:
-// Chromium gives it only while the drop event is being handled.
-export function droppedFile(event) {
-  const item = [...(event.dataTransfer?.items ?? [])].find((i) => i.kind === 'file');
-  if (!item) return null;
-  const handle = item.getAsFileSystemHandle?.() ?? null;
-  const file = item.getAsFile();
-  return { file, handle };
+// The files dropped on the page, each with its handle where the browser
+// gives one: Chromium gives it only while the drop event is being handled.
+export function droppedFiles(event) {
+  return [...(event.dataTransfer?.items ?? [])].filter((i) => i.kind === 'file').map((item) => {
+    const handle = item.getAsFileSystemHandle?.() ?? null;
+    return { file: item.getAsFile(), handle };
+  });
+}
+
+// Whether the file behind a handle is no longer what was opened (or last
+// saved): its size, its time or its bytes. Another tab, or the command
+// line, may have saved it meanwhile.
+export async function changedSince(handle, bytes, lastModified) {
+  const file = await handle.getFile();
+  if (file.size !== bytes.length || file.lastModified !== lastModified) return true;
+  const now = new Uint8Array(await file.arrayBuffer());
+  return now.some((b, i) => b !== bytes[i]);
 }

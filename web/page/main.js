@@ -3,7 +3,7 @@
 import './style.css';
 import { loadInlineCore } from './core-loader.js';
 import { ask } from './dialogs.js';
-import { canSaveInPlace, download, droppedFile, pickFile, saveBytes } from './files.js';
+import { canSaveInPlace, changedSince, download, droppedFiles, pickFile, saveBytes } from './files.js';
 import { createListbox } from './listbox.js';
 import * as list from './model.js';
 import { nameBytes } from './names.js';
@@ -22,7 +22,7 @@ const state = {
   sel: selection.emptySelection(),
   filter: '',
   duplicates: new Set(),
-  duplicatesOf: null, // the names and the count they were found for
+  duplicatesOf: null, // the version of the names, and the count, they were found for
 };
 const editable = () => state.model !== null && !state.readOnly;
 const listbox = createListbox($('channels'), {
@@ -51,11 +51,15 @@ function announce(text) {
   requestAnimationFrame(() => ($('status').textContent = text));
 }
 
+// A note on the file or on what failed, until the next, or until its user
+// dismisses it (it may take half a phone's screen).
 function notice(text, kind) {
-  $('notice').textContent = text;
+  $('notice-text').textContent = text;
   $('notice').className = kind ?? '';
   $('notice').hidden = !text;
 }
+
+const plural = (n, one, many) => `${n} ${n === 1 ? one : many}`;
 
 const CELLS = ['handle', 'number', 'name', 'name2', 'type', 'marks'];
 
@@ -95,11 +99,17 @@ function refreshView() {
     return String(i + 1) === needle || list.shown(name, model.useLatin1).toLowerCase().includes(needle) ||
       list.shown(name2, model.useLatin1).toLowerCase().includes(needle);
   });
-  // An action never reaches a selected channel the search hides.
+  // An action never reaches a selected channel the search hides; the
+  // active channel is always one shown, so that focus coming to the list
+  // (by Tab) finds the first match, never a row that is not there.
   if (needle) state.sel = selection.keepShown(state.sel, state.view);
+  if (state.view.length && !state.view.includes(state.sel.active)) {
+    state.sel = { ...state.sel, active: state.view[0] };
+    showActive(false);
+  }
   listbox.setView(state.view);
   const tv = model.order.reduce((n, id) => n + (model.channels.tv(id - 1) ? 1 : 0), 0);
-  $('counts').textContent = `${model.order.length} channels: ${tv} TV, ${model.order.length - tv} radio` +
+  $('counts').textContent = `${plural(model.order.length, 'channel', 'channels')}: ${tv} TV, ${model.order.length - tv} radio` +
     (needle ? `; ${state.view.length} shown` : '') + (state.sel.selected.size ? `; ${state.sel.selected.size} selected` : '') +
     (state.duplicates.size ? `; ${state.duplicates.size} share a name` : '');
   updateButtons();
@@ -113,6 +123,9 @@ function updateButtons() {
   $('rename').disabled = !open || selection.renameTarget(state.sel) === null;
   $('undo').disabled = !open || state.model.undo.length === 0;
   $('redo').disabled = !open || state.model.redo.length === 0;
+  // A button that has just done its last (the last undo) would take the
+  // focus with it, to nowhere: the list has it instead.
+  if (document.activeElement?.disabled) $('channels').focus({ preventScroll: true });
 }
 
 // The active row is always in the document (the list keeps it there), so
@@ -136,12 +149,14 @@ function refreshSelection() {
   listbox.refresh();
 }
 
-// The keys of a rearrangeable multi-select listbox.
+// The keys of a rearrangeable multi-select listbox. With no active channel
+// among those shown (a search hid it), any move goes to the first shown.
 function listKey(event) {
   if (!state.model || state.view.length === 0) return;
-  const at = Math.max(0, state.view.indexOf(state.sel.active));
-  const page = listbox.rowsInView();
-  const targets = { ArrowDown: at + 1, ArrowUp: at - 1, Home: 0, End: state.view.length - 1, PageDown: at + page, PageUp: at - page };
+  const at = state.view.indexOf(state.sel.active), page = listbox.rowsInView();
+  const from = (target) => (at < 0 ? 0 : target);
+  const targets = { ArrowDown: from(at + 1), ArrowUp: from(at - 1), Home: 0, End: state.view.length - 1,
+    PageDown: from(at + page), PageUp: from(at - page) };
   const ctrl = event.ctrlKey || event.metaKey;
   if (event.altKey && ['ArrowUp', 'ArrowDown', 'Home', 'End'].includes(event.key)) {
     event.preventDefault();
@@ -163,11 +178,15 @@ function listKey(event) {
   if (ctrl && event.key.toLowerCase() === 'a') {
     event.preventDefault();
     state.sel = selection.selectAll(state.sel, state.view);
-    announce(`${state.sel.selected.size} channels selected`);
+    announce(`${plural(state.sel.selected.size, 'channel', 'channels')} selected`);
     return refreshSelection();
   }
   if (!editable()) return;
-  if (event.key === 'Delete') return deleteSelected();
+  // Backspace is the delete key of a Mac's keyboard.
+  if (event.key === 'Delete' || event.key === 'Backspace') {
+    event.preventDefault();
+    return deleteSelected();
+  }
   if (event.key === 'F2') {
     event.preventDefault();
     const target = selection.renameTarget(state.sel);
@@ -205,8 +224,8 @@ function act(makeChange, unchanged = '') {
 // channels there are, not with their order.
 function markDuplicates() {
   const { model } = state, key = state.duplicatesOf;
-  if (key && key.names === model.names && key.count === model.order.length) return;
-  state.duplicatesOf = { names: model.names, count: model.order.length };
+  if (key && key.names === model.namesVersion && key.count === model.order.length) return;
+  state.duplicatesOf = { names: model.namesVersion, count: model.order.length };
   state.duplicates = list.duplicates(model);
 }
 
@@ -223,9 +242,11 @@ function deleteSelected() {
   // Saved as a listing, a list of no channel would be refused.
   if (state.sel.selected.size === state.model.order.length)
     return notice('Not every channel can be deleted: a list keeps at least one. Select fewer channels.', 'warning');
-  const before = state.sel, viewBefore = state.view;
+  // Which channel is selected next is found before the delete changes the
+  // list (and with it the view, which it may be).
+  const before = state.sel, after = selection.afterDeletion(before, state.view);
   act(() => list.remove(state.model, before.selected));
-  state.sel = selection.afterDeletion(before, viewBefore);
+  state.sel = after;
   showActive();
   refreshSelection();
 }
@@ -264,7 +285,10 @@ async function renameChannel(id) {
   state.model.useLatin1 ??= list.usesLatin1(state.model);
   const input = $('new-name');
   const names = list.namesOf(state.model, id), latin1 = state.model.useLatin1;
-  const before = (input.value = list.shown(names.name, latin1));
+  // As the field shows it: a text field holds no line feed, and a name
+  // that has one is no new name for being shown without it.
+  input.value = list.shown(names.name, latin1);
+  const before = input.value;
   const second = list.shown(names.name2, latin1);
   $('rename-title').textContent = `Rename channel ${list.positionOf(state.model, id) + 1}`;
   // A rename gives both names the new one, as tunvex -r does.
@@ -305,7 +329,16 @@ async function save(ask) {
   if (!bytes) return;
   let saved;
   try {
+    // Written back through its handle, the file must still be the one
+    // opened (or last saved): another tab, or the command line, may have
+    // saved it since, and that would be lost without a word.
+    if (!ask && opened.handle && await changedSince(opened.handle, opened.onDisk.bytes, opened.onDisk.lastModified) &&
+        !confirm(`${opened.name} has changed since it was opened here (another tab or program saved it). ` +
+          'Save over it, losing that change?')) {
+      return announce('Not saved: the file changed meanwhile');
+    }
     saved = await saveBytes(bytes, opened.name, opened.handle, ask);
+    if (saved?.handle) opened.onDisk = { bytes, lastModified: (await saved.handle.getFile()).lastModified };
   } catch (error) {
     announce('');
     return notice(`The list could not be saved: ${error.message}. Nothing was written.`, 'error');
@@ -321,8 +354,9 @@ async function save(ask) {
     $('file-name').textContent = opened.name;
   }
   if (state.opened === opened) list.markSaved(state.model, written);
-  announce(saved.handle ? `Saved ${written.order.length} channels in ${opened.name}` :
-    `Saved ${written.order.length} channels: downloaded as ${opened.name} (the browser may add a number to the ` +
+  const channels = plural(written.order.length, 'channel', 'channels');
+  announce(saved.handle ? `Saved ${channels} in ${opened.name}` :
+    `Saved ${channels}: downloaded as ${opened.name} (the browser may add a number to the ` +
     'name if its downloads hold a file of that name)');
 }
 
@@ -350,9 +384,9 @@ function explain(name, opened, bytes) {
   const notes = opened.remarks.map(findingText).join('; '), verdict = findingText(opened.finding);
   if (!opened.loaded) {
     const still = state.opened ? ` ${state.opened.name} is still open.` : '';
-    if (looksLikeText(bytes, opened.finding))
-      notice(`${name} is text, not a channel list: if it is a listing made before a rescan, open the list and ` +
-        `carry its order over with Apply a reference...${still}`, 'error');
+    if (opened.text || looksLikeText(bytes, opened.finding))
+      notice(`${name} is ${opened.text ? `${opened.text} ` : ''}text, not a channel list: if it is a listing made ` +
+        `before a rescan, open the list and carry its order over with Apply a reference...${still}`, 'error');
     else notice(`${name} cannot be opened: it is not a whole channel list: ${verdict}.${still}`, 'error');
     return false;
   }
@@ -360,6 +394,12 @@ function explain(name, opened, bytes) {
     notice(`${name} is not a whole channel list: ${verdict}${notes ? ` (${notes})` : ''}. It is opened as ` +
       'tunvex opens it; saving writes a whole list with a fresh checksum.', 'warning');
   else notice(notes && `${name} is a whole channel list. Note: ${notes}.`);
+  // More records than the count: a save keeps those the count names.
+  if (opened.finding.code === 'countTooSmall') {
+    const [count, held] = opened.finding.values;
+    notice(`${$('notice-text').textContent} Saving keeps the ${plural(count, 'channel', 'channels')} its count ` +
+      `names and leaves out the ${plural(held - count, 'channel', 'channels')} after them.`, 'warning');
+  }
   return true;
 }
 
@@ -367,7 +407,8 @@ function explain(name, opened, bytes) {
 // but no change to it could be saved.
 const MOST_LISTED = 65535;
 
-async function openFile(file, handle) {
+// note: said with what is said of the file.
+async function openFile(file, handle, note = '') {
   if (state.model && list.isDirty(state.model) && !confirm('The list has changes that are not saved. Open another?')) return;
   // A dialog open on the list that is replaced would answer for the new
   // one: it is closed, as cancelled.
@@ -383,7 +424,9 @@ async function openFile(file, handle) {
   const opened = state.core.survey(bytes);
   performance.measure('open-core', 'open-start');
   if (!opened.loaded) return explain(file.name, { ...opened, ...state.core.check(bytes) }, bytes);
-  state.opened = { bytes, name: file.name, handle };
+  // onDisk: the file as last read or written here, to tell a change made
+  // to it elsewhere.
+  state.opened = { bytes, name: file.name, handle, onDisk: { bytes, lastModified: file.lastModified } };
   state.model = list.createModel(opened.channels, null);
   state.readOnly = opened.count > MOST_LISTED;
   state.sel = { ...selection.emptySelection(), active: state.model.order[0] ?? null };
@@ -402,6 +445,7 @@ async function openFile(file, handle) {
     setTimeout(() => {
       if (state.opened?.bytes !== bytes) return;
       explain(file.name, { ...opened, ...state.core.check(bytes) }, bytes);
+      if (note) notice(`${$('notice-text').textContent} ${note}`.trim(), 'warning');
       // Its encoding, read from all its names, can change how a name shows.
       state.model.useLatin1 ??= list.usesLatin1(state.model);
       if (state.readOnly)
@@ -412,7 +456,7 @@ async function openFile(file, handle) {
       listbox.refresh();
     });
   });
-  announce(`${file.name} opened: ${opened.count} channels`);
+  announce(`${file.name} opened: ${plural(opened.count, 'channel', 'channels')}`);
   $('channels').focus();
 }
 
@@ -426,12 +470,14 @@ async function applyReference() {
   $('reference-preview').replaceChildren();
   $('reference-apply').disabled = true;
   let proposal = null;
-  input.onchange = async () => {
-    const file = input.files[0];
+  // Chosen, or dropped on the page while the dialog is open.
+  state.takeReference = async (file) => {
     proposal = await proposeFrom(file.name, new Uint8Array(await file.arrayBuffer()));
     $('reference-apply').disabled = !proposal;
   };
+  input.onchange = () => state.takeReference(input.files[0]);
   const confirmed = await askAbout($('reference-dialog'), () => proposal ?? undefined);
+  state.takeReference = null;
   if (confirmed) {
     act(() => list.reorder(state.model, confirmed.order, `Reference applied: ${confirmed.summary}`, confirmed.matched),
       'The reference keeps the order as it is.');
@@ -536,6 +582,10 @@ async function start() {
   actions.addEventListener('focusin', reveal);
   actions.addEventListener('keyup', (event) => event.key === 'Tab' && reveal(event));
   on('open', openClicked);
+  on('notice-dismiss', () => {
+    $('notice').hidden = true;
+    $('channels').hidden ? $('open').focus() : $('channels').focus();
+  });
   $('open-file').addEventListener('change', (event) => {
     const file = event.target.files[0];
     event.target.value = '';
@@ -557,7 +607,11 @@ async function start() {
     const target = selection.renameTarget(state.sel);
     if (editable() && target !== null) renameChannel(target);
   });
-  on('sort', () => act(() => list.sortByName(state.model), 'The list is already in order by name.'));
+  // One language sorts alike in every engine: the collator is given the
+  // page's, never the engine's default (WebKit's under a C locale puts
+  // capitals first).
+  on('sort', () => act(() => list.sortByName(state.model, document.documentElement.lang),
+    'The list is already in order by name.'));
   $('reference-choose').addEventListener('click', () => $('reference-file').click());
   $('search').addEventListener('input', (event) => {
     state.filter = event.target.value.trim();
@@ -568,11 +622,21 @@ async function start() {
     if (event.dataTransfer?.types.includes('Files')) event.preventDefault();
   });
   document.addEventListener('drop', async (event) => {
-    const dropped = droppedFile(event);
-    if (!dropped) return;
+    const dropped = droppedFiles(event);
+    if (dropped.length === 0) return;
     event.preventDefault();
-    const handle = await dropped.handle?.catch(() => null);
-    openFile(dropped.file, handle?.kind === 'file' ? handle : null);
+    const dialog = document.querySelector('dialog[open]');
+    // On Apply a reference, a file dropped is the reference; on any other
+    // dialog, it would replace the list the dialog answers for.
+    if (dialog?.id === 'reference-dialog') return state.takeReference?.(dropped[0].file);
+    if (dialog) {
+      dialog.querySelector('.why').textContent = 'Close this dialog first to open another file.';
+      return;
+    }
+    const handle = await dropped[0].handle?.catch(() => null);
+    const more = dropped.length > 1 ?
+      `${dropped.length} files were dropped; only ${dropped[0].file.name} is opened: open one list at a time.` : '';
+    openFile(dropped[0].file, handle?.kind === 'file' ? handle : null, more);
   });
   window.addEventListener('beforeunload', (event) => {
     if (state.model && list.isDirty(state.model)) event.preventDefault();

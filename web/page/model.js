@@ -1,8 +1,11 @@
 // The list as the page holds it: the channels of the list opened (its
 // numbers 1..n are their ids), their order now and the new names given.
-// Every change makes a new state, kept for undo; the core makes the list of
-// a state from the list opened (its order of ids, and the new names).
-import { isUtf8, showName } from './names.js';
+// A change is made in place, and undo keeps what it changed (the channels
+// moved and where from, a name before), not a copy of the list: on 65,535
+// channels a copy a change would cost half a megabyte. The core makes the
+// list of a state from the list opened (its order of ids, and the new
+// names).
+import { judgedLatin1, showName } from './names.js';
 
 export function createModel(channels, useLatin1) {
   const order = Array.from({ length: channels.length }, (_, i) => i + 1), names = new Map();
@@ -11,10 +14,11 @@ export function createModel(channels, useLatin1) {
     useLatin1,
     order,
     names, // id -> new name, bytes
+    namesVersion: 0, // one more with each change of names
     matched: new Map(), // id -> how the last reference applied matched it: 0 new, 1 exactly, 2 loosely
-    undo: [],
+    undo: [], // changes: { announcement, step(model, forward) }
     redo: [],
-    saved: { order, names }, // the state last saved (or opened)
+    saved: { order: order.slice(), names: new Map() }, // the state last saved (or opened), a copy
     positions: null, // id -> index in order, made when asked for
   };
 }
@@ -35,12 +39,17 @@ export function shown(bytes, latin1) {
   return text;
 }
 
-// Whether the list opened writes its names in Latin-1: some name of it is
-// not UTF-8.
+// Whether the list opened writes its names in Latin-1, judged from all of
+// its names (names.js).
 export function usesLatin1(model) {
   const c = model.channels;
-  for (let i = 0; i < c.length; i++) if (!isUtf8(c.name(i)) || !isUtf8(c.name2(i))) return true;
-  return false;
+  function* names() {
+    for (let i = 0; i < c.length; i++) {
+      yield c.name(i);
+      yield c.name2(i);
+    }
+  }
+  return judgedLatin1(names());
 }
 
 export function positionOf(model, id) {
@@ -67,19 +76,17 @@ function sameName(model, id, a, b) {
 // is unsaved; changes undone back to the saved state are not).
 export function isDirty(model) {
   const { saved } = model;
-  if (saved.order !== model.order &&
-      (saved.order.length !== model.order.length || saved.order.some((id, i) => id !== model.order[i])))
-    return true;
-  if (saved.names === model.names) return false;
+  if (saved.order.length !== model.order.length || saved.order.some((id, i) => id !== model.order[i])) return true;
   const ids = new Set([...saved.names.keys(), ...model.names.keys()]);
   // The orders are the same: a channel in neither has no name to compare.
   return [...ids].some((id) => positionOf(model, id) >= 0 &&
     !sameName(model, id, saved.names.get(id), model.names.get(id)));
 }
 
-// The list's state now, to be saved.
+// The list's state now, as a copy: a save is written from it, and a change
+// made meanwhile changes the list, not it.
 export function stateOf(model) {
-  return { order: model.order, names: model.names };
+  return { order: model.order.slice(), names: new Map(model.names) };
 }
 
 // written: the state that was saved (stateOf when the save began); a change
@@ -88,14 +95,12 @@ export function markSaved(model, written = stateOf(model)) {
   model.saved = written;
 }
 
-// Makes a change: state is { order, names, matched }, what the announcement
-// says.
-export function change(model, state, announcement) {
-  model.undo.push({ order: model.order, names: model.names, matched: model.matched, announcement });
+// Makes a change: step(model, true) makes it, step(model, false) takes it
+// back; both keep only what the change changed.
+function change(model, step, announcement) {
+  step(model, true);
+  model.undo.push({ step, announcement });
   model.redo = [];
-  model.order = state.order;
-  model.names = state.names ?? model.names;
-  model.matched = state.matched ?? model.matched;
   model.positions = null;
   return announcement;
 }
@@ -103,10 +108,8 @@ export function change(model, state, announcement) {
 function swap(model, from, to) {
   const last = from.pop();
   if (!last) return null;
-  to.push({ order: model.order, names: model.names, matched: model.matched, announcement: last.announcement });
-  model.order = last.order;
-  model.names = last.names;
-  model.matched = last.matched;
+  last.step(model, from === model.redo);
+  to.push(last);
   model.positions = null;
   return last.announcement;
 }
@@ -127,64 +130,97 @@ export function inOrder(model, selected) {
   return model.order.filter((id) => selected.has(id));
 }
 
+// Takes the ids at these indexes (ascending) out of the order, in place.
+function takeOut(order, at) {
+  let write = 0, next = 0;
+  for (let read = 0; read < order.length; read++) {
+    if (next < at.length && at[next] === read) next++;
+    else order[write++] = order[read];
+  }
+  order.length = write;
+}
+
+// Puts ids into the order, in place, each at its index (ascending) in the
+// order that results.
+function putIn(order, ids, at) {
+  let read = order.length - 1, j = ids.length - 1;
+  order.length += ids.length;
+  for (let write = order.length - 1; write >= 0; write--)
+    order[write] = j >= 0 && at[j] === write ? ids[j--] : order[read--];
+}
+
+// Moves the channels at indexes `from` (ascending) to indexes `to`
+// (ascending, in the order that results): as a change, or null when none.
+function moveChange(model, from, to, announcement) {
+  if (from.length === 0 || from.every((index, i) => index === to[i])) return null;
+  const ids = Int32Array.from(from, (index) => model.order[index]);
+  return change(model, (m, forward) => {
+    takeOut(m.order, forward ? from : to);
+    putIn(m.order, ids, forward ? to : from);
+  }, announcement);
+}
+
+const indexesOf = (model, selected) => Int32Array.from(model.order.flatMap((id, i) => (selected.has(id) ? [i] : [])));
+
 // Moves the selected channels, in their order, so that the first of them
 // is at position `at` (from 0) of the list without them.
 export function moveTo(model, selected, at) {
-  const moving = inOrder(model, selected);
-  if (moving.length === 0) return null;
-  const rest = model.order.filter((id) => !selected.has(id));
-  at = Math.max(0, Math.min(at, rest.length));
-  const order = [...rest.slice(0, at), ...moving, ...rest.slice(at)];
-  if (order.every((id, i) => id === model.order[i])) return null;
-  return change(model, { order }, `${plural(moving.length, 'channel')} moved to position ${at + 1}`);
+  const from = indexesOf(model, selected);
+  at = Math.max(0, Math.min(at, model.order.length - from.length));
+  const to = Int32Array.from(from, (_, i) => at + i);
+  return moveChange(model, from, to, `${plural(from.length, 'channel')} moved to position ${at + 1}`);
 }
 
 // Up or down by one: each selected channel changes places with the nearest
 // unselected one on that side; none moves past the end.
 export function moveBy(model, selected, step) {
-  const order = [...model.order];
-  const indexes = order.map((id, i) => (selected.has(id) ? i : -1)).filter((i) => i >= 0);
-  if (indexes.length === 0) return null;
-  if (step < 0 ? indexes[0] === 0 : indexes[indexes.length - 1] === order.length - 1) return null;
-  for (const i of step < 0 ? indexes : indexes.reverse()) [order[i], order[i + step]] = [order[i + step], order[i]];
-  return change(model, { order }, `${plural(indexes.length, 'channel')} moved ${step < 0 ? 'up' : 'down'} to position ${positionAfter(order, selected)}`);
-}
-
-function positionAfter(order, selected) {
-  return order.findIndex((id) => selected.has(id)) + 1;
+  const from = indexesOf(model, selected);
+  if (from.length === 0 || (step < 0 ? from[0] === 0 : from[from.length - 1] === model.order.length - 1)) return null;
+  const to = from.map((index) => index + step);
+  return moveChange(model, from, to, `${plural(from.length, 'channel')} moved ${step < 0 ? 'up' : 'down'} to position ${to[0] + 1}`);
 }
 
 export function remove(model, selected) {
-  const order = model.order.filter((id) => !selected.has(id));
-  const n = model.order.length - order.length;
-  return n ? change(model, { order }, `${plural(n, 'channel')} deleted`) : null;
+  const from = indexesOf(model, selected);
+  if (from.length === 0) return null;
+  const ids = Int32Array.from(from, (index) => model.order[index]);
+  return change(model, (m, forward) => (forward ? takeOut(m.order, from) : putIn(m.order, ids, from)),
+    `${plural(from.length, 'channel')} deleted`);
 }
 
 // A name given back as the channel had both its names is no rename.
 export function rename(model, id, bytes) {
-  const names = new Map(model.names), c = model.channels;
-  if (sameBytes(bytes, c.name(id - 1)) && sameBytes(bytes, c.name2(id - 1))) names.delete(id);
-  else names.set(id, bytes);
-  return change(model, { order: model.order, names },
-    `Channel ${positionOf(model, id) + 1} renamed to ${shown(bytes, model.useLatin1)}`);
+  const c = model.channels, before = model.names.get(id);
+  const after = sameBytes(bytes, c.name(id - 1)) && sameBytes(bytes, c.name2(id - 1)) ? undefined : bytes;
+  return change(model, (m, forward) => {
+    const name = forward ? after : before;
+    if (name === undefined) m.names.delete(id);
+    else m.names.set(id, name);
+    m.namesVersion++;
+  }, `Channel ${positionOf(model, id) + 1} renamed to ${shown(bytes, model.useLatin1)}`);
 }
 
 // Once, by the name shown, as a person reads it; channels of one name keep
 // their order.
-export function sortByName(model) {
-  const collator = new Intl.Collator(undefined, { numeric: true, sensitivity: 'base' });
+export function sortByName(model, locale) {
+  const collator = new Intl.Collator(locale, { numeric: true, sensitivity: 'base' });
   const keyed = model.order.map((id, i) => ({ id, i, key: shown(namesOf(model, id).name, model.useLatin1) }));
   keyed.sort((a, b) => collator.compare(a.key, b.key) || a.i - b.i);
-  const order = keyed.map((k) => k.id);
-  if (order.every((id, i) => id === model.order[i])) return null;
-  return change(model, { order }, `${plural(order.length, 'channel')} sorted by name`);
+  return reorder(model, keyed.map((k) => k.id), `${plural(keyed.length, 'channel')} sorted by name`);
 }
 
 // A new order, with how each channel was matched; null when it is the
-// order there is.
-export function reorder(model, order, announcement, matched) {
+// order there is. A whole new order is kept whole: what it changed is
+// every place.
+export function reorder(model, order, announcement, matched = model.matched) {
   if (order.length === model.order.length && order.every((id, i) => id === model.order[i])) return null;
-  return change(model, { order, matched }, announcement);
+  const before = Int32Array.from(model.order), after = Int32Array.from(order), marks = model.matched;
+  return change(model, (m, forward) => {
+    const now = forward ? after : before;
+    m.order.length = now.length;
+    for (let i = 0; i < now.length; i++) m.order[i] = now[i];
+    m.matched = forward ? matched : marks;
+  }, announcement);
 }
 
 // The channels whose name (the one shown first) another channel has too.

@@ -15,7 +15,8 @@ const binary = () => process.env.MINIBROWSER ?? '/usr/lib/x86_64-linux-gnu/webki
 
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 const key = (name) => {
-  const value = name.length === 1 ? name : Key[name.replace(/(?<=[a-z0-9])(?=[A-Z])/g, '_').toUpperCase()];
+  const value = name.length === 1 ? name : name === 'Backspace' ? Key.BACK_SPACE :
+    Key[name.replace(/(?<=[a-z0-9])(?=[A-Z])/g, '_').toUpperCase()];
   if (value === undefined) throw new Error(`no WebDriver key for ${name}`);
   return value;
 };
