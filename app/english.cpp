@@ -1,21 +1,16 @@
 // The command line's English for the core's codes.
 #include "english.h"
 
-#include <cinttypes>
-#include <cstdarg>
-#include <cstdio>
 
 namespace {
 
-// Variadic as printf is, so that the compiler checks every pattern.
-// NOLINTNEXTLINE(cert-dcl50-cpp)
-__attribute__((format(printf, 1, 2))) std::string formatted(const char *pattern, ...)
+// Eight hexadecimal digits, as a checksum is shown.
+std::string hex8(uint64_t n)
 {
-    char text[256];
-    va_list args;
-    va_start(args, pattern);
-    std::vsnprintf(text, sizeof text, pattern, args);
-    va_end(args);
+    static const char digits[] = "0123456789abcdef";
+    std::string text(8, '0');
+    for (size_t i = 8; i-- > 0; n >>= 4)
+        text[i] = digits[n & 15];
     return text;
 }
 
@@ -63,10 +58,9 @@ std::string problemText(const ListingProblem &p)
     case ProblemCode::stateDamaged:
         return "the list state line is damaged: make the listing again, or delete this line to apply it unchecked";
     case ProblemCode::stateChanged:
-        return formatted("the list has changed since this listing was made (then %" PRIu64 " channels, checksum %08" PRIx64
-                      "; now %" PRIu64 ", checksum %08" PRIx64
-                      "): make the listing again, or carry its order over with --match",
-                      p.a, p.b, p.c, p.d);
+        return "the list has changed since this listing was made (then " + number(p.a) + " channels, checksum " +
+               hex8(p.b) + "; now " + number(p.c) + ", checksum " + hex8(p.d) +
+               "): make the listing again, or carry its order over with --match";
     case ProblemCode::linesEndInCr: return "its lines end in a CR alone: end each with a line feed (LF or CR LF)";
     case ProblemCode::utf16: return "it is UTF-16 text: save it as UTF-8";
     case ProblemCode::utf32: return "it is UTF-32 text: save it as UTF-8";
@@ -85,22 +79,21 @@ std::string findingText(const CheckFinding &f)
 {
     const uint64_t *v = f.values;
     switch (f.code) {
-    case CheckCode::whole: return formatted("OK, %" PRIu64 " channels", v[0]);
-    case CheckCode::shorterThanHeader: return formatted("shorter than its header: %" PRIu64 " bytes", v[0]);
+    case CheckCode::whole: return "OK, " + number(v[0]) + " channels";
+    case CheckCode::shorterThanHeader: return "shorter than its header: " + number(v[0]) + " bytes";
     case CheckCode::shorterThanCount:
-        return formatted("the count says %" PRIu64 " channels, %" PRIu64 " bytes with the trailer, but the file holds %" PRIu64
-                      " bytes",
-                      v[0], v[1], v[2]);
+        return "the count says " + number(v[0]) + " channels, " + number(v[1]) +
+               " bytes with the trailer, but the file holds " + number(v[2]) + " bytes";
     case CheckCode::trailerMissing: return "the checksum trailer is missing";
-    case CheckCode::trailerCutShort: return formatted("the checksum trailer is cut short: %" PRIu64 " of 4 bytes", v[0]);
+    case CheckCode::trailerCutShort: return "the checksum trailer is cut short: " + number(v[0]) + " of 4 bytes";
     case CheckCode::countTooSmall:
-        return formatted("the count says %" PRIu64 " channels, but the file holds %" PRIu64 " and a checksum of them all",
-                      v[0], v[1]);
-    case CheckCode::checksumWrong:
-        return formatted("the checksum is %08" PRIx64 ", but the contents sum to %08" PRIx64, v[0], v[1]);
-    case CheckCode::bytesAfterTrailer: return formatted("%" PRIu64 " bytes after the trailer", v[0]);
+        return "the count says " + number(v[0]) + " channels, but the file holds " + number(v[1]) +
+               " and a checksum of them all";
+    case CheckCode::checksumWrong: return "the checksum is " + hex8(v[0]) + ", but the contents sum to " + hex8(v[1]);
+    case CheckCode::bytesAfterTrailer: return number(v[0]) + " bytes after the trailer";
     case CheckCode::misnumbered:
-        return formatted("channel %" PRIu64 " is numbered %" PRIu64 " and %" PRIu64 ", not %" PRIu64, v[0], v[1], v[2], v[3]);
+        return "channel " + number(v[0]) + " is numbered " + number(v[1]) + " and " + number(v[2]) + ", not " +
+               number(v[3]);
     }
     return "";
 }
@@ -140,18 +133,17 @@ std::string renameLine(const Rename &r)
 
 std::string countsLine(const ApplyCounts &c)
 {
-    return formatted("%" PRIu32 " kept, %" PRIu32 " renumbered, %" PRIu32 " renamed, %" PRIu32 " deleted\n", c.kept,
-                     c.renumbered, c.renamed, c.deleted);
+    return number(c.kept) + " kept, " + number(c.renumbered) + " renumbered, " + number(c.renamed) + " renamed, " +
+           number(c.deleted) + " deleted\n";
 }
 
 std::string matchSummary(const MatchResult &result, const char *shownName)
 {
     const MatchCounts &n = result.counts;
     std::string text = problemsText(result.problems, result.problemCount, shownName) + shownName +
-                       formatted(": %" PRIu32 " channels matched exactly, %" PRIu32 " loosely, %" PRIu32
-                                 " not at all; %" PRIu32 " of its lines found nothing",
-                                 n.exact, n.loosely, n.unmatched, n.lost);
+                       ": " + number(n.exact) + " channels matched exactly, " + number(n.loosely) + " loosely, " +
+                       number(n.unmatched) + " not at all; " + number(n.lost) + " of its lines found nothing";
     if (n.lostBare != 0)
-        text += formatted(", %" PRIu32 " of them a NUMBER alone, which names no channel", n.lostBare);
+        text += ", " + number(n.lostBare) + " of them a NUMBER alone, which names no channel";
     return text + "\n";
 }
