@@ -1,6 +1,6 @@
 // Fuzz target: arbitrary text as the reference of --match against a list of
-// twelve channels. It must end, and its proposal must be a listing --apply
-// takes whole: every channel once, nothing renamed.
+// twelve channels. It must end, and where the text is lines its proposal must
+// be a listing --apply takes whole: every channel once, nothing renamed.
 #include <algorithm>
 #include <cstdlib>
 
@@ -20,6 +20,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         std::abort();
     MatchResult result;
     matchReference(*dtv, reinterpret_cast<const char *>(data), size, &result);
+    // A text that is not lines at all (UTF-16, lines ended by a CR alone)
+    // is refused whole, with one problem that says why and no proposal.
+    if (result.unreadable) {
+        if (result.problems.size() != 1 || result.problemCount != 1 || !result.proposal.empty())
+            std::abort();
+        releaseChannelList();
+        return 0;
+    }
     const MatchCounts &n = result.counts;
     if (n.exact + n.loosely + n.unmatched != 12 || n.lostBare > n.lost ||
         result.problems.size() != std::min(result.problemCount, kShownProblems))
