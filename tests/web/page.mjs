@@ -434,7 +434,40 @@ async function asPeopleUseIt() {
     await page.press('Escape');
   });
 
-  // Rename waits for a selection; a list named .dat exports as dat.txt.
+  // The buttons are one tab stop; the arrows, Home and End go from one to
+  // the next, past those that are disabled, and round at the ends.
+  await section('The toolbar', async () => {
+    await opened(example, 12);
+    const focused = () => page.eval(() => document.activeElement?.id ?? '');
+    const walk = async (...keys) => {
+      const ids = [];
+      for (const key of keys) {
+        await page.press(key);
+        ids.push(await focused());
+      }
+      return ids.join();
+    };
+    await page.eval(() => document.getElementById('open').focus());
+    expect('Tab leaves the toolbar at once', (await walk('Tab')) === 'search', await focused());
+    await page.eval(() => document.getElementById('open').focus());
+    const nothingSelected = await walk('ArrowRight', 'ArrowRight', 'End', 'ArrowRight', 'ArrowLeft', 'Home', 'ArrowLeft');
+    expect('with nothing selected the arrows pass the disabled buttons',
+      nothingSelected === 'save,save-as,sort,open,sort,open,sort', nothingSelected);
+    expect('Shift+Tab comes back to the button left', (await walk('Tab', 'Shift+Tab')) === 'search,sort', await focused());
+    await page.click({ row: 'Jazz FM' });
+    await page.eval(() => document.getElementById('reference').focus());
+    const some = await walk('ArrowRight', 'ArrowRight', 'ArrowRight');
+    expect('with a channel selected the moves are on the way', some === 'move-up,move-down,move-top', some);
+    await page.eval(() => document.getElementById('channels').focus());
+    await page.press('Alt+ArrowDown');
+    await page.eval(() => { document.getElementById('notice').hidden = true; });
+    const toUndo = await walk('Shift+Tab', 'Shift+Tab', 'ArrowLeft', 'ArrowLeft', 'ArrowLeft');
+    expect('the arrows reach Undo once there is a change', toUndo === 'search,move-top,move-down,move-up,undo', toUndo);
+    await page.click('#undo');
+    const back = await walk('Shift+Tab', 'Shift+Tab');
+    expect('the last undo gives the tab stop to the first button', back === 'search,open', back);
+  });
+
   await section('Rename waits for a selection', async () => {
     await opened(example, 12);
     expect('nothing selected, no rename', await page.eval(() => document.getElementById('rename').disabled));
@@ -444,20 +477,25 @@ async function asPeopleUseIt() {
     expect('.dat exports as dat.txt', path.basename(await page.download('#export')) === 'dat.txt');
   });
 
-  // Held at the bottom edge while dragging, the list goes on scrolling.
+  // Held near the bottom edge while dragging, the list goes on scrolling,
+  // the faster the nearer the edge.
   await section('Held at the bottom edge while dragging, the list goes on scrolling', async () => {
-    await opened(list(400), 400);
+    await opened(list(2000), 2000);
     await page.click({ row: 'Channel 2' });
     const box = await page.boundingBox('#channels'), first = await page.boundingBox({ row: 'Channel 2' });
     await page.move(first.x + 200, first.y + first.height / 2);
     await page.down();
-    await page.move(box.x + 200, box.y + box.height - 8, { steps: 6 });
-    const at = await page.eval(() => document.getElementById('channels').scrollTop);
-    await new Promise((r) => setTimeout(r, 600));
-    const later = await page.eval(() => document.getElementById('channels').scrollTop);
+    const scrolled = async (fromBottom) => {
+      await page.move(box.x + 200, box.y + box.height - fromBottom, { steps: 3 });
+      const at = await page.eval(() => document.getElementById('channels').scrollTop);
+      await new Promise((r) => setTimeout(r, 600));
+      return (await page.eval(() => document.getElementById('channels').scrollTop)) - at;
+    };
+    const shallow = await scrolled(55), deep = await scrolled(4);
     await page.move(box.x + 200, box.y + box.height / 2, { steps: 2 });
     await page.up();
-    expect('held at the edge, the list scrolls on', later > at + 100, `${at} then ${later}`);
+    expect('held at the edge, the list scrolls on', deep > 100, `${deep} px`);
+    expect('nearer the edge, faster', shallow > 0 && deep > 4 * shallow, `${shallow} px, then ${deep} px`);
     await page.eval(() => { document.getElementById('channels').scrollTop = 0; });
     await settled();
     expect('the active row stays in the document when scrolled away', await page.eval(() => {
@@ -609,18 +647,22 @@ async function asPeopleUseIt() {
     await page.setViewport(390, 844);
     await settled();
     const phone = await layout();
-    // Tab shows each button whole.
+    // The arrow keys show each button whole.
+    await page.click({ row: 'News One' });
     await page.eval(() => document.getElementById('open').focus());
-    const halfHidden = [];
+    const halfHidden = [], visited = new Set();
     for (let i = 0; i < 15; i++) {
       await settled();
       halfHidden.push(await page.eval(() => {
         const b = document.activeElement, row = b.closest('.actions')?.getBoundingClientRect(), r = b.getBoundingClientRect();
         return row && (r.left < row.left || r.right > row.right) ? b.textContent : '';
       }));
-      await page.press('Tab');
+      visited.add(await page.eval(() => document.activeElement.id));
+      await page.press('ArrowRight');
     }
-    expect('a phone: Tab shows each button whole', halfHidden.join('') === '', halfHidden.filter(Boolean).join());
+    const enabled = await page.eval(() => document.querySelectorAll('#toolbar button:enabled').length);
+    expect('a phone: the arrows show each button whole', halfHidden.join('') === '' && visited.size === enabled,
+      `${halfHidden.filter(Boolean).join()}; ${visited.size} of ${enabled} buttons`);
     await page.click({ row: 'News One' });
     await page.click('#move-bottom');
     await page.waitFor(() => /moved to position 12/.test(document.getElementById('status').textContent)).catch(() => {});

@@ -2,13 +2,22 @@
 // rows in view are in the document (a fixed row height), the active option
 // named by aria-activedescendant, selection by click, Shift+click,
 // Ctrl+click and the keys of the pattern, and a drag that inserts the
-// selection where it is dropped.
+// selection where it is dropped. It owns its keys, as the APG's
+// rearrangeable listbox does; what they change is the page's to do.
 import { Virtualizer, elementScroll, observeElementOffset, observeElementRect } from '@tanstack/virtual-core';
+import * as selection from './selection.js';
 
 export const ROW_HEIGHT = 34;
 
 // host: the scrolling element (role=listbox). page: what the list shows and
-// does, as callbacks: row(id, element) fills a row; the rest act on input.
+// does, as callbacks:
+//   row(id, element)   fills a row
+//   view(), selection() the ids shown, and the selection
+//   select(sel, { scroll })  makes sel the selection and shows it
+//   editable()         whether the list may be changed
+//   move(where)        moves the selection: 'up', 'down', 'top', 'bottom'
+//   remove(), rename(id), selectedAll(count)
+//   canDrag(), drop(gap), dropOutside()   a drag of the selection
 export function createListbox(host, page) {
   const spacer = host.appendChild(document.createElement('div'));
   spacer.className = 'spacer';
@@ -17,6 +26,7 @@ export function createListbox(host, page) {
   marker.hidden = true;
   const rows = new Map(); // id -> element, of the rows in the document
   let view = [];
+  const active = () => page.selection().active;
   const virtualizer = new Virtualizer({
     count: 0,
     getScrollElement: () => host,
@@ -37,7 +47,7 @@ export function createListbox(host, page) {
     spacer.style.height = `${virtualizer.getTotalSize()}px`;
     const wanted = new Set(), ordered = [];
     const items = virtualizer.getVirtualItems().map((item) => ({ index: item.index, start: item.start }));
-    const active = page.active(), activeAt = active === null ? -1 : view.indexOf(active);
+    const activeId = active(), activeAt = activeId === null ? -1 : view.indexOf(activeId);
     if (activeAt >= 0 && !items.some((item) => item.index === activeAt)) {
       items.push({ index: activeAt, start: activeAt * ROW_HEIGHT });
       items.sort((a, b) => a.index - b.index);
@@ -91,10 +101,10 @@ export function createListbox(host, page) {
     const fromHandle = event.target.closest('.handle') !== null;
     const touch = event.pointerType !== 'mouse';
     const how = touch ? { ctrlKey: fromHandle } : event;
-    const decided = !touch || fromHandle ? event.shiftKey || !page.isSelected(id) : false;
+    const decided = !touch || fromHandle ? event.shiftKey || !page.selection().selected.has(id) : false;
     press = { id, x: event.clientX, y: event.clientY, dragging: false, pointer: event.pointerId, decided, touch, how,
       canDrag: !touch || fromHandle };
-    if (decided) page.click(id, how);
+    if (decided) click(id, how);
     if (fromHandle) event.preventDefault();
   });
   // Escape lets go of a drag where it started.
@@ -103,20 +113,35 @@ export function createListbox(host, page) {
     event.stopPropagation();
     release({ pointerId: press.pointer }, false);
   }, true);
-  // Held at an edge while dragging, the list goes on scrolling.
+  // Held near an edge while dragging, the list goes on scrolling, the
+  // faster the nearer the edge (and past it): a row a second where the
+  // edge's band begins, a screenful and more at the edge. Measured in time,
+  // not frames, so that a slow frame does not slow it.
+  const EDGE = 2 * ROW_HEIGHT, SLOWEST = ROW_HEIGHT, FASTEST = 60 * ROW_HEIGHT;
   let edgeScroll = null;
-  const scrollAtEdge = (clientX, clientY) => {
+  const speedAt = (clientY) => {
     const box = host.getBoundingClientRect();
-    const step = clientY < box.top + ROW_HEIGHT ? -ROW_HEIGHT / 2 : clientY > box.bottom - ROW_HEIGHT ? ROW_HEIGHT / 2 : 0;
-    if (edgeScroll) edgeScroll.step = step;
-    if (step === 0 || edgeScroll) return;
-    edgeScroll = { step, clientX, clientY };
-    const tick = () => {
-      if (!edgeScroll || edgeScroll.step === 0 || !press?.dragging) {
+    const depth = Math.max(box.top + EDGE - clientY, clientY - (box.bottom - EDGE), 0) / EDGE;
+    if (depth === 0) return 0;
+    const speed = SLOWEST + (FASTEST - SLOWEST) * Math.min(1, depth) ** 2;
+    return clientY < box.top + EDGE ? -speed : speed;
+  };
+  const scrollAtEdge = (clientX, clientY) => {
+    if (edgeScroll) return Object.assign(edgeScroll, { clientX, clientY });
+    if (speedAt(clientY) === 0) return;
+    edgeScroll = { clientX, clientY, last: performance.now(), carry: 0 };
+    const tick = (now) => {
+      const speed = edgeScroll && press?.dragging ? speedAt(edgeScroll.clientY) : 0;
+      if (speed === 0) {
         edgeScroll = null;
         return;
       }
-      host.scrollTop += edgeScroll.step;
+      // Whole pixels: a fraction would be lost to the scroll position's
+      // rounding, and a slow scroll would never start.
+      const step = edgeScroll.carry + speed * Math.min(0.1, Math.max(0, now - edgeScroll.last) / 1000);
+      edgeScroll.carry = step - Math.trunc(step);
+      edgeScroll.last = now;
+      host.scrollTop += Math.trunc(step);
       showMarker(edgeScroll.clientX, edgeScroll.clientY);
       requestAnimationFrame(tick);
     };
@@ -152,7 +177,6 @@ export function createListbox(host, page) {
       host.classList.add('dragging');
     }
     showMarker(event.clientX, event.clientY);
-    if (edgeScroll) Object.assign(edgeScroll, { clientX: event.clientX, clientY: event.clientY });
     scrollAtEdge(event.clientX, event.clientY);
   });
   const release = (event, drop) => {
@@ -164,7 +188,7 @@ export function createListbox(host, page) {
     host.classList.remove('dragging');
     if (dragging && drop && inside(event.clientX, event.clientY)) page.drop(gapAt(event.clientY));
     else if (dragging && drop) page.dropOutside();
-    else if (!dragging && drop && !decided) page.click(id, touch ? how : event);
+    else if (!dragging && drop && !decided) click(id, touch ? how : event);
   };
   host.addEventListener('pointerup', (event) => release(event, true));
   host.addEventListener('pointercancel', (event) => release(event, false));
@@ -172,23 +196,61 @@ export function createListbox(host, page) {
     const id = idAt(event);
     if (id) page.rename(id);
   });
-  host.addEventListener('keydown', (event) => page.key(event));
+  host.addEventListener('keydown', key);
+
+  function click(id, event) {
+    page.select(selection.click(page.selection(), view, id, { shift: event.shiftKey, toggle: event.ctrlKey || event.metaKey }),
+      { scroll: false });
+    host.focus({ preventScroll: true });
+  }
+
+  const rowsInView = () => Math.max(1, Math.floor(host.clientHeight / ROW_HEIGHT) - 1);
+  const MOVES = { ArrowUp: 'up', ArrowDown: 'down', Home: 'top', End: 'bottom' };
+
+  // The keys of a rearrangeable multi-select listbox. With no active
+  // channel among those shown (a search hid it), any move goes to the first
+  // shown.
+  function key(event) {
+    if (view.length === 0) return;
+    const sel = page.selection(), at = view.indexOf(sel.active), pageRows = rowsInView();
+    const from = (target) => (at < 0 ? 0 : target);
+    const targets = { ArrowDown: from(at + 1), ArrowUp: from(at - 1), Home: 0, End: view.length - 1,
+      PageDown: from(at + pageRows), PageUp: from(at - pageRows) };
+    const ctrl = event.ctrlKey || event.metaKey, edit = page.editable();
+    let done = true;
+    if (event.altKey && event.key in MOVES) {
+      if (edit) page.move(MOVES[event.key]);
+    } else if (event.key in targets) {
+      const to = view[Math.max(0, Math.min(view.length - 1, targets[event.key]))];
+      page.select(selection.focus(sel, view, to, { shift: event.shiftKey, toggle: ctrl }));
+    } else if (event.key === ' ' && sel.active !== null) {
+      page.select(selection.toggleActive(sel));
+    } else if (ctrl && event.key.toLowerCase() === 'a') {
+      page.select(selection.selectAll(sel, view), { scroll: false });
+      page.selectedAll(page.selection().selected.size);
+    } else if (edit && (event.key === 'Delete' || event.key === 'Backspace')) {
+      // Backspace is the delete key of a Mac's keyboard.
+      page.remove();
+    } else if (edit && event.key === 'F2') {
+      const target = selection.renameTarget(sel);
+      if (target !== null) page.rename(target);
+    } else {
+      done = false;
+    }
+    if (done) event.preventDefault();
+  }
 
   return {
-    setView(ids) {
-      view = ids;
-      virtualizer.setOptions({ ...virtualizer.options, count: ids.length });
-      virtualizer._willUpdate();
+    // Shows ids, the rows in view made anew; scrolled to bring the row at
+    // scrollTo into view where that is not -1.
+    show(ids, scrollTo = -1) {
+      if (ids !== view || ids.length !== virtualizer.options.count) {
+        view = ids;
+        virtualizer.setOptions({ ...virtualizer.options, count: ids.length });
+        virtualizer._willUpdate();
+      }
+      if (scrollTo >= 0) virtualizer.scrollToIndex(scrollTo, { align: 'auto' });
       render();
     },
-    refresh() {
-      render();
-      for (const [id, row] of rows) page.row(id, row);
-    },
-    scrollToIndex(index) {
-      if (index >= 0) virtualizer.scrollToIndex(index, { align: 'auto' });
-      render();
-    },
-    rowsInView: () => Math.max(1, Math.floor(host.clientHeight / ROW_HEIGHT) - 1),
   };
 }

@@ -1,0 +1,101 @@
+// Apply a reference: a listing made before a rescan, or the older list file
+// itself. Its --match proposal is shown, and applied as one change.
+import { act, askAbout } from './changes.js';
+import * as list from './model.js';
+import { currentList, show } from './saving.js';
+import { $, editable, state } from './state.js';
+import { findingText, problemsText } from './words.js';
+
+const KINDS = ['new', 'matched', 'matched loosely'];
+const SHOWN = 500;
+
+export async function applyReference() {
+  if (!editable()) return;
+  const input = $('reference-file');
+  input.value = '';
+  $('reference-summary').textContent = 'Choose the listing (.txt) or the list file from before the rescan.';
+  $('reference-preview').replaceChildren();
+  $('reference-apply').disabled = true;
+  let proposal = null;
+  // Chosen, or dropped on the page while the dialog is open.
+  state.takeReference = async (file) => {
+    proposal = await proposeFrom(file.name, new Uint8Array(await file.arrayBuffer()));
+    $('reference-apply').disabled = !proposal;
+  };
+  input.onchange = () => state.takeReference(input.files[0]);
+  const confirmed = await askAbout($('reference-dialog'), () => proposal ?? undefined);
+  state.takeReference = null;
+  if (confirmed) {
+    act(() => list.reorder(state.model, confirmed.order, `Reference applied: ${confirmed.summary}`, confirmed.matched),
+      'The reference keeps the order as it is.');
+  }
+  $('channels').focus();
+}
+
+const summaryOf = (result) => {
+  const c = result.counts;
+  return `${c.exact} matched exactly, ${c.loosely} loosely, ${c.unmatched} not at all; ` +
+    `${c.lost} reference lines found nothing` +
+    (result.problemCount ? `; ${result.problemCount} reference lines could not be read` : '');
+};
+
+// The proposal's rows: each channel in its new place, and the reference's
+// lines that found nothing where they stood.
+function previewOf(result, order, matched) {
+  const preview = [];
+  const lost = (l) => preview.push(['', show(l.text), l.bare ? 'names no channel' : 'no longer in the list']);
+  let next = 0;
+  for (const number of result.order) {
+    while (next < result.lost.length && result.lost[next].after === order.length) lost(result.lost[next++]);
+    const id = state.model.order[number - 1], kind = result.kinds[number - 1];
+    order.push(id);
+    matched.set(id, kind);
+    const { name, name2, tv } = list.namesOf(state.model, id);
+    const second = name.length === name2.length && name.every((b, i) => b === name2[i]) ? '' : ` / ${show(name2)}`;
+    preview.push([order.length, `${show(name)}${second} (${tv ? 'TV' : 'radio'})`, KINDS[kind]]);
+  }
+  result.lost.slice(next).forEach(lost);
+  return preview;
+}
+
+function showPreview(preview) {
+  const table = $('reference-preview');
+  table.replaceChildren(...preview.slice(0, SHOWN).map((cells) => {
+    const tr = document.createElement('tr');
+    tr.className = cells[2].replace(/ /g, '-');
+    for (const text of cells) tr.appendChild(document.createElement('td')).textContent = text;
+    return tr;
+  }));
+  if (preview.length > SHOWN) table.appendChild(document.createElement('tr')).textContent = `and ${preview.length - SHOWN} more`;
+}
+
+// A list file is taken as the list it holds, whole or not (and then said
+// so); anything else as a listing.
+async function proposeFrom(name, bytes) {
+  // What an earlier choice showed goes at once.
+  $('reference-preview').replaceChildren();
+  const now = currentList();
+  if (!now) return null;
+  const result = state.core.match(now, bytes), reference = result.reference;
+  const say = (text) => ($('reference-summary').textContent = text);
+  if (reference.kind === 'cutShort') {
+    say(`${name} is a channel list that tunvex cannot read (${findingText(reference.finding)}), so it cannot serve ` +
+      'as the reference.');
+    return null;
+  }
+  if (result.ofTheList || result.unreadable) {
+    say(problemsText(result, show));
+    return null;
+  }
+  const note = reference.kind === 'list' && !reference.whole ? `${name} is a channel list, but not a whole one ` +
+    `(${findingText(reference.finding)}); its channels are read as they are. ` : '';
+  const order = [], matched = new Map(), preview = previewOf(result, order, matched), summary = summaryOf(result);
+  // Nothing to carry over: no Apply.
+  if (result.counts.exact + result.counts.loosely === 0) {
+    say(`${note}No channel of the list is in ${name}: ${summary}.`);
+    return null;
+  }
+  say(note + summary);
+  showPreview(preview);
+  return { order, matched, summary };
+}

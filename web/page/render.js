@@ -1,0 +1,106 @@
+// The list as the page shows it: one render(state) that makes the rows, the
+// counts, the buttons and the active channel say what the state holds.
+import { createListbox } from './listbox.js';
+import * as list from './model.js';
+import { plural } from './say.js';
+import * as selection from './selection.js';
+import { $, editable, state } from './state.js';
+
+let listbox = null;
+
+// Mounts the list on its element; actions: what its input asks of the page
+// (see createListbox).
+export function mountList(actions) {
+  listbox = createListbox($('channels'), {
+    ...actions,
+    row: fillRow,
+    selection: () => state.sel,
+    view: () => state.view,
+    select(sel, { scroll = true } = {}) {
+      state.sel = sel;
+      render({ scroll });
+    },
+  });
+  return listbox;
+}
+
+const CELLS = ['handle', 'number', 'name', 'name2', 'type', 'marks'];
+const MATCHED = ['new', 'matched', 'matched loosely'];
+
+// A row's cells are made once and then changed in place: a double-click
+// counts only when both clicks land on the same element.
+function fillRow(id, row) {
+  if (row.children.length === 0) {
+    for (const name of CELLS) row.appendChild(document.createElement('span')).className = name;
+    row.firstChild.textContent = '⋮⋮';
+    row.firstChild.setAttribute('aria-hidden', 'true');
+  }
+  const { model } = state;
+  const { name, name2, tv } = list.namesOf(model, id);
+  const shownName = list.shown(name, model.useLatin1), shownName2 = list.shown(name2, model.useLatin1);
+  const match = model.matched.get(id), duplicate = state.duplicates.has(id);
+  row.setAttribute('aria-selected', state.sel.selected.has(id));
+  row.classList.toggle('active', id === state.sel.active);
+  row.classList.toggle('duplicate', duplicate);
+  const marks = [];
+  if (duplicate) marks.push('same name');
+  if (model.names.has(id)) marks.push('renamed');
+  if (match !== undefined) marks.push(MATCHED[match]);
+  const texts = ['⋮⋮', String(list.positionOf(model, id) + 1), shownName,
+    shownName2 === shownName ? '' : shownName2, tv ? 'TV' : 'Radio', marks.join(', ')];
+  texts.forEach((text, i) => {
+    if (row.children[i].textContent !== text) row.children[i].textContent = text;
+  });
+}
+
+// What is shown: every channel, or those the search finds (by name, second
+// name or number).
+function findView() {
+  const { model } = state;
+  const needle = state.filter.toLowerCase();
+  state.view = !needle ? model.order : model.order.filter((id, i) => {
+    const { name, name2 } = list.namesOf(model, id);
+    return String(i + 1) === needle || list.shown(name, model.useLatin1).toLowerCase().includes(needle) ||
+      list.shown(name2, model.useLatin1).toLowerCase().includes(needle);
+  });
+  // An action never reaches a selected channel the search hides; the
+  // active channel is always one shown, so that focus coming to the list
+  // (by Tab) finds the first match, never a row that is not there.
+  if (needle) state.sel = selection.keepShown(state.sel, state.view);
+  if (state.view.length && !state.view.includes(state.sel.active)) state.sel = { ...state.sel, active: state.view[0] };
+}
+
+function showCounts() {
+  const { model } = state, n = model.order.length;
+  const tv = model.order.reduce((count, id) => count + (model.channels.tv(id - 1) ? 1 : 0), 0);
+  $('counts').textContent = `${plural(n, 'channel', 'channels')}: ${tv} TV, ${n - tv} radio` +
+    (state.filter ? `; ${state.view.length} shown` : '') +
+    (state.sel.selected.size ? `; ${state.sel.selected.size} selected` : '') +
+    (state.duplicates.size ? `; ${state.duplicates.size} share a name` : '');
+}
+
+export function updateButtons() {
+  const open = editable(), some = open && state.sel.selected.size > 0;
+  for (const id of ['save', 'save-as', 'export', 'reference', 'sort']) $(id).disabled = !open;
+  for (const id of ['move-up', 'move-down', 'move-top', 'move-bottom', 'move-to', 'delete']) $(id).disabled = !some;
+  $('rename').disabled = !open || selection.renameTarget(state.sel) === null;
+  $('undo').disabled = !open || state.model.undo.length === 0;
+  $('redo').disabled = !open || state.model.redo.length === 0;
+  // A button that has just done its last (the last undo) would take the
+  // focus with it, to nowhere: the list has it instead.
+  if (document.activeElement?.disabled) $('channels').focus({ preventScroll: true });
+}
+
+// The state shown. scroll: the active channel is brought into view. The
+// active row is always in the document (the list keeps it there), so that
+// aria-activedescendant names an element.
+export function render({ scroll = false } = {}) {
+  if (!state.model) return updateButtons();
+  findView();
+  showCounts();
+  updateButtons();
+  const id = state.sel.active;
+  if (id === null) $('channels').removeAttribute('aria-activedescendant');
+  else $('channels').setAttribute('aria-activedescendant', `channel-${id}`);
+  listbox.show(state.view, scroll && id !== null ? state.view.indexOf(id) : -1);
+}

@@ -1,0 +1,78 @@
+// Saving the list, as the core writes it, and exporting it as a listing.
+import { changedSince, download, saveBytes } from './files.js';
+import * as list from './model.js';
+import { announce, notice, plural } from './say.js';
+import { $, editable, state } from './state.js';
+import { problemsText } from './words.js';
+
+// A name or a line the core quotes, in the list's encoding.
+export const show = (bytes) => list.shown(bytes, state.model?.useLatin1 ?? null);
+
+// The list as it is now: the list opened with the changes made, as the core
+// saves it. Null, with the reason shown, where it refuses them.
+export function currentList() {
+  const result = state.core.edit(state.opened.bytes, { order: state.model.order, names: state.model.names });
+  if (result.applied) return result.saved;
+  notice(`The changes could not be applied: ${problemsText(result, show)}`, 'error');
+  return null;
+}
+
+// Written back through its handle, the file must still be the one opened
+// (or last saved): another tab, or the command line, may have saved it
+// since, and that would be lost without a word.
+async function overwriteAllowed(opened) {
+  if (!opened.handle || !(await changedSince(opened.handle, opened.onDisk.bytes, opened.onDisk.lastModified)))
+    return true;
+  return confirm(`${opened.name} has changed since it was opened here (another tab or program saved it). ` +
+    'Save over it, losing that change?');
+}
+
+// ask: Save as, which asks where.
+export async function save(ask) {
+  if (!editable()) return;
+  performance.mark('save-start');
+  // What is written is the list as it is now; a change made while the
+  // browser writes it is not, and stays unsaved.
+  const written = list.stateOf(state.model), opened = state.opened;
+  const bytes = currentList();
+  if (!bytes) return;
+  let saved;
+  try {
+    if (!ask && !(await overwriteAllowed(opened))) return announce('Not saved: the file changed meanwhile');
+    saved = await saveBytes(bytes, opened.name, opened.handle, ask);
+    if (saved?.handle) opened.onDisk = { bytes, lastModified: (await saved.handle.getFile()).lastModified };
+  } catch (error) {
+    announce('');
+    return notice(`The list could not be saved: ${error.message}. Nothing was written.`, 'error');
+  }
+  if (!saved) return;
+  performance.measure('save', 'save-start');
+  // What was said of the file opened is not true of the one written.
+  notice('');
+  // Saved as another file, the list is that file from now on.
+  if (saved.handle && saved.handle !== opened.handle) {
+    opened.handle = saved.handle;
+    opened.name = saved.handle.name;
+    $('file-name').textContent = opened.name;
+  }
+  if (state.opened === opened) list.markSaved(state.model, written);
+  const channels = plural(written.order.length, 'channel', 'channels');
+  announce(saved.handle ? `Saved ${channels} in ${opened.name}` :
+    `Saved ${channels}: downloaded as ${opened.name} (the browser may add a number to the ` +
+    'name if its downloads hold a file of that name)');
+}
+
+export function exportListing() {
+  if (!editable()) return;
+  const now = currentList();
+  if (!now) return;
+  const listing = state.core.listing(now, { withState: true });
+  if (!listing.listed) return notice(`The listing cannot be exported: ${problemsText(listing, show)}.`, 'error');
+  const opened = state.opened.name;
+  const stem = opened.replace(/\.[^.]*$/, '') || opened.replace(/^\.+/, '') || 'channels';
+  // Never the list's own name: where the browser asks, the listing would
+  // take the list's place.
+  const name = `${stem}.txt` === opened ? `${stem}-listing.txt` : `${stem}.txt`;
+  download(new Blob([listing.text], { type: 'text/plain' }), name);
+  announce(`Listing exported as ${name}`);
+}
