@@ -3,6 +3,7 @@
 // works on it, and answers with records of named fields.
 //
 //   const core = await loadCore(wasmBytes);   // an ArrayBuffer or Uint8Array
+//   core.reserve(size);       // room for a list of size bytes, made ahead
 //   core.survey(list);        // { loaded, count, text, channels }: looked at, not loaded
 //   core.check(list);         // { whole, finding, remarks }, as --check judges it
 //   core.listing(list, { withState });  // { listed, text, problems }: -l, or --listing
@@ -140,6 +141,11 @@ function makeCore(x) {
   };
 
   return {
+    // Room for a list of size bytes, made while the page reads it: the
+    // memory's first writes then cost nothing when the list comes.
+    reserve(size) {
+      x.tv_reserve(size);
+    },
     survey(list) {
       const r = call(x.tv_survey, list);
       const text = { utf16: 'UTF-16', utf32: 'UTF-32' }[r.text] ?? null;

@@ -66,7 +66,9 @@ export async function openFile(file, handle, note = '') {
   performance.clearMeasures();
   performance.mark('open-start');
   // Each step of opening is measured too, for the benchmark.
-  const bytes = new Uint8Array(await file.arrayBuffer());
+  const reading = file.arrayBuffer();
+  state.core.reserve(file.size);
+  const bytes = new Uint8Array(await reading);
   performance.measure('open-read', 'open-start');
   // Looked at, not loaded: the core loads the list when it is changed.
   const opened = state.core.survey(bytes);
