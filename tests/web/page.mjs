@@ -1,16 +1,18 @@
 // The page as a user uses it, in one browser engine (Chromium, Firefox or
-// WebKit): a list opened, reorganised by mouse and keyboard, renamed,
-// sorted, undone and redone, carried over from a reference, saved and
-// exported; then files that are no list. What it saves and exports is
+// WebKit), in parts, each a node:test test on the one page: a list opened,
+// reorganised by mouse and keyboard, renamed, sorted, undone and redone,
+// carried over from a reference, saved and exported; then, each on its own,
+// what people meet in their first minutes. What it saves and exports is
 // compared with tunvex, byte for byte. Screenshots at 1280x800 and 390x844
 // go into SCREENSHOT_DIR, named page-ENGINE-WIDTHxHEIGHT.png.
 //
-//   node page.mjs chromium|firefox|webkit TUNVEX PAGE.html EXAMPLE.dat [SCREENSHOT_DIR]
+//   node --test-reporter=spec page.mjs chromium|firefox|webkit TUNVEX PAGE.html EXAMPLE.dat [SCREENSHOT_DIR]
 import { spawnSync } from 'node:child_process';
 import fs from 'node:fs';
 import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
+import { test } from 'node:test';
 import { pathToFileURL } from 'node:url';
 import { launch, require } from './engines/index.mjs';
 
@@ -18,33 +20,37 @@ const [engine, tunvex, pageFile, example, shots] = process.argv.slice(2);
 const work = fs.mkdtempSync(path.join(os.tmpdir(), 'tunvex-page-'));
 // Also when a signal ends the run: the engines' adapters exit on one.
 process.on('exit', () => fs.rmSync(work, { recursive: true, force: true }));
-let failures = 0;
+// A check that fails is said, and its part goes on: one part's failures
+// are all said at its end, with the part's name.
+let failed = [];
 function expect(what, ok, detail = '') {
-  if (ok) return;
-  failures++;
-  console.log(`FAIL ${engine}: ${what}${detail ? `: ${detail}` : ''}`);
+  if (!ok) failed.push(`${what}${detail ? `: ${detail}` : ''}`);
 }
+// One part of the run, a node:test test of its own, in order, on the one
+// page; a step that cannot go on ends its part, not the run.
+const part = (what, steps) => test(`${engine}: ${what}`, async () => {
+  failed = [];
+  try {
+    await steps();
+  } catch (e) {
+    expect('runs to its end', false, e.message.split('\n')[0] + (process.env.STACKS ? e.stack : ''));
+    await page.setViewport(1280, 800).catch(() => {});
+  }
+  if (failed.length) throw new Error(`${failed.length} checks failed:\n  ${failed.join('\n  ')}`);
+});
 const run = (...args) => spawnSync(tunvex, args, { maxBuffer: 1 << 26 });
 
 const downloads = path.join(work, 'downloads');
 fs.mkdirSync(downloads);
-const started = Date.now();
 const page = await launch(engine, { downloads });
-try {
-  await scenario();
-  await asPeopleUseIt();
-} catch (e) {
-  // A step that cannot go on ends the run, said as a failure with the rest
-  // of what was found.
-  expect('the scenario runs to its end', false, e.stack);
-} finally {
-  // Also the error that stopped a step, if the page had one.
+await part('the example: opened, reorganised, saved, exported', scenario);
+await asPeopleUseIt();
+// Also the error that stopped a part, if the page had one.
+await part('no error on the page', async () => {
   const errors = await page.errors().catch((e) => [`none could be read: ${e.message}`]);
   expect('no error on the page', errors.length === 0, errors.join('; '));
-  await page.close();
-}
-console.log(`web page in ${engine}: ${failures} failures (${((Date.now() - started) / 1000).toFixed(1)} s)`);
-process.exit(failures ? 1 : 0);
+});
+await page.close();
 
 async function scenario() {
   const names = () => page.eval(() => [...document.querySelectorAll('[role=option] .name')].map((c) => c.textContent));
@@ -206,21 +212,16 @@ async function asPeopleUseIt() {
     document.body.dispatchEvent(new DragEvent('drop', { dataTransfer: transfer, bubbles: true, cancelable: true }));
   }, files.map((f) => [path.basename(f), fs.readFileSync(f).toString('base64')]));
 
-  // Each part on its own: one that fails is said, and the next starts from
-  // a page with no dialog open and a list that asks nothing.
-  const section = async (what, steps) => {
+  // Each part on its own: the next starts from a page with no dialog open
+  // and a list that asks nothing.
+  const section = (what, steps) => part(what, async () => {
     await page.press('Escape').catch(() => {});
     await page.eval(() => {
       for (const dialog of document.querySelectorAll('dialog[open]')) dialog.close();
       window.confirm = () => true;
     });
-    try {
-      await steps();
-    } catch (e) {
-      expect(`${what}: runs to its end`, false, e.message.split('\n')[0] + (process.env.STACKS ? e.stack : ''));
-      await page.setViewport(1280, 800).catch(() => {});
-    }
-  };
+    await steps();
+  });
 
   // Unsaved is the state, not the count of steps: save, undo, a new move.
   await section('Unsaved is the state, not the count of steps', async () => {
