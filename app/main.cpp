@@ -211,6 +211,11 @@ bool referenceFromList(const char *path)
     }
     if (file.kind == ReferenceKind::text)
         return true;
+    if (file.kind == ReferenceKind::tooMany) {
+        warn(messages(), "%s: a channel list of %u channels, more than a listing can number (%u)\n", shownTextName(path),
+             file.count, kMaxListedChannels);
+        return false;
+    }
     warn(messages(), "%s: a channel list%s%s%s: its channels, as -l lists them, are the reference\n",
          shownTextName(path), whole ? "" : ", not a whole one (", whole ? "" : findingText(file.check.finding).c_str(),
          whole ? "" : ")");

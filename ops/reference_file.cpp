@@ -2,6 +2,7 @@
 #include "reference_file.h"
 
 #include "list_load.h"
+#include "listing.h"
 #include "listing_lines.h"
 #include "operations.h"
 #include "record_codec.h"
@@ -22,8 +23,11 @@ ReferenceFile readReferenceFile(const uint8_t *bytes, size_t length)
     LoadResult loaded = loadFromBytes(bytes, length, &list);
     uint32_t count = 0;
     if (loaded == LoadResult::loaded) {
-        file.kind = ReferenceKind::list;
-        file.listing = listingText(*list);
+        file.count = list->count;
+        // Its listing could not number its channels: no reference.
+        file.kind = list->count > kMaxListedChannels ? ReferenceKind::tooMany : ReferenceKind::list;
+        if (file.kind == ReferenceKind::list)
+            file.listing = listingText(*list);
         releaseList(list);
     } else if (loaded == LoadResult::truncated && announcesAList(bytes, length, &count)) {
         file.kind = ReferenceKind::cutShort;

@@ -13,12 +13,14 @@ enum class ReferenceKind {
     text,       // a listing, or any other text
     list,       // a list file, whole or not: its listing stands for it
     cutShort,   // a list file without all the records its count announces
+    tooMany,    // a list file of more channels than a listing can number
 };
 
 struct ReferenceFile {
     ReferenceKind kind = ReferenceKind::text;
     CheckReport check;    // of a list file: whether it is whole
     std::string listing;  // of a list file: its channels as -l lists them
+    uint32_t count = 0;   // of a list file: its channels
 };
 
 // Whether bytes begin as a channel list does, and the count they announce:

@@ -369,14 +369,16 @@ EXPORT(tv_match) void tvMatch()
 {
     startResult();
     ReferenceFile file = readReferenceFile(inputs[1].bytes.get(), inputs[1].size);
-    const char *kinds[] = {"text", "list", "cutShort"};
+    const char *kinds[] = {"text", "list", "cutShort", "tooMany"};
     result.begin().key("reference").begin().key("kind").name(kinds[static_cast<size_t>(file.kind)]);
+    if (file.kind == ReferenceKind::tooMany)
+        result.key("count").number(file.count);
     if (file.kind != ReferenceKind::text)
         check(file.check);
     result.end();
     LoadedList loaded;
     result.key("load").name(kLoadNames[static_cast<size_t>(loaded.result)]);
-    if (loaded.list != nullptr && file.kind != ReferenceKind::cutShort) {
+    if (loaded.list != nullptr && (file.kind == ReferenceKind::text || file.kind == ReferenceKind::list)) {
         const bool ofTheList = unlistableList(*loaded.list, false);
         MatchResult m;
         if (!ofTheList) {

@@ -432,6 +432,19 @@ async function asPeopleUseIt() {
     const summary = await page.text('#reference-summary');
     expect('an old list with a wrong checksum is said so, and read as a list', summary.includes('the checksum is') &&
       summary.includes('12 matched exactly'), summary);
+    await page.setFile('#reference-file', list(65536));
+    await page.waitFor(() => /can number/.test(document.getElementById('reference-summary').textContent));
+    const tooMany = await page.text('#reference-summary');
+    expect('a list of more channels than a listing can number is no reference', tooMany === 'list-65536.dat is a ' +
+      'channel list of 65536 channels, more than a listing can number (65535): it cannot serve as the reference.' &&
+      await page.eval(() => document.getElementById('reference-apply').disabled), tooMany);
+    const unreadable = path.join(work, 'unreadable.txt');
+    fs.writeFileSync(unreadable, 'Channels I like\n1:News One:News One:TV\n');
+    await page.setFile('#reference-file', unreadable);
+    await page.waitFor(() => /could not be read/.test(document.getElementById('reference-summary').textContent));
+    const why = await page.text('#reference-summary');
+    expect('a line that could not be read is one line, and says why', why.endsWith('; 1 reference line could not be ' +
+      'read (line 1: a line that is no channel line (NUMBER:NAME:NAME2:TYPE, or NUMBER alone))'), why);
     await page.press('Escape');
   });
 
@@ -530,6 +543,12 @@ async function asPeopleUseIt() {
     await settled();
     expect('a drag let go outside the list moves nothing', (await names()).join() === before.join() &&
       (await page.eval(() => document.getElementById('undo').disabled)), (await names()).join());
+    await page.click({ row: 'Kids Corner' });
+    await page.press(' ');
+    await page.press('Alt+ArrowDown');
+    await page.waitFor(() => /No channel is selected/.test(document.getElementById('status').textContent)).catch(() => {});
+    expect('a move with nothing selected says so', (await said()) === 'No channel is selected: select the channels first',
+      await said());
   });
 
   // Saved, the notice on the file opened goes; given its names back, a
@@ -613,6 +632,9 @@ async function asPeopleUseIt() {
       .test(await page.text('#notice-text')), await page.text('#notice-text'));
     await page.click({ row: 'Channel 1' });
     await page.press('Delete');
+    await page.waitFor(() => /cannot be changed here/.test(document.getElementById('status').textContent)).catch(() => {});
+    expect('Delete says why it deletes nothing', /cannot be changed here/.test(await page.text('#status')),
+      await page.text('#status'));
     expect('and nothing edits it', await page.eval(() => ['save', 'delete', 'move-to', 'rename', 'sort', 'reference']
       .every((id) => document.getElementById(id).disabled) && document.getElementById('counts').textContent.startsWith('65536 channels')));
   });
@@ -700,7 +722,8 @@ async function asPeopleUseIt() {
     await page.press('Escape');
     await page.up();
     await settled();
-    expect('Escape cancels a drag', (await names()).join() === before.join(), (await names()).join());
+    expect('Escape cancels a drag, and says so', (await names()).join() === before.join() &&
+      (await said()) === 'Drag cancelled: nothing moved', `${(await names()).join()}; ${await said()}`);
     // The drivers hold no key through a drag: the events a hand makes.
     await page.eval(() => {
       const row = (n) => [...document.querySelectorAll('[role=option]')].find((r) => r.querySelector('.name').textContent === n);

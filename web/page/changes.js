@@ -52,7 +52,11 @@ const MOVES = {
   top: [() => list.moveTo(state.model, state.sel.selected, 0), AT_TOP],
   bottom: [() => list.moveTo(state.model, state.sel.selected, Infinity), AT_BOTTOM],
 };
-export const move = (where) => state.sel.selected.size > 0 && act(...MOVES[where]);
+const NONE_SELECTED = 'No channel is selected: select the channels first';
+export function move(where) {
+  if (state.sel.selected.size === 0) return announce(NONE_SELECTED);
+  act(...MOVES[where]);
+}
 
 // Dropped at gap (between the rows shown): the selection goes there.
 export function drop(gap) {
@@ -70,7 +74,8 @@ export const sortByName = () =>
   act(() => list.sortByName(state.model, document.documentElement.lang), 'The list is already in order by name.');
 
 export function deleteSelected() {
-  if (!editable() || state.sel.selected.size === 0) return;
+  if (!editable()) return;
+  if (state.sel.selected.size === 0) return announce(NONE_SELECTED);
   // Saved as a listing, a list of no channel would be refused.
   if (state.sel.selected.size === state.model.order.length)
     return notice('Not every channel can be deleted: a list keeps at least one. Select fewer channels.', 'warning');

@@ -17,7 +17,8 @@ export const ROW_HEIGHT = 34;
 //   editable()         whether the list may be changed
 //   move(where)        moves the selection: 'up', 'down', 'top', 'bottom'
 //   remove(), rename(id), selectedAll(count)
-//   canDrag(), drop(gap), dropOutside()   a drag of the selection
+//   cannotEdit()       said when a key would change a list that cannot be
+//   canDrag(), drop(gap), dropOutside(), dragCancelled()   a drag
 export function createListbox(host, page) {
   const spacer = host.appendChild(document.createElement('div'));
   spacer.className = 'spacer';
@@ -52,13 +53,21 @@ export function createListbox(host, page) {
       items.push({ index: activeAt, start: activeAt * ROW_HEIGHT });
       items.sort((a, b) => a.index - b.index);
     }
-    for (const item of items) {
+    const shown = items.filter((item) => view[item.index] !== undefined);
+    for (const item of shown) wanted.add(view[item.index]);
+    // The rows no longer wanted are made the new ones: a fast scroll
+    // changes every row in each frame, and making rows anew is what costs.
+    const spare = [];
+    for (const [id, row] of rows)
+      if (!wanted.has(id)) {
+        spare.push(row);
+        rows.delete(id);
+      }
+    for (const item of shown) {
       const id = view[item.index];
-      if (id === undefined) continue;
-      wanted.add(id);
       let row = rows.get(id);
       if (!row) {
-        row = host.appendChild(document.createElement('div'));
+        row = spare.pop() ?? host.appendChild(document.createElement('div'));
         row.setAttribute('role', 'option');
         row.id = `channel-${id}`;
         row.dataset.id = id;
@@ -70,11 +79,7 @@ export function createListbox(host, page) {
       row.setAttribute('aria-setsize', view.length);
       page.row(id, row);
     }
-    for (const [id, row] of rows)
-      if (!wanted.has(id)) {
-        row.remove();
-        rows.delete(id);
-      }
+    for (const row of spare) row.remove();
     ordered.forEach((row, i) => {
       if (host.children[i + 2] !== row) host.insertBefore(row, host.children[i + 2] ?? null);
     });
@@ -188,6 +193,7 @@ export function createListbox(host, page) {
     host.classList.remove('dragging');
     if (dragging && drop && inside(event.clientX, event.clientY)) page.drop(gapAt(event.clientY));
     else if (dragging && drop) page.dropOutside();
+    else if (dragging) page.dragCancelled();
     else if (!dragging && drop && !decided) click(id, touch ? how : event);
   };
   host.addEventListener('pointerup', (event) => release(event, true));
@@ -218,8 +224,10 @@ export function createListbox(host, page) {
       PageDown: from(at + pageRows), PageUp: from(at - pageRows) };
     const ctrl = event.ctrlKey || event.metaKey, edit = page.editable();
     let done = true;
-    if (event.altKey && event.key in MOVES) {
-      if (edit) page.move(MOVES[event.key]);
+    if (!edit && ((event.altKey && event.key in MOVES) || ['Delete', 'Backspace', 'F2'].includes(event.key))) {
+      page.cannotEdit();
+    } else if (event.altKey && event.key in MOVES) {
+      page.move(MOVES[event.key]);
     } else if (event.key in targets) {
       const to = view[Math.max(0, Math.min(view.length - 1, targets[event.key]))];
       page.select(selection.focus(sel, view, to, { shift: event.shiftKey, toggle: ctrl }));
@@ -228,10 +236,10 @@ export function createListbox(host, page) {
     } else if (ctrl && event.key.toLowerCase() === 'a') {
       page.select(selection.selectAll(sel, view), { scroll: false });
       page.selectedAll(page.selection().selected.size);
-    } else if (edit && (event.key === 'Delete' || event.key === 'Backspace')) {
+    } else if (event.key === 'Delete' || event.key === 'Backspace') {
       // Backspace is the delete key of a Mac's keyboard.
       page.remove();
-    } else if (edit && event.key === 'F2') {
+    } else if (event.key === 'F2') {
       const target = selection.renameTarget(sel);
       if (target !== null) page.rename(target);
     } else {

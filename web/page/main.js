@@ -104,6 +104,9 @@ async function start() {
     },
     drop: changes.drop,
     dropOutside: () => announce('Let go outside the list: nothing moved'),
+    dragCancelled: () => announce('Drag cancelled: nothing moved'),
+    cannotEdit: () => state.readOnly && announce('This list cannot be changed here: it has more channels than a ' +
+      'listing can number'),
   });
   mountToolbar($('toolbar'));
   wireButtons();

@@ -4,7 +4,8 @@ import { act, askAbout } from './changes.js';
 import * as list from './model.js';
 import { currentList, show } from './saving.js';
 import { $, editable, state } from './state.js';
-import { findingText, problemsText } from './words.js';
+import { plural } from './say.js';
+import { findingText, problemText, problemsText } from './words.js';
 
 const KINDS = ['new', 'matched', 'matched loosely'];
 const SHOWN = 500;
@@ -32,11 +33,13 @@ export async function applyReference() {
   $('channels').focus();
 }
 
+// The first line that could not be read says why.
 const summaryOf = (result) => {
-  const c = result.counts;
+  const c = result.counts, first = result.problems[0];
   return `${c.exact} matched exactly, ${c.loosely} loosely, ${c.unmatched} not at all; ` +
-    `${c.lost} reference lines found nothing` +
-    (result.problemCount ? `; ${result.problemCount} reference lines could not be read` : '');
+    `${plural(c.lost, 'reference line', 'reference lines')} found nothing` +
+    (result.problemCount ? `; ${plural(result.problemCount, 'reference line', 'reference lines')} could not be read ` +
+      `(line ${first.line}: ${problemText(first, show)})` : '');
 };
 
 // The proposal's rows: each channel in its new place, and the reference's
@@ -78,6 +81,11 @@ async function proposeFrom(name, bytes) {
   if (!now) return null;
   const result = state.core.match(now, bytes), reference = result.reference;
   const say = (text) => ($('reference-summary').textContent = text);
+  if (reference.kind === 'tooMany') {
+    say(`${name} is a channel list of ${reference.count} channels, more than a listing can number (65535): it ` +
+      'cannot serve as the reference.');
+    return null;
+  }
   if (reference.kind === 'cutShort') {
     say(`${name} is a channel list that tunvex cannot read (${findingText(reference.finding)}), so it cannot serve ` +
       'as the reference.');

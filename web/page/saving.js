@@ -74,5 +74,8 @@ export function exportListing() {
   // take the list's place.
   const name = `${stem}.txt` === opened ? `${stem}-listing.txt` : `${stem}.txt`;
   download(new Blob([listing.text], { type: 'text/plain' }), name);
-  announce(`Listing exported as ${name}`);
+  // Its first line names the list with the changes made here, which the
+  // file is not until it is saved.
+  announce(`Listing exported as ${name}` + (list.isDirty(state.model) ? ': it names the list with the changes ' +
+    'made here, so tunvex --apply takes it once the list is saved' : ''));
 }
