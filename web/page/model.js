@@ -19,7 +19,8 @@ export function createModel(channels, useLatin1) {
     undo: [], // changes: { announcement, step(model, forward) }
     redo: [],
     saved: { order: order.slice(), names: new Map() }, // the state last saved (or opened), a copy
-    positions: null, // id -> index in order, made when asked for
+    positions: null, // id -> index in order, found when asked for after a change
+    positionsStale: true,
   };
 }
 
@@ -52,10 +53,14 @@ export function usesLatin1(model) {
   return judgedLatin1(names());
 }
 
+// Found again after each change, into the same array: 300 changes to a
+// long list would otherwise leave 300 of them to the collector.
 export function positionOf(model, id) {
-  if (!model.positions) {
-    model.positions = new Int32Array(model.channels.length + 1).fill(-1);
+  if (model.positionsStale) {
+    model.positions ??= new Int32Array(model.channels.length + 1);
+    model.positions.fill(-1);
     model.order.forEach((each, i) => (model.positions[each] = i));
+    model.positionsStale = false;
   }
   return model.positions[id];
 }
@@ -101,7 +106,7 @@ function change(model, step, announcement) {
   step(model, true);
   model.undo.push({ step, announcement });
   model.redo = [];
-  model.positions = null;
+  model.positionsStale = true;
   return announcement;
 }
 
@@ -110,7 +115,7 @@ function swap(model, from, to) {
   if (!last) return null;
   last.step(model, from === model.redo);
   to.push(last);
-  model.positions = null;
+  model.positionsStale = true;
   return last.announcement;
 }
 
@@ -160,7 +165,16 @@ function moveChange(model, from, to, announcement) {
   }, announcement);
 }
 
-const indexesOf = (model, selected) => Int32Array.from(model.order.flatMap((id, i) => (selected.has(id) ? [i] : [])));
+// The indexes of the selected channels, ascending.
+function indexesOf(model, selected) {
+  const at = new Int32Array(selected.size);
+  let n = 0;
+  for (const id of selected) {
+    const index = positionOf(model, id);
+    if (index >= 0) at[n++] = index;
+  }
+  return at.subarray(0, n).sort();
+}
 
 // Moves the selected channels, in their order, so that the first of them
 // is at position `at` (from 0) of the list without them.
