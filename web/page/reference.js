@@ -7,7 +7,9 @@ import { $, editable, state } from './state.js';
 import { plural } from './say.js';
 import { findingText, problemText, problemsText } from './words.js';
 
+// How each channel matched, as said and as its row is classed.
 const KINDS = ['new', 'matched', 'matched loosely'];
+const KIND_CLASSES = ['new', 'matched', 'matched-loosely'];
 const SHOWN = 500;
 
 export async function applyReference() {
@@ -46,7 +48,8 @@ const summaryOf = (result) => {
 // lines that found nothing where they stood.
 function previewOf(result, order, matched) {
   const preview = [];
-  const lost = (l) => preview.push(['', show(l.text), l.bare ? 'names no channel' : 'no longer in the list']);
+  const lost = (l) => preview.push(l.bare ? ['', show(l.text), 'names no channel', 'names-no-channel'] :
+    ['', show(l.text), 'no longer in the list', 'no-longer-in-the-list']);
   let next = 0;
   for (const number of result.order) {
     while (next < result.lost.length && result.lost[next].after === order.length) lost(result.lost[next++]);
@@ -55,7 +58,7 @@ function previewOf(result, order, matched) {
     matched.set(id, kind);
     const { name, name2, tv } = list.namesOf(state.model, id);
     const second = name.length === name2.length && name.every((b, i) => b === name2[i]) ? '' : ` / ${show(name2)}`;
-    preview.push([order.length, `${show(name)}${second} (${tv ? 'TV' : 'radio'})`, KINDS[kind]]);
+    preview.push([order.length, `${show(name)}${second} (${tv ? 'TV' : 'radio'})`, KINDS[kind], KIND_CLASSES[kind]]);
   }
   result.lost.slice(next).forEach(lost);
   return preview;
@@ -63,10 +66,10 @@ function previewOf(result, order, matched) {
 
 function showPreview(preview) {
   const table = $('reference-preview');
-  table.replaceChildren(...preview.slice(0, SHOWN).map((cells) => {
+  table.replaceChildren(...preview.slice(0, SHOWN).map(([number, channel, match, kind]) => {
     const tr = document.createElement('tr');
-    tr.className = cells[2].replace(/ /g, '-');
-    for (const text of cells) tr.appendChild(document.createElement('td')).textContent = text;
+    tr.className = kind;
+    for (const text of [number, channel, match]) tr.appendChild(document.createElement('td')).textContent = text;
     return tr;
   }));
   if (preview.length > SHOWN) table.appendChild(document.createElement('tr')).textContent = `and ${preview.length - SHOWN} more`;

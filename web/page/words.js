@@ -54,8 +54,12 @@ export function problemsText(result, show) {
   return each.join('; ');
 }
 
-// Why a new name is refused, as a sentence.
+// Why a new name is refused, as a sentence of its own.
+const newName = {
+  nameLength: (p) => `The new name must be 1 to 31 bytes, not ${p.b}.`,
+  nameControl: () => 'The new name holds a control character.',
+};
+
 export function newNameText(problem) {
-  const text = problemText({ ...problem, a: 0 }).replace(/^the name/, 'The new name');
-  return `${text}.`;
+  return newName[problem.code]?.(problem) ?? `${problemText(problem)}.`;
 }
