@@ -12,14 +12,50 @@ add_custom_command(OUTPUT tunvex.1.gz changelog.gz
 add_custom_target(docs ALL DEPENDS tunvex.1.gz changelog.gz)
 
 # The copyright file in Debian's machine-readable format, around the terms
-# of LICENSE (from "Permission" on): each line indented by one space, an
-# empty line as " .".
+# of LICENSE (from "Permission" on), and a paragraph for the page, which
+# bundles libraries under licences of their own (dist/licences.json, written
+# with the page from the packages themselves): each line indented by one
+# space, an empty line as " .".
+function(dep5_text text out)
+  string(STRIP "${text}" text)
+  string(REGEX REPLACE "\n[ \t]*\n" "\n.\n" text "${text}")
+  string(REGEX REPLACE "\n" "\n " text "${text}")
+  set(${out} " ${text}" PARENT_SCOPE)
+endfunction()
 file(READ LICENSE license)
 string(FIND "${license}" "Permission" terms)
 string(SUBSTRING "${license}" ${terms} -1 license)
-string(STRIP "${license}" license)
-string(REGEX REPLACE "\n\n" "\n.\n" license "${license}")
-string(REGEX REPLACE "\n" "\n " license "${license}")
+dep5_text("${license}" license)
+file(READ dist/licences.json bundled)
+string(JSON bundled_count LENGTH "${bundled}")
+math(EXPR last "${bundled_count} - 1")
+set(holders "")
+set(names "")  # a line each
+set(bundled_licenses Expat)
+foreach(i RANGE ${last})
+  string(JSON name GET "${bundled}" ${i} name)
+  string(JSON version GET "${bundled}" ${i} version)
+  string(JSON spdx GET "${bundled}" ${i} license)
+  string(JSON author GET "${bundled}" ${i} author)
+  # Debian's short names: MIT is Expat.
+  string(REPLACE "MIT" "Expat" short "${spdx}")
+  string(APPEND holders "\n ${author} (${name} ${version})")
+  string(APPEND names "\n ${name} ${version} (${short})")
+  list(APPEND bundled_licenses "${short}")
+endforeach()
+list(REMOVE_DUPLICATES bundled_licenses)
+list(JOIN bundled_licenses " and " page_licenses)
+set(apache "")
+if("Apache-2.0" IN_LIST bundled_licenses)
+  set(apache "
+License: Apache-2.0
+ Licensed under the Apache License, Version 2.0 (the \"License\"); you may
+ not use this file except in compliance with the License.
+ .
+ On Debian systems, the complete text of the Apache License, Version 2.0
+ can be found in /usr/share/common-licenses/Apache-2.0.
+")
+endif()
 file(WRITE ${PROJECT_BINARY_DIR}/copyright
 "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/
 Upstream-Name: tunvex
@@ -27,8 +63,16 @@ Upstream-Name: tunvex
 Files: *
 Copyright: 2026 the tunvex developers
 License: Expat
- ${license}
-")
+
+Files: dist/tunvex.html
+Copyright: 2026 the tunvex developers${holders}
+License: ${page_licenses}
+Comment: The page bundles these libraries; their notices are in it, under
+ Help, \"About and licences\":${names}
+
+License: Expat
+${license}
+${apache}")
 
 install(TARGETS tunvex RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_BINARY_DIR}/tunvex.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)

@@ -45,6 +45,17 @@ fs.mkdirSync(downloads);
 const page = await launch(engine, { downloads });
 await part('the example: opened, reorganised, saved, exported', scenario);
 await asPeopleUseIt();
+await part('About and licences', async () => {
+  await page.click('#help > summary');
+  await page.click('#about summary');
+  const shown = await page.eval(() => {
+    const about = document.getElementById('about');
+    return about.open && document.getElementById('licences').getBoundingClientRect().height > 0 ? about.textContent : '';
+  });
+  for (const notice of ['Copyright (c) 2026 the tunvex developers', 'Copyright (c) 2021-present Tanner Linsley',
+    'Apache License\n                           Version 2.0'])
+    expect(`Help shows "${notice.split('\n')[0]}"`, shown.includes(notice));
+});
 // Also the error that stopped a part, if the page had one.
 await part('no error on the page', async () => {
   const errors = await page.errors().catch((e) => [`none could be read: ${e.message}`]);

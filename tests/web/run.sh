@@ -6,6 +6,7 @@
 #   tests/web/run.sh BUILD_DIR page-firefox   # in headless Firefox ESR,
 #   tests/web/run.sh BUILD_DIR page-webkit    # in WebKitGTK's MiniBrowser under Xvfb
 #   tests/web/run.sh BUILD_DIR dist           # dist/tunvex.html against the page built
+#   tests/web/run.sh BUILD_DIR licences       # each bundled library's notice in the page and the package
 #
 # Skipped (status 77) where node, npm, the browser, its driver or the WASI
 # toolchain is missing, unless TUNVEX_REQUIRE_WEB is set (CI sets it): then
@@ -40,15 +41,17 @@ case $what in
       [ -x "${MINIBROWSER:-/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser}" ] ||
       skip "WebKitWebDriver or MiniBrowser is not installed (apt-get install webkit2gtk-driver)"
     command -v Xvfb >/dev/null || skip "Xvfb is not installed (apt-get install xvfb)" ;;
-  dist) ;;
-  *) echo "usage: $0 BUILD_DIR differential|page-chromium|page-firefox|page-webkit|dist" >&2; exit 2 ;;
+  dist | licences) ;;
+  *) echo "usage: $0 BUILD_DIR differential|page-chromium|page-firefox|page-webkit|dist|licences" >&2; exit 2 ;;
 esac
 cmake --build "$build/web" >/dev/null
+[ "$what" != licences ] || exec node "$root/tests/web/licences.mjs" "$root" "$build"
 if [ "$what" = dist ]; then
   # The committed page is what people download and what the package
   # installs: a change to its sources left unrefreshed fails here.
-  cmp "$build/web/tunvex.html" "$root/dist/tunvex.html" && exit 0
-  echo "dist/tunvex.html is not the page its sources build; refresh it with" >&2
+  cmp "$build/web/tunvex.html" "$root/dist/tunvex.html" &&
+    cmp "$build/web/page/licences.json" "$root/dist/licences.json" && exit 0
+  echo "dist/ is not the page its sources build; refresh it with" >&2
   echo "  cmake -S web -B build-web && cmake --build build-web --target dist" >&2
   exit 1
 fi

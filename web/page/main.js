@@ -4,6 +4,7 @@ import './style.css';
 import * as changes from './changes.js';
 import { loadInlineCore } from './core-loader.js';
 import { droppedFiles } from './files.js';
+import { BUNDLED_LICENCES } from './licences.js';
 import { isDirty } from './model.js';
 import { openClicked, openFile } from './opening.js';
 import { applyReference } from './reference.js';
@@ -89,6 +90,8 @@ function wireButtons() {
 }
 
 async function start() {
+  // Shown whether or not the core starts.
+  $('licences').textContent = BUNDLED_LICENCES;
   state.core = await loadInlineCore();
   mountList({
     editable,
