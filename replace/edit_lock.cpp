@@ -163,8 +163,9 @@ int lockDescriptor(const Names &n, int fd)
 
 }  // namespace
 
-int openForEdit(const char *inputPath, const char *outputPath, const Messages &m)
+int openForEdit(const char *inputPath, const char *outputPath, const Messages &m, bool *changed)
 {
+    *changed = false;
     Names n{inputPath, outputPath, namedDescriptor(inputPath) >= 0, namedDescriptor(outputPath), "", &m};
     for (bool waited = false;; waited = true) {
         int fd = openForReading(inputPath);
@@ -215,6 +216,10 @@ int openForEdit(const char *inputPath, const char *outputPath, const Messages &m
             return refuseReplaced(n, outputPath, inputPath, waited);
         }
         lockFd = locked;
+        struct stat held {};
+        *changed = fstat(fd, &held) == 0 && (held.st_size != input.st_size ||
+                                             held.st_mtim.tv_sec != input.st_mtim.tv_sec ||
+                                             held.st_mtim.tv_nsec != input.st_mtim.tv_nsec);
         return fd;
     }
 }

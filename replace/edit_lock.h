@@ -28,7 +28,9 @@
 // outputPath, and takes the lock where that is the list's own file, where
 // the file system has locks. Returns the descriptor to read the list from;
 // -1, with errno set, when the input cannot be opened; -2, with the message
-// printed, when the edit must not go ahead.
-int openForEdit(const char *inputPath, const char *outputPath, const Messages &m);
+// printed, when the edit must not go ahead. *changed: whether the file was
+// written in place between its opening and the lock, by the edit this one
+// waited for (which may have been interrupted half-way).
+int openForEdit(const char *inputPath, const char *outputPath, const Messages &m, bool *changed);
 // Lets the next edit of the file go ahead.
 void releaseEditLock();

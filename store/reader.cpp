@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "channel.h"
+#include "check.h"
 #include "descriptor_name.h"
 #include "edit_lock.h"
 #include "full_io.h"
@@ -156,11 +157,37 @@ int readFromFile(const char *path, SourceFile *source, const Messages &m)
     return fd < 0 ? cannotOpen(path, m) : readFromDescriptor(fd, path, source, m);
 }
 
+namespace {
+
+// A list written in place while this edit waited for the lock is whole
+// when the edit that wrote it saved; one that edit's interruption left half
+// written would be loaded as it is, edited, and saved with a fresh checksum,
+// its damage then hidden for good.
+bool leftDamaged(int fd, const char *path, const Messages &m)
+{
+    const off_t at = lseek(fd, 0, SEEK_CUR);
+    ListScan scan;
+    bool read = at >= 0 && scanChannelFile(fd, &scan) && lseek(fd, at, SEEK_SET) == at;
+    if (read && judgeList(scan).verdict == Verdict::whole)
+        return false;
+    say(m, "Error while locking the file: %s: the edit this one waited for was interrupted while it overwrote the "
+           "list, and left it damaged; restore it from the backup that edit named, then run this edit again\n",
+        path);
+    return true;
+}
+
+}  // namespace
+
 int readListToEdit(const char *path, const char *outputPath, SourceFile *source, const Messages &m)
 {
-    int fd = openForEdit(path, outputPath, m);
+    bool changed = false;
+    int fd = openForEdit(path, outputPath, m, &changed);
     if (fd == -2)
         return -1;
+    if (fd >= 0 && changed && leftDamaged(fd, path, m)) {
+        close(fd);
+        return -1;
+    }
     return fd < 0 ? cannotOpen(path, m) : readFromDescriptor(fd, path, source, m);
 }
 

@@ -190,6 +190,41 @@ TEST_F(SafeSave, AListReplacedWhileWaitingIsNotEditedThroughItsOldName)
     }
 }
 
+// The edit waited for writes the list in place: whole when it saved, half
+// written when it was interrupted, which the waiting edit must not take for
+// a list and save with a fresh checksum.
+TEST_F(SafeSave, AListLeftHalfWrittenByTheEditWaitedForIsRefused)
+{
+    const std::string tunvex = std::string(TUNVEX_EMULATOR) + " " + TUNVEX_BIN, err = dir.path("err");
+    const std::string original = readFile(input), other = dir.path("other.dat");
+    const std::string whole = fileOf(pick({5, 4, 3, 2, 1}));
+    const std::string half = whole.substr(0, whole.size() / 2) + original.substr(whole.size() / 2);
+    const struct {
+        const char *what;
+        std::string written;  // in place, by the edit waited for
+        int status;
+        std::string message;
+        std::string after;
+    } cases[] = {
+        {"saved", whole, 0, "", fileOf(pick({4, 3, 2, 1}))},
+        {"interrupted", half, 1,
+         "Error while locking the file: " + input + ": the edit this one waited for was interrupted while it "
+         "overwrote the list, and left it damaged; restore it from the backup that edit named, then run this edit "
+         "again\n", half},
+    };
+    for (const auto &c : cases) {
+        writeFile(input, original);
+        writeFile(other, c.written);
+        const std::string script = "(flock 9; ino=$(stat -c %i " + input + "); for i in $(seq 200); do grep -q -- "
+                                   "\"-> .*:$ino \" /proc/locks && break; sleep 0.05; done; cat " + other + " 1<>" +
+                                   input + ") 9<" + input + " & sleep 0.1; " + tunvex + " -f " + input + " -o " +
+                                   input + " -d 1 >" + err + " 2>&1; s=$?; wait; exit $s";
+        EXPECT_EQ(WEXITSTATUS(std::system(script.c_str())), c.status) << c.what;
+        EXPECT_NE(readFile(err).find(c.message), std::string::npos) << c.what << ": " << readFile(err);
+        EXPECT_TRUE(readFile(input) == c.after) << c.what;
+    }
+}
+
 // An edit that waits long for another says what it waits for: most likely
 // an --edit whose editor is open.
 TEST_F(SafeSave, AnEditThatWaitsSaysWhy)
