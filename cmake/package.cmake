@@ -3,6 +3,21 @@
 # every Debian package carries, compressed as Debian wants them.
 include(GNUInstallDirs)
 
+# The manual page's date is that of the newest changelog entry: a build
+# made again from the same sources writes the same page.
+file(STRINGS doc/changelog signed REGEX "^ -- .*  [A-Z][a-z][a-z], [0-9][0-9] [A-Z][a-z][a-z] [0-9][0-9][0-9][0-9] ")
+list(GET signed 0 newest)
+string(REGEX REPLACE ".*, ([0-9][0-9]) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9]) .*" "\\3;\\2;\\1" newest "${newest}")
+list(GET newest 0 year)
+list(GET newest 1 month)
+list(GET newest 2 day)
+set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+list(FIND months ${month} month)
+math(EXPR month "${month} + 1" OUTPUT_FORMAT DECIMAL)
+if(month LESS 10)
+  set(month 0${month})
+endif()
+set(TUNVEX_DATE ${year}-${month}-${day})
 configure_file(doc/tunvex.1.in ${PROJECT_BINARY_DIR}/tunvex.1 @ONLY)
 configure_file(doc/changelog ${PROJECT_BINARY_DIR}/changelog COPYONLY)
 add_custom_command(OUTPUT tunvex.1.gz changelog.gz
