@@ -7,6 +7,7 @@ import { droppedFiles } from './files.js';
 import { BUNDLED_LICENCES } from './licences.js';
 import { isDirty } from './model.js';
 import { openClicked, openFile } from './opening.js';
+import { mountPrinting } from './printing.js';
 import { applyReference } from './reference.js';
 import { mountList, render } from './render.js';
 import { save, exportListing } from './saving.js';
@@ -113,6 +114,7 @@ async function start() {
   });
   mountToolbar($('toolbar'));
   wireButtons();
+  mountPrinting();
   $('search').addEventListener('input', (event) => {
     state.filter = event.target.value.trim();
     render();

@@ -84,6 +84,8 @@ export function updateButtons() {
   for (const id of ['save', 'save-as', 'export', 'reference', 'sort']) $(id).disabled = !open;
   for (const id of ['move-up', 'move-down', 'move-top', 'move-bottom', 'move-to', 'delete']) $(id).disabled = !some;
   $('rename').disabled = !open || selection.renameTarget(state.sel) === null;
+  // A list too long to change can still be printed.
+  $('print').disabled = state.model === null;
   $('undo').disabled = !open || state.model.undo.length === 0;
   $('redo').disabled = !open || state.model.redo.length === 0;
   // A button that has just done its last (the last undo) would take the

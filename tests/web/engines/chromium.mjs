@@ -44,6 +44,7 @@ export async function launch({ downloads }) {
     },
     screenshot: (file) => page.screenshot({ path: file }),
     setViewport: (width, height) => page.setViewportSize({ width, height }),
+    media: (media) => page.emulateMedia({ media }),
     requests: async () => requests,
     errors: async () => errors,
     close: () => browser.close(),

@@ -11,6 +11,8 @@
 //   download(target)                clicked, the file it downloads: its path;
 //                                   or a function that makes the download
 //   screenshot(path), setViewport(width, height)
+//   media(type)                     'print' or 'screen' (Chromium alone: the
+//                                   others' drivers cannot emulate it)
 //   eval(fn, ...args)               fn run in the page on JSON arguments
 //   requests()                      URLs the page asked for, but data:,
 //                                   blob: and file: ones
