@@ -23,8 +23,11 @@ function bundledLicences() {
     const file = fs.readdirSync(dir).find((f) => /^(licen[cs]e|copying)(\.(md|txt))?$/i.test(f));
     if (!file) throw new Error(`${meta.name} is bundled, but holds no licence file`);
     const author = typeof meta.author === 'object' ? meta.author.name : meta.author;
-    return { name: meta.name, version: meta.version, license: meta.license, author,
-      text: fs.readFileSync(path.join(dir, file), 'utf8').trim() };
+    // As the file has it, its first line's indent too.
+    const text = fs.readFileSync(path.join(dir, file), 'utf8').replace(/^\n+|\s+$/g, '');
+    // Whose it is: the notice's own copyright line, else the package's author.
+    const holder = text.match(/^\s*Copyright\s+(?:\(c\)\s*|©\s*)?(\d{4}.*)$/im)?.[1].trim() ?? author.replace(/\s*\(.*\)$/, '');
+    return { name: meta.name, version: meta.version, license: meta.license, copyright: holder, text };
   };
   return {
     name: 'bundled-licences',
@@ -36,7 +39,7 @@ function bundledLicences() {
           if (found) dirs.add(found[1]);
         }
       const notices = [...dirs].sort().map(noticeOf);
-      const text = notices.map((n) => `${n.name} ${n.version} (${n.license}), by ${n.author}:\n\n${n.text}`)
+      const text = notices.map((n) => `${n.name} ${n.version} (${n.license}), © ${n.copyright}:\n\n${n.text}`)
         .join('\n\n\n');
       const own = fs.readFileSync(path.resolve('../LICENSE'), 'utf8').trim();
       const all = `tunvex (MIT):\n\n${own}\n\n\n${text}`;

@@ -21,7 +21,7 @@ for (const name of Object.keys(dependencies)) {
     continue;
   }
   // In the page's script, as a string literal.
-  const notice = JSON.stringify(fs.readFileSync(path.join(dir, file), 'utf8').trim()).slice(1, -1);
+  const notice = JSON.stringify(fs.readFileSync(path.join(dir, file), 'utf8').replace(/^\n+|\s+$/g, '')).slice(1, -1);
   for (const page of pages)
     if (!fs.readFileSync(page, 'utf8').includes(notice)) failures.push(`${page} lacks the licence of ${name}`);
   const { version, license } = JSON.parse(fs.readFileSync(path.join(dir, 'package.json'), 'utf8'));
