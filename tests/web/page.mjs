@@ -6,7 +6,7 @@
 // compared with tunvex, byte for byte. Screenshots at 1280x800 and 390x844
 // go into SCREENSHOT_DIR, named page-ENGINE-WIDTHxHEIGHT.png.
 //
-//   node --test-reporter=spec page.mjs chromium|firefox|webkit TUNVEX PAGE.html EXAMPLE.dat [SCREENSHOT_DIR]
+//   node page.mjs chromium|firefox|webkit TUNVEX PAGE.html EXAMPLE.dat [SCREENSHOT_DIR]
 import { spawnSync } from 'node:child_process';
 import fs from 'node:fs';
 import http from 'node:http';

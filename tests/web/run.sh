@@ -56,5 +56,5 @@ if [ "$what" = dist ]; then
   exit 1
 fi
 # Chromium's launcher says "unexpected operator" from its own scripts.
-exec node --test-reporter=spec "$root/tests/web/page.mjs" "${what#page-}" "$build/tunvex" "$build/web/tunvex.html" \
+exec node "$root/tests/web/page.mjs" "${what#page-}" "$build/tunvex" "$build/web/tunvex.html" \
   "$root/examples/channels.dat" ${SCREENSHOTS:+"$SCREENSHOTS"} 2> >(grep -v 'unexpected operator' >&2)
