@@ -15,6 +15,7 @@ import path from 'node:path';
 import { test } from 'node:test';
 import { pathToFileURL } from 'node:url';
 import { launch, require } from './engines/index.mjs';
+import { CATALOGUES, setLanguage, t } from '../../web/page/i18n.js';
 
 const [engine, tunvex, pageFile, example, shots] = process.argv.slice(2);
 const work = fs.mkdtempSync(path.join(os.tmpdir(), 'tunvex-page-'));
@@ -57,11 +58,92 @@ await part('About and licences', async () => {
     expect(`Help shows "${notice.split('\n')[0]}"`, shown.includes(notice));
 });
 // Also the error that stopped a part, if the page had one.
-await part('no error on the page', async () => {
-  const errors = await page.errors().catch((e) => [`none could be read: ${e.message}`]);
+const noErrors = (p) => part('no error on the page', async () => {
+  const errors = await p.errors().catch((e) => [`none could be read: ${e.message}`]);
   expect('no error on the page', errors.length === 0, errors.join('; '));
 });
+let english;
+await part('a session in English', async () => (english = await session(page, 'en')));
+await noErrors(page);
 await page.close();
+// In a browser that asks for German, the page speaks it; the same session
+// saves the same bytes.
+fs.mkdirSync(path.join(work, 'downloads-de'));
+const german = await launch(engine, { downloads: path.join(work, 'downloads-de'), language: 'de-DE' });
+await part('a session in German, and another language chosen', async () => {
+  const saved = await session(german, 'de');
+  expect('the German session saves what the English one saved', english && saved.bytes.equals(english.bytes));
+  await chooseLanguage(german, saved.counts);
+});
+await noErrors(german);
+await german.close();
+
+// Opened as a person who reads CODE: the page in that language, a list
+// reorganised by mouse and keyboard, each change said in the language's
+// words, and saved; the bytes saved.
+async function session(p, code) {
+  setLanguage(code);
+  const said = async (key, values) => {
+    const text = t(key, values);
+    await p.waitFor((x) => document.getElementById('status').textContent === x, text).catch(() => {});
+    expect(`"${text}" announced`, (await p.text('#status')) === text, await p.text('#status'));
+  };
+  await p.open(pathToFileURL(pageFile).href);
+  await p.waitFor(() => document.body.classList.contains('ready'));
+  const shown = await p.eval(() => [document.documentElement.lang, document.getElementById('save').textContent,
+    document.getElementById('language').value]);
+  expect(`the page opens in the browser's language (${code})`, shown.join() === [code, t('save'), code].join(), shown);
+  await p.setFile('#open-file', example);
+  await p.waitFor(() => document.querySelectorAll('[role=option]').length === 12).catch(() => {});
+  await p.click({ row: 'Weather Now' });
+  await p.press('Alt+Home');
+  await said('movedTo', { n: 1, at: '1' });
+  await p.click({ row: 'Jazz FM' });
+  await p.click({ row: 'Movie House' }, { modifiers: ['Shift'] });
+  await p.click('#move-top');
+  await said('movedTo', { n: 3, at: '1' });
+  await p.click({ row: 'Music Box' });
+  await p.press('Shift+ArrowDown');
+  await p.press('Delete');
+  await said('deleted', { n: 2 });
+  await p.dblclick({ row: 'City Life' });
+  await p.fill('#new-name', 'Café Life');
+  await p.press('Enter');
+  const at = await p.eval(() => document.querySelector('[role=option].active .number').textContent);
+  await said('renamed', { at, name: 'Café Life' });
+  const saved = await p.download('#save');
+  const types = run('-f', saved, '-l').stdout.toString().trimEnd().split('\n').map((line) => line.split(':').at(-1));
+  const tv = types.filter((type) => type === 'TV').length, counts = { n: 10, tv, radio: 10 - tv };
+  expect('the counts in its words', (await p.text('#counts')).startsWith(t('counts', counts)), await p.text('#counts'));
+  // On paper in its words too.
+  await p.eval(() => window.dispatchEvent(new Event('beforeprint')));
+  const paper = await p.eval(() => [...document.querySelectorAll('#print-view thead:first-of-type th, ' +
+    '#print-view tbody tr:first-child td')].map((cell) => cell.textContent));
+  await p.eval(() => window.dispatchEvent(new Event('afterprint')));
+  const head = t('printTitle', { file: 'channels.dat', n: 10, date: '\0' }).split('\0')[0];
+  expect('printed in its words', paper[0].startsWith(head) && paper.slice(1, 5).join() ===
+    ['colNumber', 'colName', 'colName2', 'colType'].map((key) => t(key)).join() && paper.at(-1) === t('radio'), paper);
+  return { bytes: fs.readFileSync(saved), counts };
+}
+
+// Another language, chosen from the keyboard in the page: its words at
+// once, and again when the page is opened next where the browser lets a
+// page remember (from a file, not every engine does).
+async function chooseLanguage(p, counts) {
+  await p.click('#language');
+  await p.press('Escape');
+  await p.press('f');
+  await p.waitFor(() => document.documentElement.lang === 'fr').catch(() => {});
+  setLanguage('fr');
+  const now = await p.eval(() => [document.documentElement.lang, document.getElementById('save').textContent,
+    document.getElementById('counts').textContent, document.getElementById('status').textContent]);
+  expect('French chosen: its words at once, and the counts said again', now[0] === 'fr' && now[1] === t('save') &&
+    now[2].startsWith(t('counts', counts)), now);
+  await p.open(pathToFileURL(pageFile).href);
+  await p.waitFor(() => document.body.classList.contains('ready'));
+  const next = await p.eval(() => document.documentElement.lang);
+  expect('opened again, in French', next === 'fr', next);
+}
 
 async function scenario() {
   const names = () => page.eval(() => [...document.querySelectorAll('[role=option] .name')].map((c) => c.textContent));
@@ -166,7 +248,8 @@ async function scenario() {
     await page.setFile('#open-file', path.join(work, name));
     await page.waitFor((n) => document.getElementById('notice-text').textContent.startsWith(n), name);
     const verdict = run('--check', '-f', path.join(work, name)).stdout.toString().split('\n')[0].split(': ').slice(1).join(': ');
-    const shown = await page.text('#notice-text');
+    // The page writes counts as its language does: 6,924 where tunvex says 6924.
+    const shown = (await page.text('#notice-text')).replace(/(\d),(?=\d{3}\b)/g, '$1');
     expect(`${name} is explained`, shown === `${name} cannot be opened: it is not a whole channel list: ${verdict}. ` +
       'channels.dat is still open.', shown);
   }
@@ -204,7 +287,8 @@ async function asPeopleUseIt() {
   };
   const opened = async (file, count) => {
     await page.setFile('#open-file', file);
-    await page.waitFor((c) => new RegExp(`opened: ${c} channels`).test(document.getElementById('status').textContent), count);
+    await page.waitFor((c) => new RegExp(`opened: ${c} channels`).test(document.getElementById('status').textContent),
+      count.toLocaleString('en-US'));
     await settled();
   };
   // confirm() answered no, and counted: the page asks before it drops
@@ -447,7 +531,7 @@ async function asPeopleUseIt() {
     await page.waitFor(() => /can number/.test(document.getElementById('reference-summary').textContent));
     const tooMany = await page.text('#reference-summary');
     expect('a list of more channels than a listing can number is no reference', tooMany === 'list-65536.dat is a ' +
-      'channel list of 65536 channels, more than a listing can number (65535): it cannot serve as the reference.' &&
+      'channel list of 65,536 channels, more than a listing can number (65,535): it cannot serve as the reference.' &&
       await page.eval(() => document.getElementById('reference-apply').disabled), tooMany);
     const unreadable = path.join(work, 'unreadable.txt');
     fs.writeFileSync(unreadable, 'Channels I like\n1:News One:News One:TV\n');
@@ -609,7 +693,13 @@ async function asPeopleUseIt() {
     expect('a name given back is no rename', await page.eval(() => [...document.querySelectorAll('.marks')].every((m) => m.textContent === '')));
     await page.press('Alt+ArrowDown');
     await page.download('#save');
-    expect('saved, the note on the file opened goes', await page.eval(() => document.getElementById('notice').hidden));
+    // Downloaded, the note names the file as the receiver needs it.
+    setLanguage('en');
+    const note = `${t('downloaded', { n: 12, file: 'channels.dat' })} ${t('nameOnStick', { file: 'channels.dat',
+      example: 'channels(1).dat' })}`;
+    await page.waitFor((x) => document.getElementById('status').textContent === x, note).catch(() => {});
+    expect('saved, the note on the file opened goes; the name for the stick is said', (await page.text('#notice-text'))
+      === note && (await page.text('#status')) === note, await page.text('#notice-text'));
   });
 
   // Files the page cannot take whole: an empty one, one named as its
@@ -669,7 +759,7 @@ async function asPeopleUseIt() {
   await section('More than a listing can number', async () => {
     await page.eval(() => { window.confirm = () => true; });
     await opened(list(65536), 65536);
-    expect('a list of 65,536 channels says why it cannot be edited', /more than the 65535 a listing can number/
+    expect('a list of 65,536 channels says why it cannot be edited', /more than the 65,535 a listing can number/
       .test(await page.text('#notice-text')), await page.text('#notice-text'));
     await page.click({ row: 'Channel 1' });
     await page.press('Delete');
@@ -677,7 +767,7 @@ async function asPeopleUseIt() {
     expect('Delete says why it deletes nothing', /cannot be changed here/.test(await page.text('#status')),
       await page.text('#status'));
     expect('and nothing edits it', await page.eval(() => ['save', 'delete', 'move-to', 'rename', 'sort', 'reference']
-      .every((id) => document.getElementById(id).disabled) && document.getElementById('counts').textContent.startsWith('65536 channels')));
+      .every((id) => document.getElementById(id).disabled) && document.getElementById('counts').textContent.startsWith('65,536 channels')));
   });
 
   // A phone: at least 12 rows in view, and no button under the search box.
@@ -887,7 +977,7 @@ async function asPeopleUseIt() {
     await settled();
     await page.press('Control+s');
     await settled();
-    expect('the reason stays', /more than the 65535 a listing can number/.test(await page.text('#notice-text')),
+    expect('the reason stays', /more than the 65,535 a listing can number/.test(await page.text('#notice-text')),
       await page.text('#notice-text'));
   });
 

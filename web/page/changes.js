@@ -1,6 +1,7 @@
 // The changes a user makes to the list: each made, shown and announced,
 // and undone as one.
 import { ask } from './dialogs.js';
+import { t } from './i18n.js';
 import * as list from './model.js';
 import { nameBytes } from './names.js';
 import { render } from './render.js';
@@ -10,14 +11,14 @@ import { $, editable, state } from './state.js';
 import { newNameText } from './words.js';
 
 // Every change of the list. Its time, until the rows show it, is measured
-// as "change". unchanged: what to say when the change turns out to change
-// nothing.
+// as "change". unchanged: the key of what to say when the change turns out
+// to change nothing.
 export function act(makeChange, unchanged = '') {
   if (!editable()) return false;
   performance.mark('change-start');
   const announcement = makeChange();
   if (!announcement) {
-    if (unchanged) announce(unchanged);
+    if (unchanged) announce(() => t(unchanged));
     return false;
   }
   requestAnimationFrame(() => {
@@ -30,7 +31,7 @@ export function act(makeChange, unchanged = '') {
     anchor: inList(sel.anchor) ? sel.anchor : null };
   markDuplicates();
   render({ scroll: true });
-  announce(announcement);
+  announce(() => t(announcement.key, announcement.values));
   return true;
 }
 
@@ -45,16 +46,16 @@ export function markDuplicates() {
 
 // A move that changes nothing says why: the selection keeps its shape, so
 // one selected channel at an end holds the others.
-const AT_TOP = 'The selection is at the top already', AT_BOTTOM = 'The selection is at the bottom already';
+const AT_TOP = 'atTop', AT_BOTTOM = 'atBottom';
 const MOVES = {
   up: [() => list.moveBy(state.model, state.sel.selected, -1), AT_TOP],
   down: [() => list.moveBy(state.model, state.sel.selected, 1), AT_BOTTOM],
   top: [() => list.moveTo(state.model, state.sel.selected, 0), AT_TOP],
   bottom: [() => list.moveTo(state.model, state.sel.selected, Infinity), AT_BOTTOM],
 };
-const NONE_SELECTED = 'No channel is selected: select the channels first';
+const noneSelected = () => announce(() => t('noneSelected'));
 export function move(where) {
-  if (state.sel.selected.size === 0) return announce(NONE_SELECTED);
+  if (state.sel.selected.size === 0) return noneSelected();
   act(...MOVES[where]);
 }
 
@@ -71,14 +72,14 @@ export const redo = () => act(() => list.redo(state.model));
 // page's, never the engine's default (WebKit's under a C locale puts
 // capitals first).
 export const sortByName = () =>
-  act(() => list.sortByName(state.model, document.documentElement.lang), 'The list is already in order by name.');
+  act(() => list.sortByName(state.model, document.documentElement.lang), 'inOrderAlready');
 
 export function deleteSelected() {
   if (!editable()) return;
-  if (state.sel.selected.size === 0) return announce(NONE_SELECTED);
+  if (state.sel.selected.size === 0) return noneSelected();
   // Saved as a listing, a list of no channel would be refused.
   if (state.sel.selected.size === state.model.order.length)
-    return notice('Not every channel can be deleted: a list keeps at least one. Select fewer channels.', 'warning');
+    return notice(() => t('keepOne'), 'warning');
   // Which channel is selected next is found before the delete changes the
   // list (and with it the view, which it may be).
   const after = selection.afterDeletion(state.sel, state.view);
@@ -106,7 +107,7 @@ export async function moveToPosition() {
   const position = await askAbout($('move-dialog'), (form, why) => {
     const n = Number(input.value.trim());
     if (/^\s*\d+\s*$/.test(input.value) && n >= 1 && n <= last) return n;
-    why(`Give a whole number from 1 to ${last}.`);
+    why(t('wholeNumber', { last: String(last) }));
   });
   if (position !== null) act(() => list.moveTo(state.model, state.sel.selected, position - 1));
   $('channels').focus();
@@ -126,14 +127,14 @@ export async function renameChannel(id) {
   input.value = list.shown(names.name, latin1);
   const before = input.value;
   const second = list.shown(names.name2, latin1);
-  $('rename-title').textContent = `Rename channel ${list.positionOf(state.model, id) + 1}`;
+  $('rename-title').textContent = t('renameTitle', { at: String(list.positionOf(state.model, id) + 1) });
   // A rename gives both names the new one, as tunvex -r does.
-  $('rename-note').textContent = second === before ? '' : `A new name replaces its second name, ${second}, too.`;
+  $('rename-note').textContent = second === before ? '' : t('secondNameToo', { name2: second });
   const bytes = await askAbout($('rename-dialog'), (form, why) => {
     // The name as it was is no new name: the channel keeps both its names.
     if (input.value === before) return null;
     const candidate = nameBytes(input.value, state.model.useLatin1);
-    if (!candidate) return why('This list writes its names in Latin-1, which cannot hold every character of this name.');
+    if (!candidate) return why(t('notLatin1'));
     const problem = state.core.nameProblem(candidate);
     if (problem) return why(newNameText(problem));
     return candidate;

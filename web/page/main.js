@@ -4,6 +4,8 @@ import './style.css';
 import * as changes from './changes.js';
 import { loadInlineCore } from './core-loader.js';
 import { droppedFiles } from './files.js';
+import { t } from './i18n.js';
+import { mountLanguage } from './language.js';
 import { BUNDLED_LICENCES } from './licences.js';
 import { isDirty } from './model.js';
 import { openClicked, openFile } from './opening.js';
@@ -11,7 +13,7 @@ import { mountPrinting } from './printing.js';
 import { applyReference } from './reference.js';
 import { mountList, render } from './render.js';
 import { save, exportListing } from './saving.js';
-import { announce, notice, plural } from './say.js';
+import { announce, notice, sayAgain } from './say.js';
 import * as selection from './selection.js';
 import { $, editable, state } from './state.js';
 import { mountToolbar } from './toolbar.js';
@@ -52,12 +54,11 @@ async function dropped(event) {
   const dialog = document.querySelector('dialog[open]');
   if (dialog?.id === 'reference-dialog') return state.takeReference?.(files[0].file);
   if (dialog) {
-    dialog.querySelector('.why').textContent = 'Close this dialog first to open another file.';
+    dialog.querySelector('.why').textContent = t('closeDialogFirst');
     return;
   }
   const handle = await files[0].handle?.catch(() => null);
-  const more = files.length > 1 ?
-    `${files.length} files were dropped; only ${files[0].file.name} is opened: open one list at a time.` : '';
+  const more = files.length > 1 && (() => t('manyDropped', { n: files.length, file: files[0].file.name }));
   openFile(files[0].file, handle?.kind === 'file' ? handle : null, more);
 }
 
@@ -93,24 +94,27 @@ function wireButtons() {
 async function start() {
   // Shown whether or not the core starts.
   $('licences').textContent = BUNDLED_LICENCES;
+  mountLanguage(() => {
+    render();
+    sayAgain();
+  });
   state.core = await loadInlineCore();
   mountList({
     editable,
     move: changes.move,
     remove: changes.deleteSelected,
     rename: changes.renameChannel,
-    selectedAll: (n) => announce(`${plural(n, 'channel', 'channels')} selected`),
+    selectedAll: (n) => announce(() => t('selectedAll', { n })),
     canDrag: () => {
       if (!editable()) return false;
       if (!state.filter) return true;
-      announce('Clear the search to drag: the buttons and keys move channels while it filters.');
+      announce(() => t('clearSearchToDrag'));
       return false;
     },
     drop: changes.drop,
-    dropOutside: () => announce('Let go outside the list: nothing moved'),
-    dragCancelled: () => announce('Drag cancelled: nothing moved'),
-    cannotEdit: () => state.readOnly && announce('This list cannot be changed here: it has more channels than a ' +
-      'listing can number'),
+    dropOutside: () => announce(() => t('droppedOutside')),
+    dragCancelled: () => announce(() => t('dragCancelled')),
+    cannotEdit: () => state.readOnly && announce(() => t('cannotChange')),
   });
   mountToolbar($('toolbar'));
   wireButtons();
@@ -131,4 +135,4 @@ async function start() {
   document.body.classList.add('ready');
 }
 
-start().catch((error) => notice(`The page could not start: ${error.message}`, 'error'));
+start().catch((error) => notice(() => t('cannotStart', { error: error.message }), 'error'));

@@ -121,14 +121,16 @@ function swap(model, from, to) {
 
 export const undo = (model) => {
   const what = swap(model, model.undo, model.redo);
-  return what && `Undone: ${what}`;
+  return what && said('undone', { what });
 };
 export const redo = (model) => {
   const what = swap(model, model.redo, model.undo);
-  return what && `Redone: ${what}`;
+  return what && said('redone', { what });
 };
 
-const plural = (n, one) => `${n} ${one}${n === 1 ? '' : 's'}`;
+// What a change says, as a key of the page's words and its values: said
+// in the language of the moment. A position is a string, a count a number.
+const said = (key, values) => ({ key, values });
 
 // The selected ids in their order now.
 export function inOrder(model, selected) {
@@ -182,7 +184,7 @@ export function moveTo(model, selected, at) {
   const from = indexesOf(model, selected);
   at = Math.max(0, Math.min(at, model.order.length - from.length));
   const to = Int32Array.from(from, (_, i) => at + i);
-  return moveChange(model, from, to, `${plural(from.length, 'channel')} moved to position ${at + 1}`);
+  return moveChange(model, from, to, said('movedTo', { n: from.length, at: String(at + 1) }));
 }
 
 // Up or down by one: each selected channel changes places with the nearest
@@ -191,7 +193,7 @@ export function moveBy(model, selected, step) {
   const from = indexesOf(model, selected);
   if (from.length === 0 || (step < 0 ? from[0] === 0 : from[from.length - 1] === model.order.length - 1)) return null;
   const to = from.map((index) => index + step);
-  return moveChange(model, from, to, `${plural(from.length, 'channel')} moved ${step < 0 ? 'up' : 'down'} to position ${to[0] + 1}`);
+  return moveChange(model, from, to, said(step < 0 ? 'movedUp' : 'movedDown', { n: from.length, at: String(to[0] + 1) }));
 }
 
 export function remove(model, selected) {
@@ -199,7 +201,7 @@ export function remove(model, selected) {
   if (from.length === 0) return null;
   const ids = Int32Array.from(from, (index) => model.order[index]);
   return change(model, (m, forward) => (forward ? takeOut(m.order, from) : putIn(m.order, ids, from)),
-    `${plural(from.length, 'channel')} deleted`);
+    said('deleted', { n: from.length }));
 }
 
 // A name given back as the channel had both its names is no rename.
@@ -211,7 +213,7 @@ export function rename(model, id, bytes) {
     if (name === undefined) m.names.delete(id);
     else m.names.set(id, name);
     m.namesVersion++;
-  }, `Channel ${positionOf(model, id) + 1} renamed to ${shown(bytes, model.useLatin1)}`);
+  }, said('renamed', { at: String(positionOf(model, id) + 1), name: shown(bytes, model.useLatin1) }));
 }
 
 // Once, by the name shown, as a person reads it; channels of one name keep
@@ -220,7 +222,7 @@ export function sortByName(model, locale) {
   const collator = new Intl.Collator(locale, { numeric: true, sensitivity: 'base' });
   const keyed = model.order.map((id, i) => ({ id, i, key: shown(namesOf(model, id).name, model.useLatin1) }));
   keyed.sort((a, b) => collator.compare(a.key, b.key) || a.i - b.i);
-  return reorder(model, keyed.map((k) => k.id), `${plural(keyed.length, 'channel')} sorted by name`);
+  return reorder(model, keyed.map((k) => k.id), said('sorted', { n: keyed.length }));
 }
 
 // A new order, with how each channel was matched; null when it is the

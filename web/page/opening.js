@@ -3,9 +3,10 @@
 // rows show.
 import { markDuplicates } from './changes.js';
 import { pickFile, canSaveInPlace } from './files.js';
+import { msg, t } from './i18n.js';
 import * as list from './model.js';
 import { render } from './render.js';
-import { addNotice, announce, notice, plural } from './say.js';
+import { addNotice, announce, notice } from './say.js';
 import * as selection from './selection.js';
 import { $, state } from './state.js';
 import { findingText } from './words.js';
@@ -19,25 +20,25 @@ const MOST_LISTED = 65535;
 const looksLikeText = (bytes, finding) => finding.code !== 'shorterThanHeader' && !bytes.subarray(0, 65536).includes(0);
 
 // The file's verdict in plain words; false when it cannot be opened.
-function explain(name, opened, bytes) {
-  const notes = opened.remarks.map(findingText).join('; '), verdict = findingText(opened.finding);
+function explain(file, opened, bytes) {
+  const notes = () => opened.remarks.map(findingText).join(t('findingsJoin')), why = () => findingText(opened.finding);
   if (!opened.loaded) {
-    const still = state.opened ? ` ${state.opened.name} is still open.` : '';
-    if (opened.text || looksLikeText(bytes, opened.finding))
-      notice(`${name} is ${opened.text ? `${opened.text} ` : ''}text, not a channel list: if it is a listing made ` +
-        `before a rescan, open the list and carry its order over with Apply a reference...${still}`, 'error');
-    else notice(`${name} cannot be opened: it is not a whole channel list: ${verdict}.${still}`, 'error');
+    const still = state.opened && state.opened.name;
+    const text = opened.text || looksLikeText(bytes, opened.finding);
+    notice(() => {
+      const said = !text ? t('notAList', { file, why: why() }) :
+        opened.text ? t('isTextOf', { file, encoding: opened.text }) : t('isText', { file });
+      return still ? `${said} ${t('stillOpen', { file: still })}` : said;
+    }, 'error');
     return false;
   }
   if (!opened.whole)
-    notice(`${name} is not a whole channel list: ${verdict}${notes ? ` (${notes})` : ''}. It is opened as ` +
-      'tunvex opens it; saving writes a whole list with a fresh checksum.', 'warning');
-  else notice(notes && `${name} is a whole channel list. Note: ${notes}.`);
+    notice(() => t(opened.remarks.length ? 'notWholeNoted' : 'notWhole', { file, why: why(), notes: notes() }), 'warning');
+  else notice(opened.remarks.length && (() => t('wholeNoted', { file, notes: notes() })));
   // More records than the count: a save keeps those the count names.
   if (opened.finding.code === 'countTooSmall') {
-    const [count, held] = opened.finding.values;
-    addNotice(`Saving keeps the ${plural(count, 'channel', 'channels')} its count names and leaves out the ` +
-      `${plural(held - count, 'channel', 'channels')} after them.`, 'warning');
+    const [n, held] = opened.finding.values;
+    addNotice(() => t('keepsCounted', { n, left: msg('channelCount', { n: held - n }) }), 'warning');
   }
   return true;
 }
@@ -49,8 +50,7 @@ function judge(name, opened, bytes, note) {
   // Its encoding, read from all its names, can change how a name shows.
   state.model.useLatin1 ??= list.usesLatin1(state.model);
   if (state.readOnly)
-    addNotice(`${name} has ${opened.count} channels, more than the ${MOST_LISTED} a listing can number: it can be ` +
-      'looked at here, but no change to it could be saved, so none can be made.', 'warning');
+    addNotice(() => t('tooManyToChange', { file: name, n: opened.count, most: MOST_LISTED }), 'warning');
   state.judged = true;
   markDuplicates();
   render();
@@ -58,7 +58,7 @@ function judge(name, opened, bytes, note) {
 
 // note: said with what is said of the file.
 export async function openFile(file, handle, note = '') {
-  if (state.model && list.isDirty(state.model) && !confirm('The list has changes that are not saved. Open another?')) return;
+  if (state.model && list.isDirty(state.model) && !confirm(t('unsavedOpenAnother'))) return;
   // A dialog open on the list that is replaced would answer for the new
   // one: it is closed, as cancelled.
   for (const dialog of document.querySelectorAll('dialog[open]')) dialog.close();
@@ -91,12 +91,12 @@ export async function openFile(file, handle, note = '') {
     performance.measure('open', 'open-start');
     setTimeout(() => state.opened?.bytes === bytes && judge(file.name, opened, bytes, note));
   });
-  announce(`${file.name} opened: ${plural(opened.count, 'channel', 'channels')}`);
+  announce(() => t('opened', { file: file.name, n: opened.count }));
   $('channels').focus();
 }
 
 export async function openClicked() {
   if (!canSaveInPlace) return $('open-file').click();
-  const file = await pickFile('Channel lists');
+  const file = await pickFile(t('filePickerLists'));
   if (file) openFile(file, file.handle ?? null);
 }

@@ -2,8 +2,8 @@
 // made when the browser prints (Print, or its own Ctrl+P) and gone after.
 // The print style shows it alone; its head, with the file's name and the
 // date, stands on every page, and no row is split across two.
+import { t } from './i18n.js';
 import * as list from './model.js';
-import { plural } from './say.js';
 import { $, state } from './state.js';
 
 const cell = (row, text, tag = 'td') => (row.appendChild(document.createElement(tag)).textContent = text);
@@ -22,7 +22,7 @@ function headOf(title) {
   th.colSpan = 4;
   th.textContent = title;
   const columns = head.appendChild(document.createElement('tr'));
-  for (const text of ['No.', 'Name', 'Second name', 'Type']) cell(columns, text, 'th');
+  for (const key of ['colNumber', 'colName', 'colName2', 'colType']) cell(columns, t(key), 'th');
   return head;
 }
 
@@ -34,7 +34,7 @@ function makePrintView() {
   const view = document.body.appendChild(document.createElement('section'));
   view.id = 'print-view';
   const date = new Date().toLocaleDateString(document.documentElement.lang, { dateStyle: 'long' });
-  const title = `${state.opened.name}: ${plural(model.order.length, 'channel', 'channels')}, ${date}`;
+  const title = t('printTitle', { file: state.opened.name, n: model.order.length, date });
   let body = null;
   model.order.forEach((id, i) => {
     if (i % ROWS_A_TABLE === 0) {
@@ -45,7 +45,7 @@ function makePrintView() {
     const { name, name2, tv } = list.namesOf(model, id);
     const shown = list.shown(name, model.useLatin1), shown2 = list.shown(name2, model.useLatin1);
     const row = body.appendChild(document.createElement('tr'));
-    for (const text of [String(i + 1), shown, shown2 === shown ? '' : shown2, tv ? 'TV' : 'Radio']) cell(row, text);
+    for (const text of [String(i + 1), shown, shown2 === shown ? '' : shown2, t(tv ? 'tv' : 'radio')]) cell(row, text);
   });
 }
 

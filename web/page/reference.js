@@ -1,14 +1,14 @@
 // Apply a reference: a listing made before a rescan, or the older list file
 // itself. Its --match proposal is shown, and applied as one change.
 import { act, askAbout } from './changes.js';
+import { msg, t } from './i18n.js';
 import * as list from './model.js';
 import { currentList, show } from './saving.js';
 import { $, editable, state } from './state.js';
-import { plural } from './say.js';
 import { findingText, problemText, problemsText } from './words.js';
 
 // How each channel matched, as said and as its row is classed.
-const KINDS = ['new', 'matched', 'matched loosely'];
+const KINDS = ['markNew', 'markMatched', 'markLoosely'];
 const KIND_CLASSES = ['new', 'matched', 'matched-loosely'];
 const SHOWN = 500;
 
@@ -16,7 +16,7 @@ export async function applyReference() {
   if (!editable()) return;
   const input = $('reference-file');
   input.value = '';
-  $('reference-summary').textContent = 'Choose the listing (.txt) or the list file from before the rescan.';
+  $('reference-summary').textContent = t('chooseReference');
   $('reference-preview').replaceChildren();
   $('reference-apply').disabled = true;
   let proposal = null;
@@ -29,27 +29,29 @@ export async function applyReference() {
   const confirmed = await askAbout($('reference-dialog'), () => proposal ?? undefined);
   state.takeReference = null;
   if (confirmed) {
-    act(() => list.reorder(state.model, confirmed.order, `Reference applied: ${confirmed.summary}`, confirmed.matched),
-      'The reference keeps the order as it is.');
+    act(() => list.reorder(state.model, confirmed.order, msg('referenceApplied', { summary: confirmed.summary }),
+      confirmed.matched), 'referenceKeepsOrder');
   }
   $('channels').focus();
 }
 
 // The first line that could not be read says why.
+// A message, said in the language of the moment (also when undone).
 const summaryOf = (result) => {
   const c = result.counts, first = result.problems[0];
-  return `${c.exact} matched exactly, ${c.loosely} loosely, ${c.unmatched} not at all; ` +
-    `${plural(c.lost, 'reference line', 'reference lines')} found nothing` +
-    (result.problemCount ? `; ${plural(result.problemCount, 'reference line', 'reference lines')} could not be read ` +
-      `(line ${first.line}: ${problemText(first, show)})` : '');
+  const summary = msg('matchSummary', { exact: c.exact, loosely: c.loosely, unmatched: c.unmatched,
+    lost: msg('referenceLines', { n: c.lost }) });
+  if (!result.problemCount) return summary;
+  return msg('matchUnread', { summary, unread: msg('referenceLines', { n: result.problemCount }),
+    line: String(first.line), why: () => problemText(first, show) });
 };
 
 // The proposal's rows: each channel in its new place, and the reference's
 // lines that found nothing where they stood.
 function previewOf(result, order, matched) {
   const preview = [];
-  const lost = (l) => preview.push(l.bare ? ['', show(l.text), 'names no channel', 'names-no-channel'] :
-    ['', show(l.text), 'no longer in the list', 'no-longer-in-the-list']);
+  const lost = (l) => preview.push(l.bare ? ['', show(l.text), t('namesNoChannel'), 'names-no-channel'] :
+    ['', show(l.text), t('noLongerInList'), 'no-longer-in-the-list']);
   let next = 0;
   for (const number of result.order) {
     while (next < result.lost.length && result.lost[next].after === order.length) lost(result.lost[next++]);
@@ -58,7 +60,8 @@ function previewOf(result, order, matched) {
     matched.set(id, kind);
     const { name, name2, tv } = list.namesOf(state.model, id);
     const second = name.length === name2.length && name.every((b, i) => b === name2[i]) ? '' : ` / ${show(name2)}`;
-    preview.push([order.length, `${show(name)}${second} (${tv ? 'TV' : 'radio'})`, KINDS[kind], KIND_CLASSES[kind]]);
+    preview.push([String(order.length), t('channelOfType', { name: `${show(name)}${second}`, type: t(tv ? 'tv' : 'radio') }),
+      t(KINDS[kind]), KIND_CLASSES[kind]]);
   }
   result.lost.slice(next).forEach(lost);
   return preview;
@@ -72,7 +75,7 @@ function showPreview(preview) {
     for (const text of [number, channel, match]) tr.appendChild(document.createElement('td')).textContent = text;
     return tr;
   }));
-  if (preview.length > SHOWN) table.appendChild(document.createElement('tr')).textContent = `and ${preview.length - SHOWN} more`;
+  if (preview.length > SHOWN) table.appendChild(document.createElement('tr')).textContent = t('moreRows', { n: preview.length - SHOWN });
 }
 
 // A list file is taken as the list it holds, whole or not (and then said
@@ -85,28 +88,26 @@ async function proposeFrom(name, bytes) {
   const result = state.core.match(now, bytes), reference = result.reference;
   const say = (text) => ($('reference-summary').textContent = text);
   if (reference.kind === 'tooMany') {
-    say(`${name} is a channel list of ${reference.count} channels, more than a listing can number (65535): it ` +
-      'cannot serve as the reference.');
+    say(t('referenceTooMany', { file: name, n: reference.count, most: 65535 }));
     return null;
   }
   if (reference.kind === 'cutShort') {
-    say(`${name} is a channel list that tunvex cannot read (${findingText(reference.finding)}), so it cannot serve ` +
-      'as the reference.');
+    say(t('referenceUnreadable', { file: name, why: findingText(reference.finding) }));
     return null;
   }
   if (result.ofTheList || result.unreadable) {
     say(problemsText(result, show));
     return null;
   }
-  const note = reference.kind === 'list' && !reference.whole ? `${name} is a channel list, but not a whole one ` +
-    `(${findingText(reference.finding)}); its channels are read as they are. ` : '';
+  const note = reference.kind === 'list' && !reference.whole ?
+    `${t('referencePartial', { file: name, why: findingText(reference.finding) })} ` : '';
   const order = [], matched = new Map(), preview = previewOf(result, order, matched), summary = summaryOf(result);
   // Nothing to carry over: no Apply.
   if (result.counts.exact + result.counts.loosely === 0) {
-    say(`${note}No channel of the list is in ${name}: ${summary}.`);
+    say(note + t('noneInReference', { file: name, summary }));
     return null;
   }
-  say(note + summary);
+  say(note + t(summary.key, summary.values));
   showPreview(preview);
   return { order, matched, summary };
 }

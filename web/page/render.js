@@ -1,8 +1,8 @@
 // The list as the page shows it: one render(state) that makes the rows, the
 // counts, the buttons and the active channel say what the state holds.
 import { createListbox } from './listbox.js';
+import { t } from './i18n.js';
 import * as list from './model.js';
-import { plural } from './say.js';
 import * as selection from './selection.js';
 import { $, editable, state } from './state.js';
 
@@ -25,7 +25,7 @@ export function mountList(actions) {
 }
 
 const CELLS = ['handle', 'number', 'name', 'name2', 'type', 'marks'];
-const MATCHED = ['new', 'matched', 'matched loosely'];
+const MATCHED = ['markNew', 'markMatched', 'markLoosely'];
 
 // A row's cells are made once and then changed in place: a double-click
 // counts only when both clicks land on the same element.
@@ -43,11 +43,11 @@ function fillRow(id, row) {
   row.classList.toggle('active', id === state.sel.active);
   row.classList.toggle('duplicate', duplicate);
   const marks = [];
-  if (duplicate) marks.push('same name');
-  if (model.names.has(id)) marks.push('renamed');
-  if (match !== undefined) marks.push(MATCHED[match]);
+  if (duplicate) marks.push(t('markSameName'));
+  if (model.names.has(id)) marks.push(t('markRenamed'));
+  if (match !== undefined) marks.push(t(MATCHED[match]));
   const texts = ['⋮⋮', String(list.positionOf(model, id) + 1), shownName,
-    shownName2 === shownName ? '' : shownName2, tv ? 'TV' : 'Radio', marks.join(', ')];
+    shownName2 === shownName ? '' : shownName2, t(tv ? 'tv' : 'radio'), marks.join(t('marksJoin'))];
   texts.forEach((text, i) => {
     if (row.children[i].textContent !== text) row.children[i].textContent = text;
   });
@@ -73,10 +73,11 @@ function findView() {
 function showCounts() {
   const { model } = state, n = model.order.length;
   const tv = model.order.reduce((count, id) => count + (model.channels.tv(id - 1) ? 1 : 0), 0);
-  $('counts').textContent = `${plural(n, 'channel', 'channels')}: ${tv} TV, ${n - tv} radio` +
-    (state.filter ? `; ${state.view.length} shown` : '') +
-    (state.sel.selected.size ? `; ${state.sel.selected.size} selected` : '') +
-    (state.duplicates.size ? `; ${state.duplicates.size} share a name` : '');
+  const counts = [t('counts', { n, tv, radio: n - tv })];
+  if (state.filter) counts.push(t('countsShown', { n: state.view.length }));
+  if (state.sel.selected.size) counts.push(t('countsSelected', { n: state.sel.selected.size }));
+  if (state.duplicates.size) counts.push(t('countsShared', { n: state.duplicates.size }));
+  $('counts').textContent = counts.join(t('countsJoin'));
 }
 
 export function updateButtons() {

@@ -1,7 +1,8 @@
 // Saving the list, as the core writes it, and exporting it as a listing.
 import { changedSince, download, saveBytes } from './files.js';
+import { t } from './i18n.js';
 import * as list from './model.js';
-import { announce, notice, plural } from './say.js';
+import { announce, notice } from './say.js';
 import { $, editable, state } from './state.js';
 import { problemsText } from './words.js';
 
@@ -13,7 +14,7 @@ export const show = (bytes) => list.shown(bytes, state.model?.useLatin1 ?? null)
 export function currentList() {
   const result = state.core.edit(state.opened.bytes, { order: state.model.order, names: state.model.names });
   if (result.applied) return result.saved;
-  notice(`The changes could not be applied: ${problemsText(result, show)}`, 'error');
+  notice(() => t('notApplied', { why: problemsText(result, show) }), 'error');
   return null;
 }
 
@@ -23,8 +24,7 @@ export function currentList() {
 async function overwriteAllowed(opened) {
   if (!opened.handle || !(await changedSince(opened.handle, opened.onDisk.bytes, opened.onDisk.lastModified)))
     return true;
-  return confirm(`${opened.name} has changed since it was opened here (another tab or program saved it). ` +
-    'Save over it, losing that change?');
+  return confirm(t('changedElsewhere', { file: opened.name }));
 }
 
 // ask: Save as, which asks where.
@@ -38,12 +38,12 @@ export async function save(ask) {
   if (!bytes) return;
   let saved;
   try {
-    if (!ask && !(await overwriteAllowed(opened))) return announce('Not saved: the file changed meanwhile');
+    if (!ask && !(await overwriteAllowed(opened))) return announce(() => t('notSavedChanged'));
     saved = await saveBytes(bytes, opened.name, opened.handle, ask);
     if (saved?.handle) opened.onDisk = { bytes, lastModified: (await saved.handle.getFile()).lastModified };
   } catch (error) {
     announce('');
-    return notice(`The list could not be saved: ${error.message}. Nothing was written.`, 'error');
+    return notice(() => t('notSaved', { error: error.message }), 'error');
   }
   if (!saved) return;
   performance.measure('save', 'save-start');
@@ -56,18 +56,24 @@ export async function save(ask) {
     $('file-name').textContent = opened.name;
   }
   if (state.opened === opened) list.markSaved(state.model, written);
-  const channels = plural(written.order.length, 'channel', 'channels');
-  announce(saved.handle ? `Saved ${channels} in ${opened.name}` :
-    `Saved ${channels}: downloaded as ${opened.name} (the browser may add a number to the ` +
-    'name if its downloads hold a file of that name)');
+  const n = written.order.length, file = opened.name;
+  if (saved.handle) return announce(() => t('savedIn', { n, file }));
+  // A download lands where the browser puts it, perhaps renamed; what goes
+  // back on the stick must have the name the receiver exported.
+  const said = () => `${t('downloaded', { n, file })} ${t('nameOnStick', { file, example: numbered(file) })}`;
+  notice(said);
+  announce(said);
 }
+
+// The name a browser gives a second download of a file: "a(1).dat".
+const numbered = (name) => name.replace(/(\.[^.]*)?$/, (ext) => `(1)${ext}`);
 
 export function exportListing() {
   if (!editable()) return;
   const now = currentList();
   if (!now) return;
   const listing = state.core.listing(now, { withState: true });
-  if (!listing.listed) return notice(`The listing cannot be exported: ${problemsText(listing, show)}.`, 'error');
+  if (!listing.listed) return notice(() => t('cannotExport', { why: problemsText(listing, show) }), 'error');
   const opened = state.opened.name;
   const stem = opened.replace(/\.[^.]*$/, '') || opened.replace(/^\.+/, '') || 'channels';
   // Never the list's own name: where the browser asks, the listing would
@@ -76,6 +82,6 @@ export function exportListing() {
   download(new Blob([listing.text], { type: 'text/plain' }), name);
   // Its first line names the list with the changes made here, which the
   // file is not until it is saved.
-  announce(`Listing exported as ${name}` + (list.isDirty(state.model) ? ': it names the list with the changes ' +
-    'made here, so tunvex --apply takes it once the list is saved' : ''));
+  const key = list.isDirty(state.model) ? 'exportedUnsaved' : 'exported';
+  announce(() => t(key, { file: name }));
 }

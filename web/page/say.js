@@ -1,22 +1,36 @@
 // What the page says: a live announcement for screen readers, and a note
-// on the file or on what failed.
+// on the file or on what failed. Each is given as text or as a function
+// that makes it, which says it again in a language chosen later.
 import { $ } from './state.js';
 
-export function announce(text) {
+const textOf = (what) => (typeof what === 'function' ? what() : what);
+
+export function announce(what) {
   $('status').textContent = '';
   // A change of text is what a screen reader reads out.
-  requestAnimationFrame(() => ($('status').textContent = text));
+  requestAnimationFrame(() => ($('status').textContent = textOf(what)));
 }
+
+// The note's parts, said in the language of the moment.
+let parts = [];
+
+const noticeText = () => ($('notice-text').textContent = parts.map(textOf).join(' ').trim());
+const showNotice = () => ($('notice').hidden = !noticeText());
 
 // A note, until the next, or until its user dismisses it (it may take half
 // a phone's screen).
-export function notice(text, kind) {
-  $('notice-text').textContent = text;
+export function notice(what, kind) {
+  parts = what ? [what] : [];
   $('notice').className = kind ?? '';
-  $('notice').hidden = !text;
+  showNotice();
 }
 
 // Adds to the note shown, as one of the given kind.
-export const addNotice = (text, kind) => notice(`${$('notice-text').textContent} ${text}`.trim(), kind);
+export function addNotice(what, kind) {
+  parts.push(what);
+  $('notice').className = kind ?? '';
+  showNotice();
+}
 
-export const plural = (n, one, many) => `${n} ${n === 1 ? one : many}`;
+// In a language just chosen; a note dismissed stays so.
+export const sayAgain = noticeText;

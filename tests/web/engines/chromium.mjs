@@ -7,13 +7,13 @@ const { chromium } = require('playwright-core');
 
 const binary = () => process.env.CHROMIUM ?? '/usr/bin/chromium';
 
-export async function launch({ downloads }) {
+export async function launch({ downloads, language = 'en-US' }) {
   const browser = await chromium.launch({
     executablePath: binary(),
     args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
       '--disable-sync', '--no-first-run'],
   });
-  const page = await browser.newPage({ viewport: { width: 1280, height: 800 }, acceptDownloads: true });
+  const page = await browser.newPage({ viewport: { width: 1280, height: 800 }, acceptDownloads: true, locale: language });
   // As long as the other engines wait for a step.
   page.setDefaultTimeout(10000);
   const requests = [], errors = [];

@@ -8,9 +8,10 @@ const puppeteer = require('puppeteer-core');
 
 const binary = () => process.env.FIREFOX ?? '/usr/bin/firefox-esr';
 
-export async function launch({ downloads }) {
+export async function launch({ downloads, language = 'en-US' }) {
   const browser = await puppeteer.launch({
     browser: 'firefox', executablePath: binary(), headless: true, defaultViewport: { width: 1280, height: 800 },
+    extraPrefsFirefox: { 'intl.accept_languages': language },
   });
   try {
     // Firefox has no File System Access API: Save is a download. BiDi tells

@@ -112,7 +112,7 @@ async function listening(url, driver) {
   throw new Error(`WebKitWebDriver did not answer at ${url}`);
 }
 
-export async function launch({ downloads }) {
+export async function launch({ downloads, language = 'en-US' }) {
   const stops = [];
   const home = fs.mkdtempSync(path.join(os.tmpdir(), 'tunvex-webkit-'));
   const stopAll = () => {
@@ -139,7 +139,12 @@ export async function launch({ downloads }) {
     const env = {
       ...process.env, DISPLAY: await display(stops), HOME: home, XDG_CONFIG_HOME: path.join(home, '.config'),
       XDG_CACHE_HOME: path.join(home, '.cache'), XDG_DATA_HOME: path.join(home, '.local/share'),
+      // The browser's languages are the locale's, which must exist (localedef
+      // makes one); English is C's.
+      LANG: language === 'en-US' ? 'C.UTF-8' : `${language.replace('-', '_')}.UTF-8`,
     };
+    env.LC_ALL = env.LANG;
+    delete env.LANGUAGE;
     delete env.WAYLAND_DISPLAY;
     const proxy = await recorder(stops);
     const port = await freePort();

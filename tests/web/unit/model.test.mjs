@@ -4,6 +4,7 @@
 //   node --test tests/web/unit/
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
+import { t } from '../../../web/page/i18n.js';
 import * as list from '../../../web/page/model.js';
 
 const bytes = (text) => new TextEncoder().encode(text);
@@ -95,8 +96,8 @@ test('moves, deletes and sorts give the orders and the words they should', () =>
     ['sorted, already in order', (m) => list.sortByName(m), null, null],
   ];
   for (const [what, change, order, said] of cases) {
-    const m = twelve(), before = m.order;
-    assert.equal(change(m), said, what);
+    const m = twelve(), before = m.order, done = change(m);
+    assert.equal(done && t(done.key, done.values), said, what);
     assert.deepEqual(m.order, order ?? before, what);
     assert.equal(m.undo.length, order ? 1 : 0, what);
   }
