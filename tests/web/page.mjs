@@ -93,6 +93,11 @@ async function session(p, code) {
   const shown = await p.eval(() => [document.documentElement.lang, document.getElementById('save').textContent,
     document.getElementById('language').value]);
   expect(`the page opens in the browser's language (${code})`, shown.join() === [code, t('save'), code].join(), shown);
+  const tooltip = await p.eval(() => document.getElementById('undo').title);
+  expect('a button names its keys as the language\'s keyboards do', tooltip ===
+    t('withKeys', { action: t('undo'), keys: `${t('keyCtrl')}+Z` }), tooltip);
+  const manual = await p.eval(() => document.querySelector('#manual h2')?.textContent);
+  expect('its Help is the manual in that language', manual === t('help').match(/<h2>(.*?)<\/h2>/)[1], manual);
   await p.setFile('#open-file', example);
   await p.waitFor(() => document.querySelectorAll('[role=option]').length === 12).catch(() => {});
   await p.click({ row: 'Weather Now' });

@@ -16,10 +16,10 @@ export default {
   print: 'Tisk',
   undo: 'Zpět',
   redo: 'Znovu',
-  moveUp: 'Posunout nahoru',
-  moveDown: 'Posunout dolů',
-  moveTop: 'Přesunout na začátek',
-  moveBottom: 'Přesunout na konec',
+  moveUp: 'Nahoru',
+  moveDown: 'Dolů',
+  moveTop: 'Na začátek',
+  moveBottom: 'Na konec',
   moveTo: 'Přesunout na pozici...',
   delete: 'Smazat',
   rename: 'Přejmenovat',
@@ -27,7 +27,7 @@ export default {
   search: 'Hledat',
   searchHint: 'Název nebo číslo',
   dismiss: 'Zavřít toto upozornění',
-  empty: 'Otevřete seznam kanálů, nebo ho sem přetáhněte. Soubor se čte jen v tomto počítači a nikam se neodesílá.',
+  empty: 'Otevřete seznam kanálů nebo ho sem přetáhněte. Soubor se načte jen v tomto počítači a nikam se neodešle.',
   colNumber: 'Č.',
   colName: 'Název',
   colName2: 'Druhý název',
@@ -46,8 +46,8 @@ export default {
   withKeys: '{action} ({keys})',
   helpTitle: 'Nápověda',
   aboutTitle: 'O programu a licence',
-  about: 'tunvex je svobodný software pod licencí MIT. Tato stránka kromě programu tunvex obsahuje také knihovny ' +
-    'uvedené níže, každou pod vlastní licencí; jejich licenční ujednání patří ke každé kopii stránky.',
+  about: 'tunvex je svobodný software šířený pod licencí MIT. Tato stránka kromě programu tunvex obsahuje také ' +
+    'knihovny uvedené níže, každou pod vlastní licencí; jejich licenční texty jsou součástí každé kopie stránky.',
   cancel: 'Zrušit',
   renameTitle: 'Přejmenovat kanál {at}',
   newName: 'Nový název',
@@ -123,18 +123,19 @@ export default {
   atBottom: 'Výběr už je na konci',
   noneSelected: 'Není vybrán žádný kanál: nejdřív kanály vyberte',
   inOrderAlready: 'Seznam už je seřazený podle názvu.',
-  referenceKeepsOrder: 'Podle předlohy zůstává pořadí stejné.',
+  referenceKeepsOrder: 'Předloha pořadí nemění.',
   keepOne: 'Nelze smazat všechny kanály: v seznamu musí zůstat aspoň jeden. Vyberte méně kanálů.',
   wholeNumber: 'Zadejte celé číslo od 1 do {last}.',
-  secondNameToo: 'Nový název nahradí i druhý název kanálu, {name2}.',
-  notLatin1: 'Tento seznam ukládá názvy v kódování Latin-1, ve kterém nejdou zapsat všechny znaky tohoto názvu.',
+  secondNameToo: 'Nový název nahradí i druhý název kanálu ({name2}).',
+  notLatin1: 'Tento seznam ukládá názvy v kódování Latin-1, ve kterém nelze zapsat všechny znaky tohoto názvu.',
   selectedAll: {
     one: 'Vybrán {n} kanál',
     few: 'Vybrány {n} kanály',
     many: 'Vybráno {n} kanálu',
     other: 'Vybráno {n} kanálů',
   },
-  clearSearchToDrag: 'Přetahovat lze až po vymazání hledání. Během hledání přesouvejte kanály tlačítky nebo klávesami.',
+  clearSearchToDrag: 'Přetahovat lze až po vymazání hledaného textu. Během hledání přesouvejte kanály tlačítky ' +
+    'nebo klávesami.',
   droppedOutside: 'Puštěno mimo seznam: nic se nepřesunulo',
   dragCancelled: 'Přetažení zrušeno: nic se nepřesunulo',
   cannotChange: 'Tento seznam tu nelze upravovat: má víc kanálů, než kolik jich výpis dokáže očíslovat',
@@ -147,7 +148,7 @@ export default {
     'otevřete seznam a pořadí z výpisu do něj přeneste tlačítkem „Použít předlohu...“.',
   isTextOf: '{file} je text v kódování {encoding}, ne seznam kanálů. Pokud je to výpis pořízený před novým ' +
     'vyhledáváním kanálů, otevřete seznam a pořadí z výpisu do něj přeneste tlačítkem „Použít předlohu...“.',
-  stillOpen: 'Otevřený zůstává soubor {file}.',
+  stillOpen: 'Soubor {file} zůstává otevřený.',
   notAList: 'Soubor {file} nelze otevřít, protože to není úplný seznam kanálů: {why}.',
   notWhole: 'Soubor {file} není úplný seznam kanálů: {why}. Otevře se tak, jak ho otevírá tunvex; uložením ' +
     'vznikne úplný seznam s novým kontrolním součtem.',
@@ -156,10 +157,10 @@ export default {
   wholeNoted: 'Soubor {file} je úplný seznam kanálů. Poznámka: {notes}.',
   findingsJoin: '; ',
   keepsCounted: {
-    one: 'Uloží se jen {n} kanál, jak udává počet v souboru; vše za ním se vynechá ({left}).',
-    few: 'Uloží se jen {n} kanály, jak udává počet v souboru; vše za nimi se vynechá ({left}).',
-    many: 'Uloží se jen {n} kanálu, jak udává počet v souboru; vše za nimi se vynechá ({left}).',
-    other: 'Uloží se jen {n} kanálů, jak udává počet v souboru; vše za nimi se vynechá ({left}).',
+    one: 'Uloží se jen {n} kanál, jak uvádí údaj o počtu v souboru; vše za ním se vynechá ({left}).',
+    few: 'Uloží se jen {n} kanály, jak uvádí údaj o počtu v souboru; vše za nimi se vynechá ({left}).',
+    many: 'Uloží se jen {n} kanálu, jak uvádí údaj o počtu v souboru; vše za nimi se vynechá ({left}).',
+    other: 'Uloží se jen {n} kanálů, jak uvádí údaj o počtu v souboru; vše za nimi se vynechá ({left}).',
   },
   tooManyToChange: {
     one: 'Soubor {file} má {n} kanál, víc, než kolik jich výpis dokáže očíslovat ({most}). Můžete si ho tu ' +
@@ -204,7 +205,8 @@ export default {
 
   // Apply a reference.
   chooseReference: 'Vyberte výpis (.txt) nebo soubor se seznamem z doby před novým vyhledáváním kanálů.',
-  matchSummary: 'přesná shoda: {exact}, přibližná: {loosely}, žádná: {unmatched}; {lost} bez výsledku',
+  matchSummary: 'nalezeno přesně: {exact}, přibližně: {loosely}, nenalezeno: {unmatched}; {lost} bez ' +
+    'odpovídajícího kanálu',
   matchUnread: '{summary}; {unread} nelze přečíst (řádek {line}: {why})',
   referenceLines: {
     one: '{n} řádek předlohy',
@@ -236,17 +238,17 @@ export default {
   byteCount: { one: '{n} bajt', few: '{n} bajty', many: '{n} bajtu', other: '{n} bajtů' },
   'finding.whole': { one: 'OK, {n} kanál', few: 'OK, {n} kanály', many: 'OK, {n} kanálu', other: 'OK, {n} kanálů' },
   'finding.shorterThanHeader': {
-    one: 'soubor je kratší než hlavička: má jen {n} bajt',
-    few: 'soubor je kratší než hlavička: má jen {n} bajty',
-    many: 'soubor je kratší než hlavička: má jen {n} bajtu',
-    other: 'soubor je kratší než hlavička: má jen {n} bajtů',
+    one: 'soubor je kratší než hlavička (má jen {n} bajt)',
+    few: 'soubor je kratší než hlavička (má jen {n} bajty)',
+    many: 'soubor je kratší než hlavička (má jen {n} bajtu)',
+    other: 'soubor je kratší než hlavička (má jen {n} bajtů)',
   },
-  'finding.shorterThanCount': 'počet udává {channels}, tedy i s kontrolním součtem na konci {needed}, ale soubor ' +
-    'má {size}',
+  'finding.shorterThanCount': 'údaj o počtu uvádí {channels}, tedy i s kontrolním součtem na konci {needed}, ale ' +
+    'soubor má jen {size}',
   'finding.trailerMissing': 'chybí kontrolní součet na konci souboru',
   'finding.trailerCutShort': 'kontrolní součet na konci souboru je zkrácený: {n} ze 4 bajtů',
-  'finding.countTooSmall': 'počet udává {channels}, ale soubor jich obsahuje víc: {held}, i s kontrolním součtem ' +
-    'všech',
+  'finding.countTooSmall': 'údaj o počtu uvádí {channels}, ale soubor jich obsahuje {held} a k nim kontrolní ' +
+    'součet všech',
   'finding.checksumWrong': 'uložený kontrolní součet je {stored}, ale z obsahu vychází {computed}',
   'finding.bytesAfterTrailer': {
     one: '{n} bajt za kontrolním součtem',
@@ -261,8 +263,8 @@ export default {
   atLine: 'řádek {line}: {problem}',
   problemsJoin: '; ',
   moreProblems: 'a ještě {n}',
-  'problem.notAChannelLine': 'řádek, který není řádkem kanálu (NUMBER:NAME:NAME2:TYPE, nebo jen NUMBER)',
-  'problem.noSuchChannel': 'kanál {text} neexistuje: seznam má kanálů jen {n}',
+  'problem.notAChannelLine': 'není to řádek kanálu (NUMBER:NAME:NAME2:TYPE nebo jen NUMBER)',
+  'problem.noSuchChannel': 'kanál {text} neexistuje (seznam má kanálů jen {n})',
   'problem.noChannelZero': 'kanál 0 neexistuje',
   'problem.onLineToo': 'kanál {text} je i na řádku {line}',
   'problem.typeNotTvOrRadio': 'typ musí být TV nebo RADIO, ne „{text}“',
@@ -282,22 +284,22 @@ export default {
 
   help: `
 <h2>K čemu tato stránka slouží</h2>
-<p>Seřadí seznam kanálů vašeho přijímače tak, jak chcete: kanály můžete přesouvat, přejmenovávat a mazat, seřadit
-podle názvu nebo přenést své staré pořadí do seznamu z nového vyhledávání kanálů. Otevře soubor, který přijímač
-exportuje na USB disk, a uloží nový, který přijímač zase naimportuje. Soubor se čte v tomto prohlížeči a váš
-počítač nikdy neopustí; dokud neuložíte, nic se nezapisuje.</p>
+<p>Pomůže vám seřadit seznam kanálů přijímače podle vašich představ: kanály můžete přesouvat, přejmenovávat
+a mazat, seřadit podle názvu nebo přenést své staré pořadí do seznamu z nového vyhledávání kanálů. Otevře soubor,
+který přijímač exportuje na USB disk, a uloží nový, který přijímač zase naimportuje. Soubor zpracovává jen tento
+prohlížeč a váš počítač nikdy neopustí; dokud neuložíte, nic se nezapisuje.</p>
 <h2>Z USB disku a zpět</h2>
 <ol>
 <li>V přijímači exportujte (zálohujte) seznam kanálů na USB disk.</li>
-<li>Připojte USB disk k počítači a zkopírujte soubor se seznamem do vlastní složky. Tuto kopii neměňte: je to
-vaše cesta zpět.</li>
-<li>Otevřete seznam zde: <b>Otevřít</b> (<kbd>Ctrl+O</kbd>), nebo soubor přetáhněte na stránku.</li>
+<li>Připojte USB disk k počítači a zkopírujte soubor se seznamem do vlastní složky. Tuto kopii neměňte: díky ní
+se můžete kdykoli vrátit k původnímu stavu.</li>
+<li>Otevřete seznam tlačítkem <b>Otevřít</b> (<kbd>Ctrl+O</kbd>) nebo soubor přetáhněte na stránku.</li>
 <li>Proveďte změny. Zatím se nic nezapisuje; tlačítkem <b>Zpět</b> můžete kteroukoli z nich vrátit.</li>
-<li><b>Uložit</b> (<kbd>Ctrl+S</kbd>). V prohlížečích Chrome a Edge se seznam zapíše zpět do otevřeného souboru
-(<b>Uložit jako</b> se zeptá kam). V prohlížečích Firefox a Safari prohlížeč nový seznam místo toho stáhne: najdete
-ho ve složce se staženými soubory.</li>
-<li>Soubor musí mít přesně ten název, který přijímač očekává, tedy ten, který měl na USB disku. Prohlížeč může ke
-staženému souboru přidat číslo (např. <i>kanaly(1).dat</i>): odstraňte ho.</li>
+<li>Klikněte na <b>Uložit</b> (<kbd>Ctrl+S</kbd>). V prohlížečích Chrome a Edge se seznam zapíše zpět do otevřeného
+souboru (<b>Uložit jako</b> se zeptá, kam ho uložit). V prohlížečích Firefox a Safari se nový seznam místo toho
+stáhne: najdete ho ve složce se staženými soubory.</li>
+<li>Soubor musí mít přesně ten název, který přijímač očekává, tedy ten, který měl na USB disku. Prohlížeč může
+k názvu staženého souboru přidat číslo (např. <i>kanaly(1).dat</i>): odstraňte ho.</li>
 <li>Zkopírujte soubor pod tímto názvem na USB disk, připojte disk k přijímači a seznam naimportujte.</li>
 </ol>
 <h2>Co uložení změní</h2>
@@ -305,14 +307,15 @@ staženému souboru přidat číslo (např. <i>kanaly(1).dat</i>): odstraňte ho
 nový kontrolní součet. Vše ostatní, co soubor o každém kanálu obsahuje, zůstane přesně tak, jak bylo.</p>
 <h2>Práce se seznamem</h2>
 <ul>
-<li>Výběr: kliknutím; <kbd>Shift</kbd>+kliknutím vyberete rozsah; <kbd>Ctrl</kbd>+kliknutím přidáte nebo odeberete
-jeden kanál; na dotykové obrazovce klepněte na řádek a klepnutím na jeho úchyt ⋮⋮ ho přidáte nebo odeberete.</li>
+<li>Výběr: kliknutím vyberete kanál, <kbd>Shift</kbd>+kliknutím rozsah, <kbd>Ctrl</kbd>+kliknutím přidáte kanál
+do výběru nebo ho z něj odeberete; na dotykové obrazovce řádek vyberete klepnutím a klepnutím na jeho úchyt ⋮⋮
+ho k výběru přidáte nebo z něj odeberete.</li>
 <li>Přesun: přetáhněte výběr na nové místo (<kbd>Esc</kbd> přetažení zruší; na dotykové obrazovce táhněte za úchyt
-⋮⋮), použijte tlačítka, nebo zadejte pozici přes <b>Přesunout na pozici...</b>.</li>
-<li>Přejmenování: <kbd>F2</kbd> nebo dvojklik. Nový název má 1 až 31 bajtů a nesmí obsahovat řídicí znaky; novým
-názvem se nahradí i druhý název kanálu.</li>
-<li>Hledání zobrazí jen kanály, jejichž název nebo číslo odpovídá; přesuny se přesto řídí pozicemi v celém seznamu
-a přetahovat lze až po vymazání hledání.</li>
+⋮⋮), použijte tlačítka nebo v okně <b>Přesunout na pozici...</b> zadejte cílovou pozici.</li>
+<li>Přejmenování: <kbd>F2</kbd> nebo dvojklik. Nový název musí mít 1 až 31 bajtů a nesmí obsahovat řídicí znaky;
+nahradí i druhý název kanálu.</li>
+<li>Hledání zobrazí jen kanály, jejichž název nebo číslo odpovídá hledanému textu; přesuny
+se přesto řídí pozicemi v celém seznamu a přetahovat lze až po vymazání hledaného textu.</li>
 <li><b>Tisk</b> vytiskne všechny kanály s číslem, názvy a typem, s názvem souboru a datem v záhlaví.</li>
 </ul>
 <h2>Co znamenají značky</h2>
@@ -323,7 +326,7 @@ a přetahovat lze až po vymazání hledání.</li>
 nalezen; kanály označené <i>nový</i> v ní nebyly a jsou zařazeny na konec.</li>
 </ul>
 <h2>Po novém vyhledávání kanálů</h2>
-<p>Před vyhledáváním uložte výpis svého seznamu tlačítkem <b>Exportovat výpis</b>, nebo si ponechte starý soubor
+<p>Před vyhledáváním uložte výpis svého seznamu tlačítkem <b>Exportovat výpis</b> nebo si ponechte starý soubor
 se seznamem. Pak otevřete nový seznam, klikněte na <b>Použít předlohu...</b> a vyberte tento výpis nebo starý
 soubor: stránka ukáže navržené pořadí a tlačítkem <b>Použít</b> ho přijmete.</p>
 <h2>Klávesy</h2>
@@ -331,17 +334,17 @@ soubor: stránka ukáže navržené pořadí a tlačítkem <b>Použít</b> ho p�
 <dt><kbd>↑</kbd> <kbd>↓</kbd>, <kbd>Shift+↑</kbd> <kbd>Shift+↓</kbd>, <kbd>Mezerník</kbd>, <kbd>Ctrl+A</kbd></dt>
 <dd>přejít na kanál, vybrat rozsah, vybrat jeden, vybrat vše</dd>
 <dt><kbd>Alt+↑</kbd> <kbd>Alt+↓</kbd>, <kbd>Alt+Home</kbd> <kbd>Alt+End</kbd></dt>
-<dd>posunout výběr nahoru nebo dolů, na začátek nebo na konec</dd>
+<dd>přesunout výběr nahoru nebo dolů, na začátek nebo na konec</dd>
 <dt><kbd>Delete</kbd>, <kbd>F2</kbd></dt><dd>smazat, přejmenovat</dd>
 <dt><kbd>Ctrl+Z</kbd>, <kbd>Ctrl+Y</kbd> nebo <kbd>Ctrl+Shift+Z</kbd></dt><dd>zpět, znovu</dd>
 <dt><kbd>Ctrl+O</kbd>, <kbd>Ctrl+S</kbd>, <kbd>Ctrl+Shift+S</kbd>, <kbd>Ctrl+F</kbd>, <kbd>Ctrl+P</kbd></dt>
-<dd>otevřít, uložit, uložit jako, hledat, tisk</dd>
+<dd>otevřít, uložit, uložit jako, hledat, vytisknout</dd>
 <dt><kbd>Tab</kbd>, <kbd>←</kbd> <kbd>→</kbd></dt><dd>přejít na řadu tlačítek a pohybovat se po ní</dd>
 </dl>
 <h2>Názvy a příkazový řádek</h2>
-<p>Názvy jsou bajty: zobrazují se jako UTF-8, pokud jsou platné UTF-8, jinak jako Latin-1, a nový název se zapíše
-tak, jak seznam své názvy zapisuje. <b>Exportovat výpis</b> uloží seznam tak, jak ho vypisuje
-<code>tunvex --listing</code>; jeho první řádek určuje seznam, ze kterého výpis vznikl, takže
+<p>Názvy jsou uloženy jako bajty: zobrazují se jako UTF-8, pokud jde o platné UTF-8, jinak jako Latin-1,
+a nový název se zapíše stejně, jako seznam zapisuje ostatní názvy. <b>Exportovat výpis</b> uloží seznam tak,
+jak ho vypisuje <code>tunvex --listing</code>; jeho první řádek označuje seznam, ze kterého výpis vznikl, takže
 <code>tunvex --apply</code> ho přijme jen tehdy, když je seznam stále stejný.</p>
 `,
 };

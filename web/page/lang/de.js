@@ -176,7 +176,8 @@ export default {
     'Datei enthält aber nur {size}',
   'finding.trailerMissing': 'die Prüfsumme am Dateiende fehlt',
   'finding.trailerCutShort': 'die Prüfsumme am Dateiende ist unvollständig: {n} von 4 Byte',
-  'finding.countTooSmall': 'laut Anzahl sind es {channels}, die Datei enthält aber {held} und eine Prüfsumme über alle',
+  'finding.countTooSmall': 'laut Anzahl sind es {channels}, die Datei enthält aber {held} und eine Prüfsumme ' +
+    'über alle',
   'finding.checksumWrong': 'die Prüfsumme ist {stored}, der Inhalt ergibt aber {computed}',
   'finding.bytesAfterTrailer': { one: '{n} Byte nach der Prüfsumme am Dateiende',
     other: '{n} Byte nach der Prüfsumme am Dateiende' },
@@ -207,9 +208,9 @@ export default {
   newNameControl: 'Der neue Name enthält ein Steuerzeichen.',
 
   help: `
-<h2>Wofür diese Seite da ist</h2>
+<h2>Wozu diese Seite dient</h2>
 <p>Hier bringen Sie die Senderliste Ihres Receivers in die gewünschte Reihenfolge: Sender verschieben, umbenennen
-und löschen, nach Name sortieren oder Ihre alte Reihenfolge auf die Liste eines neuen Sendersuchlaufs übertragen.
+und löschen, nach Namen sortieren oder Ihre alte Reihenfolge auf die Liste eines neuen Sendersuchlaufs übertragen.
 Die Seite öffnet die Datei, die der Receiver auf einen USB-Stick exportiert, und speichert eine neue, die der
 Receiver wieder importiert. Die Datei wird in diesem Browser gelesen und verlässt Ihren Computer nie; geschrieben
 wird erst, wenn Sie speichern.</p>
@@ -244,7 +245,7 @@ Griff ⋮⋮ ziehen), die Schaltflächen verwenden oder mit <b>Verschieben nach.
 <li>Umbenennen: <kbd>F2</kbd> oder Doppelklick. Ein neuer Name ist 1 bis 31 Byte lang, ohne Steuerzeichen; auch
 der zweite Name des Senders wird zum neuen Namen.</li>
 <li>Die Suche zeigt nur die Sender, deren Name oder Nummer passt; Verschieben bezieht sich trotzdem auf die
-Positionen in der ganzen Liste, und Ziehen ist erst wieder möglich, wenn die Suche geleert ist.</li>
+Positionen in der ganzen Liste, und Ziehen ist erst wieder möglich, wenn das Suchfeld leer ist.</li>
 <li><b>Drucken</b> druckt alle Sender mit Nummer, Namen und Typ, darüber den Dateinamen und das Datum.</li>
 </ul>
 <h2>Was die Markierungen bedeuten</h2>
@@ -252,7 +253,7 @@ Positionen in der ganzen Liste, und Ziehen ist erst wieder möglich, wenn die Su
 <li><i>doppelter Name</i>: Ein anderer Sender hat denselben Namen.</li>
 <li><i>umbenannt</i>: Sie haben dem Sender einen neuen Namen gegeben.</li>
 <li><i>zugeordnet</i>, <i>ungefähr zugeordnet</i>, <i>neu</i>: wie der Sender nach dem Anwenden einer Vorlage
-darin gefunden wurde; Sender mit <i>neu</i> waren nicht darin und stehen am Ende.</li>
+darin gefunden wurde; mit <i>neu</i> markierte Sender kommen darin nicht vor und stehen am Ende.</li>
 </ul>
 <h2>Nach einem neuen Sendersuchlauf</h2>
 <p>Speichern Sie vor dem Suchlauf mit <b>Textliste exportieren</b> eine Textliste Ihrer Senderliste, oder bewahren
@@ -269,11 +270,13 @@ sie.</p>
 <dt><kbd>Strg+Z</kbd>, <kbd>Strg+Y</kbd> oder <kbd>Strg+Umschalt+Z</kbd></dt><dd>rückgängig, wiederholen</dd>
 <dt><kbd>Strg+O</kbd>, <kbd>Strg+S</kbd>, <kbd>Strg+Umschalt+S</kbd>, <kbd>Strg+F</kbd>, <kbd>Strg+P</kbd></dt>
 <dd>öffnen, speichern, speichern unter, suchen, drucken</dd>
-<dt><kbd>Tab</kbd>, <kbd>←</kbd> <kbd>→</kbd></dt><dd>zur Schaltflächenleiste und darin von Schaltfläche zu Schaltfläche</dd>
+<dt><kbd>Tab</kbd>, <kbd>←</kbd> <kbd>→</kbd></dt><dd>zur Schaltflächenleiste und darin von
+Schaltfläche zu Schaltfläche</dd>
 </dl>
 <h2>Namen und Befehlszeile</h2>
-<p>Namen werden als Bytes gespeichert: Angezeigt werden sie als UTF-8, wo sie gültiges UTF-8 sind, sonst als Latin-1, und ein neuer
-Name wird so geschrieben, wie die Liste ihre Namen schreibt. <b>Textliste exportieren</b> speichert die Liste so,
+<p>Namen werden als Bytes gespeichert: Angezeigt werden sie als UTF-8, wo sie gültiges UTF-8 sind, sonst als
+Latin-1, und ein neuer Name wird so geschrieben, wie die Liste ihre Namen schreibt. <b>Textliste exportieren</b>
+speichert die Liste so,
 wie <code>tunvex --listing</code> sie ausgibt; ihre erste Zeile nennt die Liste, aus der sie erstellt wurde, damit
 <code>tunvex --apply</code> sie nur annimmt, solange diese Liste unverändert ist.</p>
 `,

@@ -27,7 +27,7 @@ export default {
   search: 'Buscar',
   searchHint: 'Nombre o número',
   dismiss: 'Cerrar este aviso',
-  empty: 'Abre una lista de canales o arrástrala aquí. Se lee en este equipo y nunca se envía a ningún sitio.',
+  empty: 'Abre una lista de canales o arrástrala aquí. Se lee en este ordenador y nunca se envía a ningún sitio.',
   colNumber: 'N.º',
   colName: 'Nombre',
   colName2: 'Segundo nombre',
@@ -66,9 +66,10 @@ export default {
     other: '{n} canales: {tv} de TV, {radio} de radio' },
   countsShown: 'visibles: {n}',
   countsSelected: 'seleccionados: {n}',
-  countsShared: { one: '{n} con nombre repetido', many: '{n} con nombre repetido', other: '{n} con nombre repetido' },
+  countsShared: { one: 'con nombre repetido: {n}', many: 'con nombre repetido: {n}',
+    other: 'con nombre repetido: {n}' },
   countsJoin: '; ',
-  markSameName: 'mismo nombre',
+  markSameName: 'nombre repetido',
   markRenamed: 'renombrado',
   markNew: 'nuevo',
   markMatched: 'encontrado',
@@ -93,15 +94,15 @@ export default {
   atBottom: 'La selección ya está al final',
   noneSelected: 'No hay ningún canal seleccionado: selecciona primero los canales',
   inOrderAlready: 'La lista ya está ordenada por nombre.',
-  referenceKeepsOrder: 'La referencia deja el orden tal como está.',
+  referenceKeepsOrder: 'La referencia no cambia el orden.',
   keepOne: 'No se pueden eliminar todos los canales: la lista debe conservar al menos uno. Selecciona menos canales.',
   wholeNumber: 'Escribe un número entero del 1 al {last}.',
-  secondNameToo: 'El nombre nuevo sustituye también a su segundo nombre, {name2}.',
+  secondNameToo: 'El nombre nuevo sustituye también al segundo nombre, {name2}.',
   notLatin1: 'Esta lista guarda los nombres en Latin-1, que no admite todos los caracteres de este nombre.',
   selectedAll: { one: '{n} canal seleccionado', many: '{n} canales seleccionados', other: '{n} canales seleccionados' },
   clearSearchToDrag: 'Borra la búsqueda para poder arrastrar: mientras la búsqueda filtra la lista, los canales se ' +
     'mueven con los botones y las teclas.',
-  droppedOutside: 'Has soltado fuera de la lista: no se ha movido nada',
+  droppedOutside: 'Has soltado la selección fuera de la lista: no se ha movido nada',
   dragCancelled: 'Arrastre cancelado: no se ha movido nada',
   cannotChange: 'Esta lista no se puede modificar aquí: tiene más canales de los que un listado puede numerar',
 
@@ -110,11 +111,11 @@ export default {
   manyDropped: 'Has soltado {n} archivos y solo se abre {file}: abre las listas de una en una.',
   cannotStart: 'No se ha podido iniciar la página: {error}',
   isText: '{file} es un archivo de texto, no una lista de canales: si es un listado hecho antes de una nueva ' +
-    'búsqueda de canales, abre la lista y pásale ese orden con Aplicar referencia...',
+    'búsqueda de canales, abre la lista y recupera ese orden con «Aplicar referencia...».',
   isTextOf: '{file} es un archivo de texto {encoding}, no una lista de canales: si es un listado hecho antes de una ' +
-    'nueva búsqueda de canales, abre la lista y pásale ese orden con Aplicar referencia...',
+    'nueva búsqueda de canales, abre la lista y recupera ese orden con «Aplicar referencia...».',
   stillOpen: '{file} sigue abierto.',
-  notAList: 'No se puede abrir {file}: no es una lista de canales completa: {why}.',
+  notAList: 'No se puede abrir {file} porque no es una lista de canales completa: {why}.',
   notWhole: '{file} no es una lista de canales completa: {why}. Se abre tal como la abre tunvex; al guardar se ' +
     'escribe una lista completa con una suma de comprobación nueva.',
   notWholeNoted: '{file} no es una lista de canales completa: {why} ({notes}). Se abre tal como la abre tunvex; al ' +
@@ -128,11 +129,11 @@ export default {
   other: 'Al guardar se conservan los {n} canales que indica el recuento de la lista y se descarta lo que viene ' +
     'detrás: {left}.' },
   tooManyToChange: { one: '{file} tiene {n} canal, más de los {most} que puede numerar un listado: se puede ' +
-    'consultar aquí, pero ningún cambio se podría guardar, así que no se puede modificar.',
+    'consultar aquí, pero no modificar, porque no se podría guardar ningún cambio.',
   many: '{file} tiene {n} canales, más de los {most} que puede numerar un listado: se puede consultar aquí, pero ' +
-    'ningún cambio se podría guardar, así que no se puede modificar.',
+    'no modificar, porque no se podría guardar ningún cambio.',
   other: '{file} tiene {n} canales, más de los {most} que puede numerar un listado: se puede consultar aquí, pero ' +
-    'ningún cambio se podría guardar, así que no se puede modificar.' },
+    'no modificar, porque no se podría guardar ningún cambio.' },
   unsavedOpenAnother: 'La lista tiene cambios sin guardar. ¿Quieres abrir otra?',
   opened: { one: 'Se ha abierto {file}: {n} canal', many: 'Se ha abierto {file}: {n} canales',
     other: 'Se ha abierto {file}: {n} canales' },
@@ -141,20 +142,21 @@ export default {
     '¿Quieres sobrescribirlo y perder ese cambio?',
   notSavedChanged: 'No se ha guardado: el archivo ha cambiado mientras tanto',
   notSaved: 'No se ha podido guardar la lista: {error}. No se ha escrito nada.',
-  savedIn: { one: 'Guardado {n} canal en {file}', many: 'Guardados {n} canales en {file}',
-    other: 'Guardados {n} canales en {file}' },
-  downloaded: { one: 'Guardado {n} canal: el navegador ha descargado la lista como {file}.',
-    many: 'Guardados {n} canales: el navegador ha descargado la lista como {file}.',
-    other: 'Guardados {n} canales: el navegador ha descargado la lista como {file}.' },
+  savedIn: { one: '{n} canal guardado en {file}', many: '{n} canales guardados en {file}',
+    other: '{n} canales guardados en {file}' },
+  downloaded: { one: '{n} canal guardado: el navegador ha descargado la lista como {file}.',
+    many: '{n} canales guardados: el navegador ha descargado la lista como {file}.',
+    other: '{n} canales guardados: el navegador ha descargado la lista como {file}.' },
   nameOnStick: 'En la memoria USB debe llamarse exactamente {file}, que es el nombre que espera el receptor: si el ' +
-    'navegador ha añadido un número al nombre (como en {example}), quítalo al volver a copiar el archivo.',
+    'navegador ha añadido un número al nombre (como en {example}), quítalo al copiar el archivo a la memoria.',
   cannotExport: 'No se puede exportar el listado: {why}.',
   exported: 'Listado exportado como {file}',
-  exportedUnsaved: 'Listado exportado como {file}: hace referencia a la lista con los cambios hechos aquí, así que ' +
+  exportedUnsaved: 'Listado exportado como {file}: corresponde a la lista con los cambios hechos aquí, así que ' +
     'tunvex --apply solo lo aceptará cuando se haya guardado la lista',
 
   // Apply a reference.
-  chooseReference: 'Elige el listado (.txt) o el archivo de lista de antes de la nueva búsqueda de canales.',
+  chooseReference: 'Elige el listado (.txt) o el archivo de la lista que tenías antes de la nueva búsqueda de ' +
+    'canales.',
   matchSummary: '{exact} con coincidencia exacta, {loosely} con coincidencia aproximada, {unmatched} sin ' +
     'coincidencia; {lost} sin canal correspondiente',
   matchUnread: '{summary}; {unread} con errores (línea {line}: {why})',
@@ -192,14 +194,14 @@ export default {
   'finding.bytesAfterTrailer': { one: '{n} byte después de la suma de comprobación final',
     many: '{n} bytes después de la suma de comprobación final',
     other: '{n} bytes después de la suma de comprobación final' },
-  'finding.misnumbered': 'el canal {channel} tiene los números {number} y {number2}, no {position} (no es ' +
-    'grave: al guardar, cada canal recibe el número de su posición)',
+  'finding.misnumbered': 'el canal {channel} lleva los números {number} y {number2} en vez del {position}, algo ' +
+    'sin importancia: al guardar, cada canal recibe el número de su posición',
 
   // The problems of a listing, a reference or a name.
   atLine: 'línea {line}: {problem}',
   problemsJoin: '; ',
   moreProblems: '{n} más',
-  'problem.notAChannelLine': 'una línea que no es de canal (NUMBER:NAME:NAME2:TYPE, o solo NUMBER)',
+  'problem.notAChannelLine': 'una línea que no es de canal (NUMBER:NAME:NAME2:TYPE o solo NUMBER)',
   'problem.noSuchChannel': 'no existe el canal {text}: la lista tiene {n}',
   'problem.noChannelZero': 'no existe el canal 0',
   'problem.onLineToo': 'el canal {text} también está en la línea {line}',
@@ -214,7 +216,7 @@ export default {
   'problem.utf32': 'es texto UTF-32: guárdalo como UTF-8',
   'problem.tooManyChannels': '{n} canales, pero un listado no puede numerar más de {most}',
   'problem.lineFeedInName': 'el canal {channel} tiene un salto de línea en el nombre, que partiría su línea: ' +
-    'cámbiale antes el nombre',
+    'renómbralo primero',
   newNameLength: 'El nombre nuevo debe tener de 1 a 31 bytes, no {n}.',
   newNameControl: 'El nombre nuevo contiene un carácter de control.',
 
@@ -229,9 +231,9 @@ archivo se lee en este navegador y nunca sale de tu ordenador; no se escribe nad
 <li>En el receptor, exporta la lista de canales a una memoria USB (la copia de seguridad de la lista).</li>
 <li>Conecta la memoria USB al ordenador y copia el archivo de la lista a una carpeta tuya. Deja esa copia tal
 como está: es tu forma de volver atrás.</li>
-<li>Abre aquí la lista: <b>Abrir</b> (<kbd>Ctrl+O</kbd>), o arrastra el archivo a la página.</li>
+<li>Abre aquí la lista con <b>Abrir</b> (<kbd>Ctrl+O</kbd>) o arrastra el archivo a la página.</li>
 <li>Haz los cambios. Todavía no se escribe nada; con <b>Deshacer</b> puedes anular cualquiera de ellos.</li>
-<li><b>Guardar</b> (<kbd>Ctrl+S</kbd>). En Chrome y Edge, la lista se escribe en el mismo archivo que abriste
+<li>Pulsa <b>Guardar</b> (<kbd>Ctrl+S</kbd>). En Chrome y Edge, la lista se escribe en el mismo archivo que abriste
 (<b>Guardar como</b> te pregunta dónde). En Firefox y Safari, el navegador descarga la lista nueva: la encontrarás
 en tu carpeta de descargas.</li>
 <li>El archivo debe llevar exactamente el nombre que espera el receptor, el que tenía en la memoria USB. El
@@ -245,25 +247,25 @@ exactamente como estaba.</p>
 <h2>Trabajar con la lista</h2>
 <ul>
 <li>Seleccionar: un clic; <kbd>Mayús</kbd>+clic para un rango; <kbd>Ctrl</kbd>+clic para añadir o quitar uno; en
-una pantalla táctil, toca una fila, y toca su asa ⋮⋮ para añadirla o quitarla.</li>
+una pantalla táctil, toca una fila y toca su asa ⋮⋮ para añadirla o quitarla.</li>
 <li>Mover: arrastra la selección hasta su sitio (<kbd>Esc</kbd> cancela; en una pantalla táctil, arrastra un asa
-⋮⋮), usa los botones o usa <b>Mover a...</b> para indicar una posición.</li>
+⋮⋮), usa los botones o indica una posición con <b>Mover a...</b>.</li>
 <li>Renombrar: <kbd>F2</kbd> o doble clic. Un nombre nuevo tiene de 1 a 31 bytes, sin caracteres de control; el
 segundo nombre del canal también pasa a ser el nombre nuevo.</li>
 <li>La búsqueda muestra solo los canales cuyo nombre o número coincide; los movimientos siguen actuando sobre las
 posiciones de la lista completa, y para arrastrar hay que borrar antes la búsqueda.</li>
-<li><b>Imprimir</b> imprime todos los canales con su número, sus nombres y su tipo, bajo el nombre del archivo y la
-fecha.</li>
+<li><b>Imprimir</b> imprime todos los canales con su número, sus nombres y su tipo, con el nombre del archivo y la
+fecha en la cabecera.</li>
 </ul>
 <h2>Qué significan las marcas</h2>
 <ul>
-<li><i>mismo nombre</i>: otro canal tiene también este nombre.</li>
+<li><i>nombre repetido</i>: otro canal tiene también este nombre.</li>
 <li><i>renombrado</i>: le has puesto un nombre nuevo al canal.</li>
 <li><i>encontrado</i>, <i>encontrado por aproximación</i>, <i>nuevo</i>: tras aplicar una referencia, cómo se
 encontró el canal en ella; los canales marcados como <i>nuevo</i> no estaban en ella y van al final.</li>
 </ul>
 <h2>Después de una nueva búsqueda de canales</h2>
-<p>Antes de la búsqueda, guarda un listado de tu lista con <b>Exportar listado</b>, o conserva el archivo de la
+<p>Antes de la búsqueda, guarda un listado de tu lista con <b>Exportar listado</b> o conserva el archivo de la
 lista antigua. Después abre la lista nueva y usa <b>Aplicar referencia...</b> con ese listado o con el archivo
 antiguo: la página muestra el orden que propone, y con <b>Aplicar</b> lo aceptas.</p>
 <h2>Teclas</h2>
@@ -279,9 +281,9 @@ antiguo: la página muestra el orden que propone, y con <b>Aplicar</b> lo acepta
 <dt><kbd>Tab</kbd>, <kbd>←</kbd> <kbd>→</kbd></dt><dd>ir a la fila de botones y moverse por ella</dd>
 </dl>
 <h2>Los nombres y la línea de comandos</h2>
-<p>Los nombres son bytes: se muestran como UTF-8 cuando son UTF-8 válido y, si no, como Latin-1; un nombre nuevo
-se escribe igual que la lista escribe sus nombres. <b>Exportar listado</b> guarda la lista tal como la muestra
-<code>tunvex --listing</code>; su primera línea identifica la lista de la que se sacó, para que
-<code>tunvex --apply</code> solo lo acepte mientras la lista siga como estaba.</p>
+<p>Los nombres se guardan como bytes: se muestran como UTF-8 cuando son UTF-8 válido y, si no, como Latin-1; un
+nombre nuevo se escribe con la misma codificación que el resto de la lista. <b>Exportar listado</b> guarda la lista
+tal como la muestra <code>tunvex --listing</code>; la primera línea del listado identifica la lista de la que
+procede, para que <code>tunvex --apply</code> solo lo acepte mientras la lista siga como estaba.</p>
 `,
 };

@@ -47,19 +47,20 @@ export default {
   withKeys: '{action} ({keys})',
   helpTitle: 'Súgó',
   aboutTitle: 'Névjegy és licencek',
-  about: 'A tunvex szabad szoftver, MIT-licenc alatt. Az oldal a tunvex mellett az alább felsorolt könyvtárakat is ' +
-    'tartalmazza, mindegyiket a saját licence alatt; ezek közleményei az oldal minden példányához hozzátartoznak.',
+  about: 'A tunvex szabad szoftver, az MIT-licenc alatt érhető el. Az oldal a tunvex mellett az alább felsorolt ' +
+    'programkönyvtárakat is tartalmazza, mindegyiket a saját licence szerint; ezek licencszövegei az oldal minden ' +
+    'példányát kísérik.',
   cancel: 'Mégse',
   renameTitle: 'Átnevezés: {at}. csatorna',
   newName: 'Új név',
   renameOk: 'Átnevezés',
-  moveTitle: 'Áthelyezés adott helyre',
-  movePosition: 'Az első kijelölt csatorna helye',
+  moveTitle: 'Áthelyezés megadott helyre',
+  movePosition: 'Az első kijelölt csatorna új helye',
   moveOk: 'Áthelyezés',
   referenceTitle: 'Minta alkalmazása',
   referenceChoose: 'Minta kiválasztása...',
   referenceLabel: 'Mintául szolgáló jegyzék vagy lista',
-  referenceApply: 'Alkalmaz',
+  referenceApply: 'Alkalmazás',
   filePickerLists: 'Csatornalisták',
 
   // The counts above the list.
@@ -78,12 +79,12 @@ export default {
   // What a change says, and why one did nothing.
   movedTo: { one: '{n} csatorna áthelyezve a lista {at}. helyére',
     other: '{n} csatorna áthelyezve a lista {at}. helyére' },
-  movedUp: { one: '{n} csatorna feljebb került, a lista {at}. helyére',
-    other: '{n} csatorna feljebb került, a lista {at}. helyére' },
-  movedDown: { one: '{n} csatorna lejjebb került, a lista {at}. helyére',
-    other: '{n} csatorna lejjebb került, a lista {at}. helyére' },
+  movedUp: { one: '{n} csatorna feljebb került a lista {at}. helyére',
+    other: '{n} csatorna feljebb került a lista {at}. helyére' },
+  movedDown: { one: '{n} csatorna lejjebb került a lista {at}. helyére',
+    other: '{n} csatorna lejjebb került a lista {at}. helyére' },
   deleted: { one: '{n} csatorna törölve', other: '{n} csatorna törölve' },
-  renamed: 'A lista {at}. csatornájának új neve: {name}',
+  renamed: '{at}. csatorna átnevezve erre: {name}',
   sorted: { one: '{n} csatorna név szerint rendezve', other: '{n} csatorna név szerint rendezve' },
   referenceApplied: 'Minta alkalmazva: {summary}',
   undone: 'Visszavonva: {what}',
@@ -93,7 +94,7 @@ export default {
   noneSelected: 'Nincs kijelölt csatorna: először jelölje ki a csatornákat',
   inOrderAlready: 'A lista már név szerint rendezett.',
   referenceKeepsOrder: 'A minta alapján a sorrend nem változik.',
-  keepOne: 'Nem lehet minden csatornát törölni: legalább egynek a listában kell maradnia. Jelöljön ki kevesebb ' +
+  keepOne: 'Nem törölheti az összes csatornát: legalább egynek a listában kell maradnia. Jelöljön ki kevesebb ' +
     'csatornát.',
   wholeNumber: 'Adjon meg egy egész számot 1 és {last} között.',
   secondNameToo: 'Az új név a második nevet ({name2}) is lecseréli.',
@@ -116,21 +117,19 @@ export default {
     'jegyzék, nyissa meg a listát, és a „Minta alkalmazása...” gombbal vigye át rá a sorrendet.',
   stillOpen: 'Továbbra is ez van megnyitva: {file}.',
   notAList: 'A(z) {file} fájl nem nyitható meg, mert nem teljes csatornalista: {why}.',
-  notWhole: 'A(z) {file} fájl nem teljes csatornalista: {why}. Úgy nyílik meg, ahogy a tunvex megnyitja; mentéskor ' +
-    'teljes lista készül, új ellenőrzőösszeggel.',
+  notWhole: 'A(z) {file} fájl nem teljes csatornalista: {why}. Úgy nyílik meg, ahogy a tunvex is megnyitná; ' +
+    'mentéskor teljes lista készül, új ellenőrzőösszeggel.',
   notWholeNoted: 'A(z) {file} fájl nem teljes csatornalista: {why} ({notes}). Úgy nyílik meg, ahogy a tunvex ' +
-    'megnyitja; mentéskor teljes lista készül, új ellenőrzőösszeggel.',
+    'is megnyitná; mentéskor teljes lista készül, új ellenőrzőösszeggel.',
   wholeNoted: 'A(z) {file} fájl teljes csatornalista. Megjegyzés: {notes}.',
   findingsJoin: '; ',
-  keepsCounted: { one: 'Mentéskor csak a fájlban megadott darabszámnak megfelelő {n} csatorna marad meg, az utána ' +
-    'következő {left} kimarad.',
-  other: 'Mentéskor csak a fájlban megadott darabszámnak megfelelő {n} csatorna marad meg, az utána következő ' +
-    '{left} kimarad.' },
+  keepsCounted: { one: 'Mentéskor csak a fájlban megadott {n} csatorna marad meg, az utána következő {left} kimarad.',
+    other: 'Mentéskor csak a fájlban megadott {n} csatorna marad meg, az utánuk következő {left} kimarad.' },
   tooManyToChange: { one: 'A(z) {file} fájlban {n} csatorna van, több, mint ahányat egy jegyzék meg tud számozni ' +
     '({most}). Itt megtekinthető, de módosítani nem lehet, mert a módosítást nem lehetne menteni.',
   other: 'A(z) {file} fájlban {n} csatorna van, több, mint ahányat egy jegyzék meg tud számozni ({most}). Itt ' +
     'megtekinthető, de módosítani nem lehet, mert a módosítást nem lehetne menteni.' },
-  unsavedOpenAnother: 'A listán vannak nem mentett módosítások. Mégis megnyit egy másikat?',
+  unsavedOpenAnother: 'A lista módosításai nincsenek mentve. Mégis megnyit egy másikat?',
   opened: { one: 'Megnyitva: {file} ({n} csatorna)', other: 'Megnyitva: {file} ({n} csatorna)' },
   notApplied: 'A módosítások nem alkalmazhatók: {why}',
   changedElsewhere: 'A(z) {file} fájl megváltozott, mióta itt megnyitotta (egy másik lap vagy program mentette). ' +
@@ -141,7 +140,7 @@ export default {
   downloaded: { one: '{n} csatorna mentve: a böngésző {file} néven letöltötte a listát.',
     other: '{n} csatorna mentve: a böngésző {file} néven letöltötte a listát.' },
   nameOnStick: 'A pendrive-on a fájl neve pontosan {file} legyen, mert a vevőkészülék ezt várja: ha a böngésző ' +
-    'számot tett a névbe (például: {example}), a visszamásoláskor vegye ki belőle.',
+    'számot fűzött a nevéhez (például {example}), a visszamásoláskor törölje ki belőle.',
   cannotExport: 'A jegyzék nem exportálható: {why}.',
   exported: 'Jegyzék exportálva {file} néven',
   exportedUnsaved: 'Jegyzék exportálva {file} néven. Az itt módosított listára hivatkozik, ezért a tunvex --apply ' +
@@ -157,8 +156,8 @@ export default {
   noLongerInList: 'már nincs a listában',
   channelOfType: '{name} ({type})',
   moreRows: 'és még {n}',
-  referenceTooMany: 'A(z) {file} fájl {n} csatornás lista, több, mint ahányat egy jegyzék meg tud számozni ' +
-    '({most}), ezért nem használható mintaként.',
+  referenceTooMany: 'A(z) {file} csatornalistában {n} csatorna van, több, mint ahányat egy jegyzék meg tud ' +
+    'számozni ({most}), ezért nem használható mintaként.',
   referenceUnreadable: 'A(z) {file} fájl olyan csatornalista, amelyet a tunvex nem tud beolvasni ({why}), ezért ' +
     'nem használható mintaként.',
   referencePartial: 'A(z) {file} fájl csatornalista, de nem teljes ({why}); a benne lévő csatornákat az oldal úgy ' +
@@ -172,14 +171,14 @@ export default {
   channelCount: { one: '{n} csatorna', other: '{n} csatorna' },
   byteCount: { one: '{n} bájt', other: '{n} bájt' },
   'finding.whole': { one: 'rendben, {n} csatorna', other: 'rendben, {n} csatorna' },
-  'finding.shorterThanHeader': { one: 'rövidebb, mint a fejléce: {n} bájt',
-    other: 'rövidebb, mint a fejléce: {n} bájt' },
-  'finding.shorterThanCount': 'a csatornaszám szerint {channels} van benne, ez a záró ellenőrzőösszeggel együtt ' +
-    '{needed}, de a fájl mérete csak {size}',
+  'finding.shorterThanHeader': { one: 'csak {n} bájt hosszú, rövidebb a fejlécénél',
+    other: 'csak {n} bájt hosszú, rövidebb a fejlécénél' },
+  'finding.shorterThanCount': 'a megadott darabszám szerint {channels} van benne, ez a záró ellenőrzőösszeggel ' +
+    'együtt {needed}, de a fájl mérete csak {size}',
   'finding.trailerMissing': 'hiányzik a záró ellenőrzőösszeg',
-  'finding.trailerCutShort': 'a záró ellenőrzőösszeg csonka: a 4 bájtból csak {n} van meg',
-  'finding.countTooSmall': 'a csatornaszám szerint {channels} van benne, de a fájlban {held} csatorna és az ' +
-    'összesre kiszámolt ellenőrzőösszeg található',
+  'finding.trailerCutShort': 'a záró ellenőrzőösszeg csonka (a 4 bájtból csak {n} van meg)',
+  'finding.countTooSmall': 'a megadott darabszám szerint {channels} van benne, de a fájlban {held} csatorna és ' +
+    'egy mindegyikükre kiszámolt ellenőrzőösszeg van',
   'finding.checksumWrong': 'az ellenőrzőösszeg {stored}, de a tartalomból számolt érték {computed}',
   'finding.bytesAfterTrailer': { one: 'a záró ellenőrzőösszeg után még {n} bájt van',
     other: 'a záró ellenőrzőösszeg után még {n} bájt van' },
@@ -191,7 +190,7 @@ export default {
   problemsJoin: '; ',
   moreProblems: 'és még {n}',
   'problem.notAChannelLine': 'nem csatornasor (NUMBER:NAME:NAME2:TYPE, vagy csak NUMBER)',
-  'problem.noSuchChannel': 'nincs ilyen csatorna: {text}; a listában {n} csatorna van',
+  'problem.noSuchChannel': 'nincs {text} számú csatorna (a listában csak {n} van)',
   'problem.noChannelZero': 'nincs 0. csatorna',
   'problem.onLineToo': 'ugyanez a csatorna ({text}) a jegyzék {line}. sorában is szerepel',
   'problem.typeNotTvOrRadio': 'a típus csak TV vagy RADIO lehet, nem „{text}”',
@@ -214,7 +213,7 @@ export default {
 <p>Ezzel az oldallal a vevőkészülék csatornalistáját a kívánt sorrendbe teheti: csatornákat helyezhet át, nevezhet
 át és törölhet, név szerint rendezheti őket, vagy a régi sorrendet átviheti egy új csatornakeresés listájára. Az
 oldal azt a fájlt nyitja meg, amelyet a vevőkészülék pendrive-ra exportál, és új fájlt ment, amelyet a készülék
-be tud tölteni. A fájlt ez a böngésző olvassa be, és soha nem hagyja el a számítógépet; mentésig semmi sem íródik
+importálni tud. A fájlt ez a böngésző olvassa be, és soha nem hagyja el a számítógépet; mentésig semmi sem íródik
 ki.</p>
 <h2>Pendrive-ról pendrive-ra</h2>
 <ol>
@@ -226,8 +225,8 @@ változatlanul: ezzel bármikor visszatérhet az eredetihez.</li>
 <li>Mentse a listát: <b>Mentés</b> (<kbd>Ctrl+S</kbd>). A Chrome és az Edge a megnyitott fájlba írja vissza a
 listát (a <b>Mentés másként</b> rákérdez, hová). A Firefox és a Safari ehelyett letölti az új listát: a letöltések
 mappájában találja.</li>
-<li>A fájlnak pontosan azt a nevet kell viselnie, amelyet a vevőkészülék vár, vagyis amelyen a pendrive-on volt. A
-böngésző számot fűzhet a letöltött fájl nevéhez (például <i>csatornak(1).dat</i>): ezt törölje ki belőle.</li>
+<li>A fájl neve pontosan az legyen, amit a vevőkészülék vár, vagyis ugyanaz, mint a pendrive-on. A böngésző
+számot fűzhet a letöltött fájl nevéhez (például <i>csatornalista(1).dat</i>): ezt törölje ki belőle.</li>
 <li>Másolja a fájlt ezen a néven a pendrive-ra, dugja a pendrive-ot a vevőkészülékbe, és importálja a listát.</li>
 </ol>
 <h2>Mit változtat a mentés?</h2>
@@ -243,8 +242,8 @@ koppintva pedig hozzáadhatja a kijelöléshez, vagy kiveheti belőle.</li>
 fogantyút húzza), használja a gombokat, vagy adja meg a helyet az <b>Áthelyezés...</b> gombbal.</li>
 <li>Átnevezés: <kbd>F2</kbd> vagy dupla kattintás. Az új név 1–31 bájt hosszú lehet, vezérlőkarakterek nélkül; a
 csatorna második neve is az új név lesz.</li>
-<li>A keresés csak azokat a csatornákat mutatja, amelyeknek a neve vagy a száma egyezik; az áthelyezés ilyenkor is
-a teljes lista helyeire vonatkozik, húzni pedig csak a keresés törlése után lehet.</li>
+<li>A keresés csak azokat a csatornákat mutatja, amelyeknek a neve vagy a száma megfelel a keresésnek; az
+áthelyezés ilyenkor is a teljes lista helyeire vonatkozik, húzni pedig csak a keresés törlése után lehet.</li>
 <li>A <b>Nyomtatás</b> minden csatornát kinyomtat a számával, a neveivel és a típusával, fölöttük a fájl nevével és
 a dátummal.</li>
 </ul>
@@ -258,7 +257,8 @@ oldal a csatornára a mintában; az <i>új</i> csatornák nem szerepeltek benne,
 <h2>Új csatornakeresés után</h2>
 <p>A keresés előtt mentsen jegyzéket a listáról a <b>Jegyzék exportálása</b> gombbal, vagy tartsa meg a régi
 listafájlt. Ezután nyissa meg az új listát, és használja a <b>Minta alkalmazása...</b> gombot azzal a jegyzékkel
-vagy régi fájllal: az oldal megmutatja a javasolt sorrendet, az <b>Alkalmaz</b> gomb pedig átveszi.</p>
+vagy régi fájllal: az oldal megmutatja a javasolt sorrendet, az <b>Alkalmazás</b> gombbal pedig érvénybe
+léptetheti.</p>
 <h2>Billentyűk</h2>
 <dl>
 <dt><kbd>↑</kbd> <kbd>↓</kbd>, <kbd>Shift+↑</kbd> <kbd>Shift+↓</kbd>, <kbd>Szóköz</kbd>, <kbd>Ctrl+A</kbd></dt>
@@ -269,7 +269,7 @@ vagy régi fájllal: az oldal megmutatja a javasolt sorrendet, az <b>Alkalmaz</b
 <dt><kbd>Ctrl+Z</kbd>, <kbd>Ctrl+Y</kbd> vagy <kbd>Ctrl+Shift+Z</kbd></dt><dd>visszavonás, újra</dd>
 <dt><kbd>Ctrl+O</kbd>, <kbd>Ctrl+S</kbd>, <kbd>Ctrl+Shift+S</kbd>, <kbd>Ctrl+F</kbd>, <kbd>Ctrl+P</kbd></dt>
 <dd>megnyitás, mentés, mentés másként, keresés, nyomtatás</dd>
-<dt><kbd>Tab</kbd>, <kbd>←</kbd> <kbd>→</kbd></dt><dd>ugrás a gombsorra, majd azon belül</dd>
+<dt><kbd>Tab</kbd>, <kbd>←</kbd> <kbd>→</kbd></dt><dd>ugrás a gombsorra, majd a gombok között</dd>
 </dl>
 <h2>A nevek és a parancssor</h2>
 <p>A nevek bájtokból állnak: ahol érvényes UTF-8 kódolásúak, ott UTF-8 szerint jelennek meg, máshol Latin-1

@@ -107,10 +107,11 @@ export default {
 
   // Files dropped, opened and saved.
   closeDialogFirst: 'Sluit eerst dit venster om een ander bestand te openen.',
-  manyDropped: 'Er zijn {n} bestanden hierheen gesleept; alleen {file} wordt geopend. Open steeds één lijst tegelijk.',
+  manyDropped: 'Er zijn {n} bestanden hierheen gesleept; alleen {file} wordt geopend. Open steeds één lijst ' +
+    'tegelijk.',
   cannotStart: 'De pagina kon niet worden gestart: {error}',
-  isText: '{file} is een tekstbestand, geen zenderlijst. Is het een tekstlijst van vóór een nieuwe zenderscan? Open dan de ' +
-    'nieuwe zenderlijst en neem de volgorde over met ‘Referentie toepassen...’',
+  isText: '{file} is een tekstbestand, geen zenderlijst. Is het een tekstlijst van vóór een nieuwe zenderscan? ' +
+    'Open dan de nieuwe zenderlijst en neem de volgorde over met ‘Referentie toepassen...’',
   isTextOf: '{file} is {encoding}-tekst, geen zenderlijst. Is het een tekstlijst van vóór een nieuwe zenderscan? ' +
     'Open dan de nieuwe zenderlijst en neem de volgorde over met ‘Referentie toepassen...’',
   stillOpen: '{file} blijft geopend.',
@@ -148,7 +149,8 @@ export default {
 
   // Apply a reference.
   chooseReference: 'Kies de tekstlijst (.txt) of het oude zenderlijstbestand van vóór de zenderscan.',
-  matchSummary: '{exact} exact gevonden, {loosely} bij benadering, {unmatched} helemaal niet; {lost} zonder overeenkomst',
+  matchSummary: '{exact} exact gevonden, {loosely} bij benadering, {unmatched} helemaal niet; ' +
+    '{lost} zonder overeenkomst',
   matchUnread: '{summary}; {unread} onleesbaar (regel {line}: {why})',
   referenceLines: { one: '{n} referentieregel', other: '{n} referentieregels' },
   namesNoChannel: 'noemt geen zender',
@@ -175,14 +177,14 @@ export default {
   'finding.shorterThanCount': 'het opgegeven aantal is {channels}, dus {needed} inclusief de controlesom aan het ' +
     'eind, maar het bestand bevat slechts {size}',
   'finding.trailerMissing': 'de controlesom aan het eind ontbreekt',
-  'finding.trailerCutShort': 'de controlesom aan het eind is afgekapt: {n} van 4 bytes',
+  'finding.trailerCutShort': 'de controlesom aan het eind is onvolledig: {n} van 4 bytes',
   'finding.countTooSmall': 'het opgegeven aantal is {channels}, maar het bestand bevat {held} en een controlesom ' +
     'over al die zenders',
   'finding.checksumWrong': 'de controlesom is {stored}, maar de inhoud geeft {computed}',
   'finding.bytesAfterTrailer': { one: '{n} byte na de controlesom aan het eind',
     other: '{n} bytes na de controlesom aan het eind' },
-  'finding.misnumbered': 'zender {channel} heeft de nummers {number} en {number2} in plaats van {position} (geen probleem: ' +
-    'bij opslaan krijgt elke zender zijn positie als nummer)',
+  'finding.misnumbered': 'zender {channel} heeft de nummers {number} en {number2} in plaats van {position} ' +
+    '(geen probleem: bij opslaan krijgt elke zender zijn positie als nummer)',
 
   // The problems of a listing, a reference or a name.
   atLine: 'regel {line}: {problem}',
@@ -209,8 +211,9 @@ export default {
 
   help: `
 <h2>Waarvoor deze pagina dient</h2>
-<p>Hiermee zet je de zenderlijst van je ontvanger in de volgorde die jij wilt: zenders verplaatsen, een andere naam geven
-en verwijderen, op naam sorteren, of je oude volgorde overnemen in de lijst van een nieuwe zenderscan. De pagina opent
+<p>Hiermee zet je de zenderlijst van je ontvanger in de volgorde die jij wilt: zenders verplaatsen, een andere
+naam geven en verwijderen, op naam sorteren, of je oude volgorde overnemen in de lijst van een nieuwe
+zenderscan. De pagina opent
 het bestand dat de ontvanger naar een USB-stick exporteert, en slaat een nieuw bestand op dat de ontvanger weer
 importeert. Het bestand wordt in deze browser gelezen en verlaat je computer nooit; er wordt niets geschreven
 totdat je opslaat.</p>
@@ -236,13 +239,13 @@ precies zoals het was.</p>
 <h2>Werken met de lijst</h2>
 <ul>
 <li>Selecteren: klik; <kbd>Shift</kbd>+klik voor een reeks; <kbd>Ctrl</kbd>+klik om er één aan de selectie toe te
-voegen of eruit weg te halen; op een touchscreen tik je op een rij, en tik je op de greep ⋮⋮ om die rij toe te voegen of weg te
-halen.</li>
+voegen of eruit weg te halen; op een touchscreen tik je op een rij, en tik je op de greep ⋮⋮ om die rij toe te
+voegen of weg te halen.</li>
 <li>Verplaatsen: sleep de selectie naar de plek waar die moet komen (<kbd>Esc</kbd> annuleert; op een touchscreen
 sleep je aan een greep ⋮⋮), gebruik de knoppen, of geef met <b>Verplaatsen naar...</b> een positie op.</li>
 <li>Naam wijzigen: <kbd>F2</kbd> of dubbelklikken. Een nieuwe naam is 1 tot en met 31 bytes lang, zonder stuurtekens;
 ook de tweede naam van de zender wordt de nieuwe naam.</li>
-<li>Zoeken toont alleen de zenders waarvan de naam of het nummer overeenkomt; verplaatsen werkt nog steeds op de
+<li>Zoeken toont alleen de zenders waarvan de naam of het nummer overeenkomt; verplaatsen geldt nog steeds voor de
 posities in de hele lijst, en slepen kan pas weer als het zoekveld leeg is.</li>
 <li><b>Afdrukken</b> drukt alle zenders af met nummer, namen en type, met de bestandsnaam en de datum erboven.</li>
 </ul>
@@ -251,10 +254,10 @@ posities in de hele lijst, en slepen kan pas weer als het zoekveld leeg is.</li>
 <li><i>dubbele naam</i>: een andere zender heeft ook deze naam.</li>
 <li><i>naam gewijzigd</i>: je hebt de zender een nieuwe naam gegeven.</li>
 <li><i>gevonden</i>, <i>bij benadering gevonden</i>, <i>nieuw</i>: hoe de zender na het toepassen van een
-referentie daarin is gevonden; zenders met <i>nieuw</i> stonden er niet in en komen achteraan.</li>
+referentie daarin is gevonden; zenders gemarkeerd als <i>nieuw</i> stonden er niet in en komen achteraan.</li>
 </ul>
 <h2>Na een nieuwe zenderscan</h2>
-<p>Bewaar vóór de scan een tekstlijst van je zenderlijst met <b>Tekstlijst exporteren</b>, of bewaar het oude
+<p>Maak vóór de scan met <b>Tekstlijst exporteren</b> een tekstlijst van je zenderlijst, of bewaar het oude
 lijstbestand. Open daarna de nieuwe lijst en pas met <b>Referentie toepassen...</b> die tekstlijst of het oude
 bestand toe: de pagina toont de voorgestelde volgorde, en <b>Toepassen</b> neemt die over.</p>
 <h2>Toetsen</h2>
@@ -270,8 +273,9 @@ bestand toe: de pagina toont de voorgestelde volgorde, en <b>Toepassen</b> neemt
 <dt><kbd>Tab</kbd>, <kbd>←</kbd> <kbd>→</kbd></dt><dd>naar de rij met knoppen, en van knop naar knop</dd>
 </dl>
 <h2>Namen en de opdrachtregel</h2>
-<p>Namen worden als bytes opgeslagen: ze worden als UTF-8 getoond waar ze geldige UTF-8 zijn, anders als Latin-1, en een nieuwe naam
-wordt geschreven zoals de lijst zijn namen schrijft. <b>Tekstlijst exporteren</b> slaat de lijst op zoals
+<p>Namen worden als bytes opgeslagen: ze worden als UTF-8 getoond waar ze geldige UTF-8 zijn, anders als
+Latin-1, en een nieuwe naam wordt op dezelfde manier opgeslagen als de andere namen in de lijst.
+<b>Tekstlijst exporteren</b> slaat de lijst op zoals
 <code>tunvex --listing</code> hem weergeeft; de eerste regel noemt de lijst waaruit hij is gemaakt, zodat
 <code>tunvex --apply</code> hem alleen accepteert zolang die lijst ongewijzigd is.</p>
 `,

@@ -16,10 +16,10 @@ export default {
   print: 'Drukuj',
   undo: 'Cofnij',
   redo: 'Ponów',
-  moveUp: 'Przesuń w górę',
-  moveDown: 'Przesuń w dół',
-  moveTop: 'Przenieś na początek',
-  moveBottom: 'Przenieś na koniec',
+  moveUp: 'W górę',
+  moveDown: 'W dół',
+  moveTop: 'Na początek',
+  moveBottom: 'Na koniec',
   moveTo: 'Przenieś na pozycję...',
   delete: 'Usuń',
   rename: 'Zmień nazwę',
@@ -27,8 +27,8 @@ export default {
   search: 'Szukaj',
   searchHint: 'Nazwa lub numer',
   dismiss: 'Zamknij ten komunikat',
-  empty: 'Otwórz listę kanałów albo przeciągnij ją tutaj. Plik jest odczytywany na tym komputerze i nigdzie nie ' +
-    'jest wysyłany.',
+  empty: 'Otwórz listę kanałów albo przeciągnij ją tutaj. Plik jest odczytywany tylko na tym komputerze i nigdzie ' +
+    'nie jest wysyłany.',
   colNumber: 'Nr',
   colName: 'Nazwa',
   colName2: 'Druga nazwa',
@@ -48,7 +48,7 @@ export default {
   helpTitle: 'Pomoc',
   aboutTitle: 'O programie i licencje',
   about: 'tunvex to wolne oprogramowanie na licencji MIT. Oprócz programu tunvex strona zawiera wymienione ' +
-    'poniżej biblioteki, każdą na jej własnej licencji; ich informacje licencyjne dołączone są do każdej kopii strony.',
+    'poniżej biblioteki, każdą na własnej licencji; ich informacje licencyjne są dołączone do każdej kopii strony.',
   cancel: 'Anuluj',
   renameTitle: 'Zmień nazwę kanału {at}',
   newName: 'Nowa nazwa',
@@ -118,16 +118,16 @@ export default {
     other: 'Posortowano {n} kanału według nazwy',
   },
   referenceApplied: 'Zastosowano wzorzec ({summary})',
-  undone: 'Cofnięto: {what}',
-  redone: 'Ponowiono: {what}',
+  undone: 'Cofnięto: „{what}”',
+  redone: 'Ponowiono: „{what}”',
   atTop: 'Zaznaczenie jest już na początku',
   atBottom: 'Zaznaczenie jest już na końcu',
   noneSelected: 'Nie zaznaczono żadnego kanału: najpierw zaznacz kanały',
   inOrderAlready: 'Lista jest już posortowana według nazwy.',
-  referenceKeepsOrder: 'Według wzorca kolejność pozostaje bez zmian.',
+  referenceKeepsOrder: 'Wzorzec nie zmienia kolejności.',
   keepOne: 'Nie można usunąć wszystkich kanałów: na liście musi zostać co najmniej jeden. Zaznacz mniej kanałów.',
   wholeNumber: 'Podaj liczbę całkowitą od 1 do {last}.',
-  secondNameToo: 'Nowa nazwa zastąpi też drugą nazwę kanału, {name2}.',
+  secondNameToo: 'Nowa nazwa zastąpi też drugą nazwę kanału ({name2}).',
   notLatin1: 'Ta lista zapisuje nazwy w kodowaniu Latin-1, w którym nie da się zapisać wszystkich znaków tej nazwy.',
   selectedAll: {
     one: 'Zaznaczono {n} kanał',
@@ -139,15 +139,15 @@ export default {
     'klawiszami.',
   droppedOutside: 'Upuszczono poza listą: nic nie przeniesiono',
   dragCancelled: 'Anulowano przeciąganie: nic nie przeniesiono',
-  cannotChange: 'Tej listy nie można tu zmieniać: ma więcej kanałów, niż wykaz jest w stanie ponumerować',
+  cannotChange: 'Tej listy nie można tu zmieniać: ma więcej kanałów, niż może ponumerować wykaz',
 
   // Files dropped, opened and saved.
   closeDialogFirst: 'Aby otworzyć inny plik, najpierw zamknij to okno.',
-  manyDropped: 'Liczba przeciągniętych plików: {n}. Otwarty zostanie tylko {file}: otwieraj jedną listę naraz.',
+  manyDropped: 'Liczba przeciągniętych plików: {n}. Otwarty zostanie tylko plik {file}: otwieraj jedną listę naraz.',
   cannotStart: 'Nie udało się uruchomić strony: {error}',
-  isText: '{file} to plik tekstowy, a nie lista kanałów. Jeśli to wykaz zrobiony przed ponownym wyszukiwaniem ' +
+  isText: '{file} to plik tekstowy, a nie lista kanałów. Jeśli to wykaz utworzony przed ponownym wyszukiwaniem ' +
     'kanałów, otwórz listę i przenieś na nią kolejność z wykazu przyciskiem „Zastosuj wzorzec...”.',
-  isTextOf: '{file} to tekst w kodowaniu {encoding}, a nie lista kanałów. Jeśli to wykaz zrobiony przed ponownym ' +
+  isTextOf: '{file} to tekst w kodowaniu {encoding}, a nie lista kanałów. Jeśli to wykaz utworzony przed ponownym ' +
     'wyszukiwaniem kanałów, otwórz listę i przenieś na nią kolejność z wykazu przyciskiem „Zastosuj wzorzec...”.',
   stillOpen: 'Nadal otwarty jest plik {file}.',
   notAList: 'Nie można otworzyć pliku {file}, bo nie jest to kompletna lista kanałów: {why}.',
@@ -166,13 +166,13 @@ export default {
       '({left}).',
   },
   tooManyToChange: {
-    one: 'Plik {file} ma {n} kanał, więcej, niż wykaz jest w stanie ponumerować ({most}). Można go tu przejrzeć, ' +
+    one: 'Plik {file} ma {n} kanał, więcej, niż może ponumerować wykaz ({most}). Można go tu przejrzeć, ' +
       'ale żadnej zmiany nie dałoby się zapisać, więc nie można go zmieniać.',
-    few: 'Plik {file} ma {n} kanały, więcej, niż wykaz jest w stanie ponumerować ({most}). Można go tu przejrzeć, ' +
+    few: 'Plik {file} ma {n} kanały, więcej, niż może ponumerować wykaz ({most}). Można go tu przejrzeć, ' +
       'ale żadnej zmiany nie dałoby się zapisać, więc nie można go zmieniać.',
-    many: 'Plik {file} ma {n} kanałów, więcej, niż wykaz jest w stanie ponumerować ({most}). Można go tu przejrzeć, ' +
+    many: 'Plik {file} ma {n} kanałów, więcej, niż może ponumerować wykaz ({most}). Można go tu przejrzeć, ' +
       'ale żadnej zmiany nie dałoby się zapisać, więc nie można go zmieniać.',
-    other: 'Plik {file} ma {n} kanału, więcej, niż wykaz jest w stanie ponumerować ({most}). Można go tu przejrzeć, ' +
+    other: 'Plik {file} ma {n} kanału, więcej, niż może ponumerować wykaz ({most}). Można go tu przejrzeć, ' +
       'ale żadnej zmiany nie dałoby się zapisać, więc nie można go zmieniać.',
   },
   unsavedOpenAnother: 'Lista ma niezapisane zmiany. Mimo to otworzyć inną?',
@@ -184,7 +184,7 @@ export default {
   },
   notApplied: 'Nie udało się zastosować zmian: {why}',
   changedElsewhere: 'Plik {file} zmienił się od czasu otwarcia (zapisała go inna karta lub inny program). ' +
-    'Zastąpić go i utracić tamtą zmianę?',
+    'Nadpisać go i utracić tamtą zmianę?',
   notSavedChanged: 'Nie zapisano: plik w międzyczasie się zmienił',
   notSaved: 'Nie udało się zapisać listy: {error}. Nic nie zostało zapisane.',
   savedIn: {
@@ -209,7 +209,7 @@ export default {
   // Apply a reference.
   chooseReference: 'Wybierz wykaz (.txt) albo plik listy sprzed ponownego wyszukiwania kanałów.',
   matchSummary: 'dopasowane dokładnie: {exact}, w przybliżeniu: {loosely}, niedopasowane: {unmatched}; {lost} ' +
-    'bez wyniku',
+    'bez dopasowania',
   matchUnread: '{summary}; nie udało się odczytać: {unread} (wiersz {line}: {why})',
   referenceLines: {
     one: '{n} wiersz wzorca',
@@ -221,7 +221,7 @@ export default {
   noLongerInList: 'nie ma go już na liście',
   channelOfType: '{name} ({type})',
   moreRows: 'i jeszcze {n}',
-  referenceTooMany: 'Plik {file} to lista kanałów, ale ma ich więcej ({n}), niż wykaz jest w stanie ponumerować ' +
+  referenceTooMany: 'Plik {file} to lista kanałów, ale ma ich więcej ({n}), niż może ponumerować wykaz ' +
     '({most}): nie może posłużyć jako wzorzec.',
   referenceUnreadable: 'Plik {file} to lista kanałów, której tunvex nie potrafi odczytać ({why}), więc nie może ' +
     'posłużyć jako wzorzec.',
@@ -242,18 +242,18 @@ export default {
   byteCount: { one: '{n} bajt', few: '{n} bajty', many: '{n} bajtów', other: '{n} bajta' },
   'finding.whole': { one: 'OK, {n} kanał', few: 'OK, {n} kanały', many: 'OK, {n} kanałów', other: 'OK, {n} kanału' },
   'finding.shorterThanHeader': {
-    one: 'plik jest krótszy niż nagłówek: ma tylko {n} bajt',
-    few: 'plik jest krótszy niż nagłówek: ma tylko {n} bajty',
-    many: 'plik jest krótszy niż nagłówek: ma tylko {n} bajtów',
-    other: 'plik jest krótszy niż nagłówek: ma tylko {n} bajta',
+    one: 'plik jest krótszy niż nagłówek (ma tylko {n} bajt)',
+    few: 'plik jest krótszy niż nagłówek (ma tylko {n} bajty)',
+    many: 'plik jest krótszy niż nagłówek (ma tylko {n} bajtów)',
+    other: 'plik jest krótszy niż nagłówek (ma tylko {n} bajta)',
   },
-  'finding.shorterThanCount': 'licznik wskazuje {channels}, czyli razem z sumą kontrolną na końcu {needed}, ale ' +
-    'plik ma {size}',
+  'finding.shorterThanCount': 'licznik wskazuje {channels}, co razem z sumą kontrolną na końcu daje {needed}, ' +
+    'ale plik ma tylko {size}',
   'finding.trailerMissing': 'brak sumy kontrolnej na końcu pliku',
   'finding.trailerCutShort': 'suma kontrolna na końcu pliku jest ucięta: {n} z 4 bajtów',
-  'finding.countTooSmall': 'licznik wskazuje {channels}, ale plik zawiera ich więcej: {held}, razem z sumą ' +
-    'kontrolną ich wszystkich',
-  'finding.checksumWrong': 'zapisana suma kontrolna to {stored}, a z zawartości wychodzi {computed}',
+  'finding.countTooSmall': 'licznik wskazuje {channels}, ale plik zawiera ich {held} oraz sumę kontrolną ich ' +
+    'wszystkich',
+  'finding.checksumWrong': 'zapisana suma kontrolna to {stored}, a obliczona z zawartości to {computed}',
   'finding.bytesAfterTrailer': {
     one: '{n} bajt za sumą kontrolną',
     few: '{n} bajty za sumą kontrolną',
@@ -267,11 +267,11 @@ export default {
   atLine: 'wiersz {line}: {problem}',
   problemsJoin: '; ',
   moreProblems: 'i jeszcze {n}',
-  'problem.notAChannelLine': 'wiersz, który nie jest wierszem kanału (NUMBER:NAME:NAME2:TYPE albo samo NUMBER)',
+  'problem.notAChannelLine': 'to nie jest wiersz kanału (NUMBER:NAME:NAME2:TYPE albo samo NUMBER)',
   'problem.noSuchChannel': 'nie ma kanału {text} (liczba kanałów na liście: {n})',
   'problem.noChannelZero': 'nie ma kanału 0',
   'problem.onLineToo': 'kanał {text} jest też w wierszu {line}',
-  'problem.typeNotTvOrRadio': 'typ musi być TV lub RADIO, a nie „{text}”',
+  'problem.typeNotTvOrRadio': 'typ musi mieć wartość TV lub RADIO, a nie „{text}”',
   'problem.nameLength': 'nazwa musi mieć od 1 do 31 bajtów, a nie {n}',
   'problem.newNameLength': 'nowa nazwa kanału {channel} musi mieć od 1 do 31 bajtów, a nie {n}',
   'problem.nameControl': 'nazwa zawiera znak sterujący',
@@ -289,39 +289,38 @@ export default {
   help: `
 <h2>Do czego służy ta strona</h2>
 <p>Pozwala ułożyć listę kanałów odbiornika w wybranej kolejności: przenosić kanały, zmieniać ich nazwy i usuwać
-je, sortować według nazwy albo przenieść dawną kolejność na listę z nowego wyszukiwania kanałów. Otwiera plik,
+je, sortować według nazwy albo odtworzyć dawną kolejność na liście po ponownym wyszukiwaniu kanałów. Otwiera plik,
 który odbiornik eksportuje na pamięć USB, i zapisuje nowy, który odbiornik zaimportuje. Plik jest odczytywany w tej
-przeglądarce i nigdy nie opuszcza komputera; dopóki nie zapiszesz zmian, nic nie jest zapisywane.</p>
+przeglądarce i nigdy nie opuszcza komputera; do chwili zapisu nic nie trafia na dysk.</p>
 <h2>Z pamięci USB i z powrotem</h2>
 <ol>
 <li>W odbiorniku wyeksportuj listę kanałów na pamięć USB (zrób jej kopię zapasową).</li>
 <li>Podłącz pamięć USB do komputera i skopiuj plik listy do własnego folderu. Nie zmieniaj tej kopii: dzięki niej
 zawsze możesz wrócić do poprzedniego stanu.</li>
-<li>Otwórz listę tutaj: <b>Otwórz</b> (<kbd>Ctrl+O</kbd>) albo przeciągnij plik na stronę.</li>
-<li>Wprowadź zmiany. Nic nie jest jeszcze zapisywane; <b>Cofnij</b> wycofa każdą z nich.</li>
-<li><b>Zapisz</b> (<kbd>Ctrl+S</kbd>). W przeglądarkach Chrome i Edge lista zostanie zapisana z powrotem do
-otwartego pliku (<b>Zapisz jako</b> zapyta, gdzie zapisać). W przeglądarkach Firefox i Safari nowa lista zostanie
-zamiast tego pobrana: znajdziesz ją w folderze pobranych plików.</li>
+<li>Otwórz listę przyciskiem <b>Otwórz</b> (<kbd>Ctrl+O</kbd>) albo przeciągnij plik na stronę.</li>
+<li>Wprowadź zmiany. Nic nie jest jeszcze zapisywane; przycisk <b>Cofnij</b> wycofa każdą z nich.</li>
+<li>Kliknij <b>Zapisz</b> (<kbd>Ctrl+S</kbd>). W przeglądarkach Chrome i Edge lista zostanie zapisana z powrotem
+do otwartego pliku (<b>Zapisz jako</b> zapyta, gdzie ją zapisać). W przeglądarkach Firefox i Safari nowa lista
+zostanie zamiast tego pobrana: znajdziesz ją w folderze pobranych plików.</li>
 <li>Plik musi mieć dokładnie taką nazwę, jakiej oczekuje odbiornik, czyli taką, jaką miał na pamięci USB.
-Przeglądarka może dodać do pobranego pliku numer (np. <i>kanaly(1).dat</i>): usuń go.</li>
+Przeglądarka może dodać numer do nazwy pobranego pliku (np. <i>kanaly(1).dat</i>): usuń go.</li>
 <li>Skopiuj plik pod tą nazwą na pamięć USB, podłącz ją do odbiornika i zaimportuj listę.</li>
 </ol>
 <h2>Co zmienia zapis</h2>
-<p>Kanały zostają zapisane w nowej kolejności, ponumerowane od 1, z nadanymi im nazwami, a na końcu pliku trafia
-nowa suma kontrolna. Wszystkie pozostałe dane, które plik zawiera o każdym kanale, pozostają dokładnie takie, jak
-były.</p>
+<p>Kanały zostają zapisane w nowej kolejności, ponumerowane od 1, z nadanymi im nazwami, a na koniec pliku trafia
+nowa suma kontrolna. Wszystkie pozostałe dane kanałów zapisane w pliku pozostają dokładnie takie, jak były.</p>
 <h2>Praca z listą</h2>
 <ul>
-<li>Zaznaczanie: kliknięcie; <kbd>Shift</kbd>+kliknięcie zaznacza zakres; <kbd>Ctrl</kbd>+kliknięcie dodaje lub
-usuwa jeden kanał; na ekranie dotykowym dotknij wiersza, a dotknięcie jego uchwytu ⋮⋮ doda go do zaznaczenia lub
-go z niego usunie.</li>
+<li>Zaznaczanie: kliknięcie zaznacza kanał, <kbd>Shift</kbd>+kliknięcie – zakres, <kbd>Ctrl</kbd>+kliknięcie
+zaznacza lub odznacza pojedynczy kanał; na ekranie dotykowym dotknięcie wiersza zaznacza go, a dotknięcie jego
+uchwytu ⋮⋮ dodaje go do zaznaczenia lub z niego usuwa.</li>
 <li>Przenoszenie: przeciągnij zaznaczenie w nowe miejsce (<kbd>Esc</kbd> anuluje; na ekranie dotykowym przeciągnij
-za uchwyt ⋮⋮), użyj przycisków albo podaj pozycję przez <b>Przenieś na pozycję...</b>.</li>
-<li>Zmiana nazwy: <kbd>F2</kbd> lub dwukrotne kliknięcie. Nowa nazwa ma od 1 do 31 bajtów, bez znaków sterujących;
-druga nazwa kanału też zmienia się na nową.</li>
-<li>Wyszukiwanie pokazuje tylko kanały, których nazwa lub numer pasuje; przenoszenie nadal dotyczy pozycji na całej
-liście, a przeciąganie jest możliwe dopiero po wyczyszczeniu wyszukiwania.</li>
-<li><b>Drukuj</b> drukuje wszystkie kanały z numerem, nazwami i typem, z nazwą pliku i datą w nagłówku.</li>
+za uchwyt ⋮⋮), użyj przycisków albo w oknie <b>Przenieś na pozycję...</b> podaj nową pozycję.</li>
+<li>Zmiana nazwy: <kbd>F2</kbd> lub dwukrotne kliknięcie. Nowa nazwa musi mieć od 1 do 31 bajtów i nie może
+zawierać znaków sterujących; zastępuje też drugą nazwę kanału.</li>
+<li>Wyszukiwanie pokazuje tylko kanały, których nazwa lub numer pasuje do szukanego tekstu; przenoszenie nadal dotyczy
+pozycji na całej liście, a przeciąganie jest możliwe dopiero po wyczyszczeniu wyszukiwania.</li>
+<li><b>Drukuj</b> wydrukuje wszystkie kanały z numerem, nazwami i typem, a w nagłówku nazwę pliku i datę.</li>
 </ul>
 <h2>Co znaczą oznaczenia</h2>
 <ul>
@@ -330,10 +329,10 @@ liście, a przeciąganie jest możliwe dopiero po wyczyszczeniu wyszukiwania.</l
 <li><i>dopasowany</i>, <i>dopasowany w przybliżeniu</i>, <i>nowy</i>: po zastosowaniu wzorca pokazują, jak kanał
 został w nim odnaleziony; kanałów oznaczonych jako <i>nowy</i> nie było we wzorcu i trafiają na koniec.</li>
 </ul>
-<h2>Po nowym wyszukiwaniu kanałów</h2>
+<h2>Po ponownym wyszukiwaniu kanałów</h2>
 <p>Przed wyszukiwaniem zapisz wykaz swojej listy przyciskiem <b>Eksportuj wykaz</b> albo zachowaj stary plik listy.
 Następnie otwórz nową listę, kliknij <b>Zastosuj wzorzec...</b> i wybierz ten wykaz lub stary plik: strona pokaże
-proponowaną kolejność, a <b>Zastosuj</b> ją przyjmie.</p>
+proponowaną kolejność, a przycisk <b>Zastosuj</b> ją zatwierdzi.</p>
 <h2>Klawisze</h2>
 <dl>
 <dt><kbd>↑</kbd> <kbd>↓</kbd>, <kbd>Shift+↑</kbd> <kbd>Shift+↓</kbd>, <kbd>Spacja</kbd>, <kbd>Ctrl+A</kbd></dt>
@@ -347,9 +346,9 @@ proponowaną kolejność, a <b>Zastosuj</b> ją przyjmie.</p>
 <dt><kbd>Tab</kbd>, <kbd>←</kbd> <kbd>→</kbd></dt><dd>przejście do rzędu przycisków i poruszanie się po nim</dd>
 </dl>
 <h2>Nazwy i wiersz poleceń</h2>
-<p>Nazwy to bajty: są wyświetlane jako UTF-8, jeśli są poprawnym UTF-8, a w przeciwnym razie jako Latin-1; nowa
-nazwa jest zapisywana tak, jak lista zapisuje swoje nazwy. <b>Eksportuj wykaz</b> zapisuje listę tak, jak wypisuje
-ją <code>tunvex --listing</code>; pierwszy wiersz wskazuje listę, z której powstał wykaz, dzięki czemu
-<code>tunvex --apply</code> przyjmie go tylko wtedy, gdy lista nadal jest taka sama.</p>
+<p>Nazwy są zapisane jako bajty i wyświetlane jako UTF-8, jeśli są poprawnym UTF-8, a w przeciwnym razie jako
+Latin-1; nowa nazwa jest zapisywana tak samo jak pozostałe nazwy na liście. <b>Eksportuj wykaz</b> zapisuje listę
+w takiej postaci, w jakiej wypisuje ją <code>tunvex --listing</code>; pierwszy wiersz wskazuje listę, z której
+powstał wykaz, dzięki czemu <code>tunvex --apply</code> przyjmie go tylko wtedy, gdy lista nadal jest taka sama.</p>
 `,
 };

@@ -16,8 +16,8 @@ export default {
   print: 'Imprimir',
   undo: 'Anular',
   redo: 'Refazer',
-  moveUp: 'Mover para cima',
-  moveDown: 'Mover para baixo',
+  moveUp: 'Subir',
+  moveDown: 'Descer',
   moveTop: 'Mover para o início',
   moveBottom: 'Mover para o fim',
   moveTo: 'Mover para...',
@@ -47,8 +47,9 @@ export default {
   withKeys: '{action} ({keys})',
   helpTitle: 'Ajuda',
   aboutTitle: 'Informações e licenças',
-  about: 'O tunvex é software livre, com a licença MIT. Além do tunvex, esta página contém as bibliotecas indicadas ' +
-    'abaixo, cada uma com a sua própria licença; os respetivos avisos acompanham todas as cópias da página.',
+  about: 'O tunvex é software livre, ao abrigo da licença MIT. Além do tunvex, esta página contém as bibliotecas ' +
+    'indicadas abaixo, cada uma com a sua própria licença; os respetivos avisos acompanham todas as cópias da ' +
+    'página.',
   cancel: 'Cancelar',
   renameTitle: 'Mudar o nome do canal {at}',
   newName: 'Novo nome',
@@ -67,9 +68,10 @@ export default {
     other: '{n} canais: {tv} de TV, {radio} de rádio' },
   countsShown: 'visíveis: {n}',
   countsSelected: 'selecionados: {n}',
-  countsShared: { one: '{n} com nome repetido', many: '{n} com nome repetido', other: '{n} com nome repetido' },
+  countsShared: { one: 'com nome repetido: {n}', many: 'com nome repetido: {n}',
+    other: 'com nome repetido: {n}' },
   countsJoin: '; ',
-  markSameName: 'mesmo nome',
+  markSameName: 'nome repetido',
   markRenamed: 'nome alterado',
   markNew: 'novo',
   markMatched: 'encontrado',
@@ -79,14 +81,14 @@ export default {
   // What a change says, and why one did nothing.
   movedTo: { one: '{n} canal movido para a posição {at}', many: '{n} canais movidos para a posição {at}',
     other: '{n} canais movidos para a posição {at}' },
-  movedUp: { one: '{n} canal movido para cima, para a posição {at}',
-    many: '{n} canais movidos para cima, para a posição {at}',
-    other: '{n} canais movidos para cima, para a posição {at}' },
-  movedDown: { one: '{n} canal movido para baixo, para a posição {at}',
-    many: '{n} canais movidos para baixo, para a posição {at}',
-    other: '{n} canais movidos para baixo, para a posição {at}' },
+  movedUp: { one: '{n} canal movido para cima, até à posição {at}',
+    many: '{n} canais movidos para cima, até à posição {at}',
+    other: '{n} canais movidos para cima, até à posição {at}' },
+  movedDown: { one: '{n} canal movido para baixo, até à posição {at}',
+    many: '{n} canais movidos para baixo, até à posição {at}',
+    other: '{n} canais movidos para baixo, até à posição {at}' },
   deleted: { one: '{n} canal eliminado', many: '{n} canais eliminados', other: '{n} canais eliminados' },
-  renamed: 'Canal {at} passou a chamar-se {name}',
+  renamed: 'Nome do canal {at} mudado para {name}',
   sorted: { one: '{n} canal ordenado por nome', many: '{n} canais ordenados por nome',
     other: '{n} canais ordenados por nome' },
   referenceApplied: 'Referência aplicada: {summary}',
@@ -96,28 +98,28 @@ export default {
   atBottom: 'A seleção já está no fim',
   noneSelected: 'Nenhum canal selecionado: selecione primeiro os canais',
   inOrderAlready: 'A lista já está ordenada por nome.',
-  referenceKeepsOrder: 'A referência mantém a ordem tal como está.',
+  referenceKeepsOrder: 'A referência não altera a ordem.',
   keepOne: 'Não é possível eliminar todos os canais: a lista tem de manter pelo menos um. Selecione menos canais.',
   wholeNumber: 'Indique um número inteiro de 1 a {last}.',
   secondNameToo: 'O novo nome substitui também o segundo nome, {name2}.',
-  notLatin1: 'Esta lista escreve os nomes em Latin-1, que não comporta todos os carateres deste nome.',
+  notLatin1: 'Esta lista guarda os nomes em Latin-1, que não suporta todos os carateres deste nome.',
   selectedAll: { one: '{n} canal selecionado', many: '{n} canais selecionados', other: '{n} canais selecionados' },
   clearSearchToDrag: 'Limpe a procura para poder arrastar: enquanto a procura filtra a lista, os canais movem-se ' +
     'com os botões e as teclas.',
-  droppedOutside: 'Largou fora da lista: nada foi movido',
+  droppedOutside: 'Largou a seleção fora da lista: nada foi movido',
   dragCancelled: 'Arrastamento cancelado: nada foi movido',
   cannotChange: 'Esta lista não pode ser alterada aqui: tem mais canais do que uma listagem consegue numerar',
 
   // Files dropped, opened and saved.
   closeDialogFirst: 'Feche primeiro esta janela para abrir outro ficheiro.',
-  manyDropped: 'Largou {n} ficheiros e só é aberto {file}: abra uma lista de cada vez.',
+  manyDropped: 'Largou {n} ficheiros, mas só é aberto {file}: abra uma lista de cada vez.',
   cannotStart: 'Não foi possível iniciar a página: {error}',
   isText: '{file} é um ficheiro de texto, não uma lista de canais: se for uma listagem feita antes de uma nova ' +
-    'pesquisa de canais, abra a lista e passe-lhe essa ordem com Aplicar referência...',
+    'pesquisa de canais, abra a lista e recupere essa ordem com «Aplicar referência...».',
   isTextOf: '{file} é um ficheiro de texto {encoding}, não uma lista de canais: se for uma listagem feita antes de ' +
-    'uma nova pesquisa de canais, abra a lista e passe-lhe essa ordem com Aplicar referência...',
+    'uma nova pesquisa de canais, abra a lista e recupere essa ordem com «Aplicar referência...».',
   stillOpen: '{file} continua aberto.',
-  notAList: 'Não é possível abrir {file}: não é uma lista de canais completa: {why}.',
+  notAList: 'Não é possível abrir {file}, porque não é uma lista de canais completa: {why}.',
   notWhole: '{file} não é uma lista de canais completa: {why}. É aberto tal como o tunvex o abre; ao guardar, é ' +
     'escrita uma lista completa com uma nova soma de verificação.',
   notWholeNoted: '{file} não é uma lista de canais completa: {why} ({notes}). É aberto tal como o tunvex o abre; ' +
@@ -131,12 +133,12 @@ export default {
   other: 'Ao guardar, mantêm-se os {n} canais que a contagem da lista indica e descarta-se o que vem a seguir: ' +
     '{left}.' },
   tooManyToChange: { one: '{file} tem {n} canal, mais do que os {most} que uma listagem consegue numerar: pode ' +
-    'ser consultado aqui, mas nenhuma alteração poderia ser guardada, por isso não pode ser alterado.',
+    'ser consultado aqui, mas não editado, porque não seria possível guardar as alterações.',
   many: '{file} tem {n} canais, mais do que os {most} que uma listagem consegue numerar: pode ser consultado aqui, ' +
-    'mas nenhuma alteração poderia ser guardada, por isso não pode ser alterado.',
+    'mas não editado, porque não seria possível guardar as alterações.',
   other: '{file} tem {n} canais, mais do que os {most} que uma listagem consegue numerar: pode ser consultado aqui, ' +
-    'mas nenhuma alteração poderia ser guardada, por isso não pode ser alterado.' },
-  unsavedOpenAnother: 'A lista tem alterações que não foram guardadas. Pretende abrir outra?',
+    'mas não editado, porque não seria possível guardar as alterações.' },
+  unsavedOpenAnother: 'A lista tem alterações não guardadas. Pretende abrir outra?',
   opened: { one: '{file} aberto: {n} canal', many: '{file} aberto: {n} canais', other: '{file} aberto: {n} canais' },
   notApplied: 'Não foi possível aplicar as alterações: {why}',
   changedElsewhere: '{file} foi alterado desde que foi aberto aqui (foi guardado por outro separador ou programa). ' +
@@ -149,14 +151,14 @@ export default {
     many: '{n} canais guardados: o browser transferiu a lista como {file}.',
     other: '{n} canais guardados: o browser transferiu a lista como {file}.' },
   nameOnStick: 'Na pen USB, o ficheiro tem de se chamar exatamente {file}, que é o nome que o recetor espera: se o ' +
-    'browser acrescentou um número ao nome (como em {example}), retire-o quando voltar a copiar o ficheiro.',
+    'browser acrescentou um número ao nome (como em {example}), retire-o quando copiar o ficheiro para a pen.',
   cannotExport: 'Não é possível exportar a listagem: {why}.',
   exported: 'Listagem exportada como {file}',
   exportedUnsaved: 'Listagem exportada como {file}: identifica a lista com as alterações feitas aqui, por isso o ' +
     'tunvex --apply só a aceita depois de a lista ser guardada',
 
   // Apply a reference.
-  chooseReference: 'Escolha a listagem (.txt) ou o ficheiro da lista de antes da nova pesquisa de canais.',
+  chooseReference: 'Escolha a listagem (.txt) ou o ficheiro da lista que tinha antes da nova pesquisa de canais.',
   matchSummary: '{exact} com correspondência exata, {loosely} com correspondência aproximada, {unmatched} sem ' +
     'correspondência; {lost} sem canal correspondente',
   matchUnread: '{summary}; {unread} com erros (linha {line}: {why})',
@@ -194,14 +196,14 @@ export default {
   'finding.bytesAfterTrailer': { one: '{n} byte depois da soma de verificação final',
     many: '{n} bytes depois da soma de verificação final',
     other: '{n} bytes depois da soma de verificação final' },
-  'finding.misnumbered': 'o canal {channel} tem os números {number} e {number2}, e não {position} (não faz mal: ' +
-    'ao guardar, cada canal fica com o número da sua posição)',
+  'finding.misnumbered': 'o canal {channel} tem os números {number} e {number2} em vez do {position}, o que não ' +
+    'tem importância: ao guardar, cada canal fica com o número da sua posição',
 
   // The problems of a listing, a reference or a name.
   atLine: 'linha {line}: {problem}',
   problemsJoin: '; ',
   moreProblems: 'mais {n}',
-  'problem.notAChannelLine': 'uma linha que não é uma linha de canal (NUMBER:NAME:NAME2:TYPE, ou só NUMBER)',
+  'problem.notAChannelLine': 'uma linha que não é uma linha de canal (NUMBER:NAME:NAME2:TYPE ou só NUMBER)',
   'problem.noSuchChannel': 'não existe o canal {text}: a lista tem {n}',
   'problem.noChannelZero': 'não existe o canal 0',
   'problem.onLineToo': 'o canal {text} também está na linha {line}',
@@ -231,11 +233,11 @@ sai do seu computador; nada é escrito enquanto não guardar.</p>
 <li>No recetor, exporte a lista de canais para uma pen USB (a cópia de segurança da lista).</li>
 <li>Ligue a pen ao computador e copie o ficheiro da lista para uma pasta sua. Deixe essa cópia tal como está: é a
 sua forma de voltar atrás.</li>
-<li>Abra aqui a lista: <b>Abrir</b> (<kbd>Ctrl+O</kbd>), ou arraste o ficheiro para a página.</li>
+<li>Abra aqui a lista com <b>Abrir</b> (<kbd>Ctrl+O</kbd>) ou arraste o ficheiro para a página.</li>
 <li>Faça as alterações. Ainda nada é escrito; <b>Anular</b> desfaz qualquer uma delas.</li>
-<li><b>Guardar</b> (<kbd>Ctrl+S</kbd>). No Chrome e no Edge, a lista é escrita no próprio ficheiro que abriu
-(<b>Guardar como</b> pergunta onde). No Firefox e no Safari, o browser transfere a nova lista: encontra-a na pasta
-de transferências.</li>
+<li>Clique em <b>Guardar</b> (<kbd>Ctrl+S</kbd>). No Chrome e no Edge, a lista é escrita no próprio ficheiro que
+abriu (<b>Guardar como</b> pergunta onde). No Firefox e no Safari, o browser transfere a nova lista: encontra-a
+na pasta de transferências.</li>
 <li>O ficheiro tem de ter exatamente o nome que o recetor espera, o nome que tinha na pen. O browser pode
 acrescentar um número a uma transferência (como em <i>canais(1).dat</i>): retire-o.</li>
 <li>Copie o ficheiro para a pen com esse nome, ligue a pen ao recetor e importe a lista.</li>
@@ -247,25 +249,25 @@ estava.</p>
 <h2>Trabalhar com a lista</h2>
 <ul>
 <li>Selecionar: um clique; <kbd>Shift</kbd>+clique para um intervalo; <kbd>Ctrl</kbd>+clique para acrescentar ou
-retirar um; num ecrã tátil, toque numa linha, e toque na pega ⋮⋮ dessa linha para a acrescentar ou retirar.</li>
+retirar um; num ecrã tátil, toque numa linha e toque na pega ⋮⋮ dessa linha para a acrescentar ou retirar.</li>
 <li>Mover: arraste a seleção para o sítio certo (<kbd>Esc</kbd> cancela; num ecrã tátil, arraste uma pega ⋮⋮), use
-os botões ou use <b>Mover para...</b> para indicar uma posição.</li>
-<li>Mudar o nome: <kbd>F2</kbd> ou duplo clique. Um novo nome tem de 1 a 31 bytes, sem carateres de controlo; o
+os botões ou indique uma posição com <b>Mover para...</b>.</li>
+<li>Mudar o nome: <kbd>F2</kbd> ou duplo clique. Um novo nome tem entre 1 e 31 bytes, sem carateres de controlo; o
 segundo nome do canal também passa a ser o novo nome.</li>
-<li>A procura mostra só os canais cujo nome ou número corresponde; as deslocações continuam a atuar sobre as
+<li>A procura mostra só os canais cujo nome ou número corresponde; as ações de mover continuam a aplicar-se às
 posições da lista completa, e só é possível arrastar depois de limpar a procura.</li>
-<li><b>Imprimir</b> imprime todos os canais com o número, os nomes e o tipo, com o nome do ficheiro e a data em
-cima.</li>
+<li><b>Imprimir</b> imprime todos os canais com o número, os nomes e o tipo, com o nome do ficheiro e a data no
+cabeçalho.</li>
 </ul>
 <h2>O que significam as marcas</h2>
 <ul>
-<li><i>mesmo nome</i>: outro canal também tem este nome.</li>
+<li><i>nome repetido</i>: outro canal também tem este nome.</li>
 <li><i>nome alterado</i>: deu um novo nome ao canal.</li>
 <li><i>encontrado</i>, <i>encontrado por aproximação</i>, <i>novo</i>: depois de aplicar uma referência, como o
 canal foi encontrado nela; os canais marcados como <i>novo</i> não estavam nela e ficam no fim.</li>
 </ul>
 <h2>Depois de uma nova pesquisa de canais</h2>
-<p>Antes da pesquisa, guarde uma listagem da sua lista com <b>Exportar listagem</b>, ou guarde o ficheiro da lista
+<p>Antes da pesquisa, guarde uma listagem da sua lista com <b>Exportar listagem</b> ou conserve o ficheiro da lista
 antiga. Depois abra a nova lista e use <b>Aplicar referência...</b> com essa listagem ou com o ficheiro antigo: a
 página mostra a ordem que propõe, e <b>Aplicar</b> adota-a.</p>
 <h2>Teclas</h2>
@@ -281,9 +283,9 @@ página mostra a ordem que propõe, e <b>Aplicar</b> adota-a.</p>
 <dt><kbd>Tab</kbd>, <kbd>←</kbd> <kbd>→</kbd></dt><dd>ir para a fila de botões e percorrê-la</dd>
 </dl>
 <h2>Os nomes e a linha de comandos</h2>
-<p>Os nomes são bytes: são mostrados como UTF-8 quando são UTF-8 válido e, caso contrário, como Latin-1; um novo
-nome é escrito da mesma forma que a lista escreve os seus nomes. <b>Exportar listagem</b> guarda a lista tal como o
-<code>tunvex --listing</code> a mostra; a primeira linha identifica a lista a partir da qual foi feita, para que o
-<code>tunvex --apply</code> só a aceite enquanto a lista estiver como estava.</p>
+<p>Os nomes são guardados como bytes: são mostrados como UTF-8 quando são UTF-8 válido e, caso contrário, como
+Latin-1; um novo nome é escrito com a mesma codificação que a lista usa para os seus nomes. <b>Exportar listagem</b>
+guarda a lista tal como o <code>tunvex --listing</code> a mostra; a primeira linha da listagem identifica a lista a
+partir da qual foi feita, para que o <code>tunvex --apply</code> só a aceite enquanto a lista estiver como estava.</p>
 `,
 };

@@ -20,14 +20,14 @@ export default {
   moveDown: 'Mutare în jos',
   moveTop: 'Mutare la început',
   moveBottom: 'Mutare la sfârșit',
-  moveTo: 'Mutare la poziția...',
+  moveTo: 'Mutare pe poziția...',
   delete: 'Ștergere',
   rename: 'Redenumire',
   sort: 'Sortare după nume',
   search: 'Căutare',
   searchHint: 'Nume sau număr',
   dismiss: 'Închideți acest mesaj',
-  empty: 'Deschideți o listă de canale sau trageți-o aici. Lista este citită pe acest calculator și nu este trimisă ' +
+  empty: 'Deschideți o listă de canale sau trageți-o aici. Lista se citește pe acest calculator și nu se trimite ' +
     'nicăieri.',
   colNumber: 'Nr.',
   colName: 'Nume',
@@ -48,12 +48,12 @@ export default {
   helpTitle: 'Ajutor',
   aboutTitle: 'Despre și licențe',
   about: 'tunvex este software liber, sub licența MIT. Pe lângă tunvex, această pagină conține bibliotecile ' +
-    'enumerate mai jos, fiecare sub propria licență; notificările lor însoțesc orice copie a paginii.',
+    'enumerate mai jos, fiecare cu propria licență; textele lor de licență însoțesc orice copie a paginii.',
   cancel: 'Renunțare',
-  renameTitle: 'Redenumire canal {at}',
+  renameTitle: 'Redenumirea canalului {at}',
   newName: 'Nume nou',
   renameOk: 'Redenumire',
-  moveTitle: 'Mutare la o poziție',
+  moveTitle: 'Mutare pe o poziție',
   movePosition: 'Poziția primului canal selectat',
   moveOk: 'Mutare',
   referenceTitle: 'Aplicare referință',
@@ -85,7 +85,7 @@ export default {
   movedDown: { one: '{n} canal mutat în jos, pe poziția {at}', few: '{n} canale mutate în jos, pe poziția {at}',
     other: '{n} de canale mutate în jos, pe poziția {at}' },
   deleted: { one: '{n} canal șters', few: '{n} canale șterse', other: '{n} de canale șterse' },
-  renamed: 'Canalul {at} a fost redenumit în {name}',
+  renamed: 'Canalul {at} a primit numele {name}',
   sorted: { one: '{n} canal sortat după nume', few: '{n} canale sortate după nume',
     other: '{n} de canale sortate după nume' },
   referenceApplied: 'Referință aplicată: {summary}',
@@ -95,15 +95,15 @@ export default {
   atBottom: 'Selecția este deja la sfârșit',
   noneSelected: 'Niciun canal selectat: selectați mai întâi canalele',
   inOrderAlready: 'Lista este deja sortată după nume.',
-  referenceKeepsOrder: 'Referința lasă ordinea neschimbată.',
-  keepOne: 'Nu pot fi șterse toate canalele: lista trebuie să păstreze cel puțin unul. Selectați mai puține canale.',
+  referenceKeepsOrder: 'Referința nu schimbă ordinea.',
+  keepOne: 'Nu pot fi șterse toate canalele: în listă trebuie să rămână cel puțin unul. Selectați mai puține canale.',
   wholeNumber: 'Introduceți un număr întreg de la 1 la {last}.',
   secondNameToo: 'Numele nou înlocuiește și al doilea nume, {name2}.',
-  notLatin1: 'Această listă scrie numele în Latin-1, care nu poate reda toate caracterele acestui nume.',
+  notLatin1: 'Numele din această listă sunt scrise în Latin-1, care nu poate reda toate caracterele acestui nume.',
   selectedAll: { one: '{n} canal selectat', few: '{n} canale selectate', other: '{n} de canale selectate' },
   clearSearchToDrag: 'Ștergeți căutarea ca să puteți trage canalele; cât timp căutarea filtrează lista, mutați-le ' +
     'cu butoanele și tastele.',
-  droppedOutside: 'Eliberat în afara listei: nu s-a mutat nimic',
+  droppedOutside: 'Ați lăsat selecția în afara listei: nu s-a mutat nimic',
   dragCancelled: 'Tragere anulată: nu s-a mutat nimic',
   cannotChange: 'Această listă nu poate fi modificată aici: are mai multe canale decât poate numerota o listă text',
 
@@ -117,15 +117,15 @@ export default {
     'o nouă căutare, deschideți lista de canale și preluați ordinea cu „Aplicare referință...”.',
   stillOpen: 'Fișierul {file} rămâne deschis.',
   notAList: 'Fișierul {file} nu poate fi deschis, deoarece nu este o listă de canale completă: {why}.',
-  notWhole: 'Fișierul {file} nu este o listă de canale completă: {why}. Se deschide așa cum îl deschide tunvex; la ' +
-    'salvare se scrie o listă completă, cu o sumă de control nouă.',
-  notWholeNoted: 'Fișierul {file} nu este o listă de canale completă: {why} ({notes}). Se deschide așa cum îl ' +
-    'deschide tunvex; la salvare se scrie o listă completă, cu o sumă de control nouă.',
+  notWhole: 'Fișierul {file} nu este o listă de canale completă: {why}. Se deschide la fel ca în tunvex; la salvare ' +
+    'se scrie o listă completă, cu o sumă de control nouă.',
+  notWholeNoted: 'Fișierul {file} nu este o listă de canale completă: {why} ({notes}). Se deschide la fel ca ' +
+    'în tunvex; la salvare se scrie o listă completă, cu o sumă de control nouă.',
   wholeNoted: 'Fișierul {file} este o listă de canale completă. Notă: {notes}.',
   findingsJoin: '; ',
-  keepsCounted: { one: 'La salvare se păstrează {n} canal, cât declară fișierul, iar restul se omite: {left}.',
-    few: 'La salvare se păstrează {n} canale, cât declară fișierul, iar restul se omite: {left}.',
-    other: 'La salvare se păstrează {n} de canale, cât declară fișierul, iar restul se omite: {left}.' },
+  keepsCounted: { one: 'La salvare se păstrează doar {n} canal, cât declară fișierul; restul ({left}) se omite.',
+    few: 'La salvare se păstrează doar {n} canale, câte declară fișierul; restul ({left}) se omite.',
+    other: 'La salvare se păstrează doar {n} de canale, câte declară fișierul; restul ({left}) se omite.' },
   tooManyToChange: { one: 'Fișierul {file} are {n} canal, peste limita de {most} pe care o poate numerota o listă ' +
     'text: lista poate fi vizualizată aici, dar nu poate fi modificată, pentru că modificările nu ar putea fi ' +
     'salvate.',
@@ -138,20 +138,20 @@ export default {
     other: 'Fișier deschis: {file}, {n} de canale' },
   notApplied: 'Modificările nu au putut fi aplicate: {why}',
   changedElsewhere: 'Fișierul {file} s-a modificat de când a fost deschis aici (l-a salvat altă filă sau alt ' +
-    'program). Îl suprascrieți, pierzând acea modificare?',
-  notSavedChanged: 'Nesalvat: fișierul s-a modificat între timp',
+    'program). Îl suprascrieți și pierdeți acea modificare?',
+  notSavedChanged: 'Nu s-a salvat: fișierul s-a modificat între timp',
   notSaved: 'Lista nu a putut fi salvată: {error}. Nu s-a scris nimic.',
   savedIn: { one: 'S-a salvat {n} canal în {file}', few: 'S-au salvat {n} canale în {file}',
     other: 'S-au salvat {n} de canale în {file}' },
-  downloaded: { one: 'S-a salvat {n} canal: browserul a descărcat lista ca {file}.',
-    few: 'S-au salvat {n} canale: browserul a descărcat lista ca {file}.',
-    other: 'S-au salvat {n} de canale: browserul a descărcat lista ca {file}.' },
+  downloaded: { one: 'S-a salvat {n} canal: browserul a descărcat lista cu numele {file}.',
+    few: 'S-au salvat {n} canale: browserul a descărcat lista cu numele {file}.',
+    other: 'S-au salvat {n} de canale: browserul a descărcat lista cu numele {file}.' },
   nameOnStick: 'Pe stick, fișierul trebuie să se numească exact {file}, așa cum îl așteaptă receptorul: dacă ' +
-    'browserul a adăugat un număr la nume (ca în {example}), eliminați-l când copiați fișierul înapoi.',
+    'browserul a adăugat un număr la nume (de exemplu, {example}), ștergeți-l când copiați fișierul înapoi.',
   cannotExport: 'Lista text nu poate fi exportată: {why}.',
-  exported: 'Listă text exportată ca {file}',
-  exportedUnsaved: 'Listă text exportată ca {file}: se referă la lista cu modificările făcute aici, deci tunvex ' +
-    '--apply o acceptă după ce salvați lista',
+  exported: 'Listă text exportată cu numele {file}',
+  exportedUnsaved: 'Listă text exportată cu numele {file}: se referă la lista cu modificările făcute aici, deci ' +
+    'tunvex --apply o acceptă doar după ce salvați lista',
 
   // Apply a reference.
   chooseReference: 'Alegeți lista text (.txt) sau fișierul listei de dinainte de noua căutare.',
@@ -179,26 +179,25 @@ export default {
   channelCount: { one: '{n} canal', few: '{n} canale', other: '{n} de canale' },
   byteCount: { one: '{n} octet', few: '{n} octeți', other: '{n} de octeți' },
   'finding.whole': { one: 'în regulă, {n} canal', few: 'în regulă, {n} canale', other: 'în regulă, {n} de canale' },
-  'finding.shorterThanHeader': { one: 'mai scurt decât antetul: {n} octet', few: 'mai scurt decât antetul: {n} octeți',
-    other: 'mai scurt decât antetul: {n} de octeți' },
-  'finding.shorterThanCount': 'numărul declarat este {channels}, adică {needed} cu tot cu suma de control de la ' +
-    'sfârșit, dar fișierul are doar {size}',
-  'finding.trailerMissing': 'lipsește suma de control de la sfârșit',
-  'finding.trailerCutShort': 'suma de control de la sfârșit este trunchiată: {n} din 4 octeți',
-  'finding.countTooSmall': 'numărul declarat este {channels}, dar fișierul conține {held}, plus o sumă de control ' +
-    'pentru toate',
-  'finding.checksumWrong': 'suma de control este {stored}, dar conținutul dă {computed}',
-  'finding.bytesAfterTrailer': { one: '{n} octet după suma de control de la sfârșit',
-    few: '{n} octeți după suma de control de la sfârșit', other: '{n} de octeți după suma de control de la sfârșit' },
+  'finding.shorterThanHeader': { one: 'are doar {n} octet, mai puțin decât antetul',
+    few: 'are doar {n} octeți, mai puțin decât antetul', other: 'are doar {n} de octeți, mai puțin decât antetul' },
+  'finding.shorterThanCount': 'declară {channels}, adică {needed} cu tot cu suma de control finală, dar are doar ' +
+    '{size}',
+  'finding.trailerMissing': 'lipsește suma de control finală',
+  'finding.trailerCutShort': 'suma de control finală este trunchiată (doar {n} din 4 octeți)',
+  'finding.countTooSmall': 'declară {channels}, dar conține {held}, plus o sumă de control calculată pentru toate',
+  'finding.checksumWrong': 'suma de control este {stored}, dar din conținut rezultă {computed}',
+  'finding.bytesAfterTrailer': { one: '{n} octet după suma de control finală',
+    few: '{n} octeți după suma de control finală', other: '{n} de octeți după suma de control finală' },
   'finding.misnumbered': 'canalul {channel} are numerele {number} și {number2}, nu {position} (fără urmări: la ' +
     'salvare, fiecare canal primește numărul poziției sale)',
 
   // The problems of a listing, a reference or a name.
   atLine: 'linia {line}: {problem}',
   problemsJoin: '; ',
-  moreProblems: 'încă {n}',
+  moreProblems: 'și încă {n}',
   'problem.notAChannelLine': 'nu este o linie de canal (NUMBER:NAME:NAME2:TYPE sau doar NUMBER)',
-  'problem.noSuchChannel': 'nu există canalul {text}: lista are doar {n}',
+  'problem.noSuchChannel': 'nu există canalul {text} (lista are doar {n})',
   'problem.noChannelZero': 'nu există canalul 0',
   'problem.onLineToo': 'canalul {text} apare și pe linia {line}',
   'problem.typeNotTvOrRadio': 'tipul trebuie să fie TV sau RADIO, nu „{text}”',
@@ -211,8 +210,8 @@ export default {
   'problem.utf16': 'este text UTF-16: salvați-l ca UTF-8',
   'problem.utf32': 'este text UTF-32: salvați-l ca UTF-8',
   'problem.tooManyChannels': 'prea multe canale ({n}): o listă text poate numerota cel mult {most}',
-  'problem.lineFeedInName': 'canalul {channel} are în nume un salt la linie nouă, care i-ar rupe linia în două: ' +
-    'redenumiți-l mai întâi',
+  'problem.lineFeedInName': 'canalul {channel} are în nume un caracter de linie nouă, care i-ar rupe linia în ' +
+    'două: redenumiți-l mai întâi',
   newNameLength: 'Numele nou trebuie să aibă între 1 și 31 de octeți, nu {n}.',
   newNameControl: 'Numele nou conține un caracter de control.',
 
@@ -225,7 +224,7 @@ Fișierul este citit în acest browser și nu părăsește niciodată calculator
 salvați.</p>
 <h2>De pe stick, înapoi pe stick</h2>
 <ol>
-<li>Pe receptor, exportați (salvați ca rezervă) lista de canale pe un stick USB.</li>
+<li>Pe receptor, exportați lista de canale pe un stick USB (copie de rezervă).</li>
 <li>Introduceți stickul în calculator și copiați fișierul listei într-un folder al dumneavoastră. Păstrați această
 copie neschimbată: cu ea puteți reveni oricând la lista inițială.</li>
 <li>Deschideți lista aici: <b>Deschidere</b> (<kbd>Ctrl+O</kbd>) sau trageți fișierul pe pagină.</li>
@@ -234,8 +233,8 @@ copie neschimbată: cu ea puteți reveni oricând la lista inițială.</li>
 (<b>Salvare ca</b> vă întreabă unde). În Firefox și Safari, browserul descarcă în schimb lista nouă: o găsiți în
 folderul de descărcări.</li>
 <li>Fișierul trebuie să poarte exact numele pe care îl așteaptă receptorul, cel pe care l-a avut pe stick. Browserul
-poate adăuga un număr la numele unui fișier descărcat (ca în <i>canale(1).dat</i>): eliminați-l.</li>
-<li>Copiați fișierul pe stick sub acest nume, introduceți stickul în receptor și importați lista.</li>
+poate adăuga un număr la numele unui fișier descărcat (de exemplu, <i>canale(1).dat</i>): ștergeți-l.</li>
+<li>Copiați fișierul pe stick cu acest nume, introduceți stickul în receptor și importați lista.</li>
 </ol>
 <h2>Ce schimbă salvarea</h2>
 <p>Canalele sunt scrise în noua ordine, numerotate de la 1, cu numele pe care li le-ați dat, iar fișierul se
@@ -247,11 +246,11 @@ era.</p>
 un canal; pe un ecran tactil, atingeți un rând, iar atingerea mânerului ⋮⋮ îl adaugă la selecție sau îl scoate din
 ea.</li>
 <li>Mutare: trageți selecția unde doriți (<kbd>Esc</kbd> anulează; pe un ecran tactil, trageți de mânerul ⋮⋮),
-folosiți butoanele sau indicați o poziție cu <b>Mutare la poziția...</b>.</li>
+folosiți butoanele sau indicați o poziție cu <b>Mutare pe poziția...</b>.</li>
 <li>Redenumire: <kbd>F2</kbd> sau dublu clic. Un nume nou are între 1 și 31 de octeți, fără caractere de control; al
 doilea nume al canalului devine și el noul nume.</li>
-<li>Căutarea afișează doar canalele al căror nume sau număr se potrivește; mutările se fac în continuare după
-pozițiile din lista întreagă, iar tragerea este posibilă abia după ce ștergeți căutarea.</li>
+<li>Căutarea afișează doar canalele al căror nume sau număr se potrivește cu textul căutat; mutările se fac în
+continuare după pozițiile din lista întreagă, iar tragerea este posibilă abia după ce ștergeți căutarea.</li>
 <li><b>Imprimare</b> tipărește toate canalele cu numărul, numele și tipul lor, sub numele fișierului și data.</li>
 </ul>
 <h2>Ce înseamnă marcajele</h2>
@@ -275,12 +274,12 @@ vechi: pagina arată ordinea propusă, iar <b>Aplicare</b> o preia.</p>
 <dt><kbd>Ctrl+Z</kbd>, <kbd>Ctrl+Y</kbd> sau <kbd>Ctrl+Shift+Z</kbd></dt><dd>anulare, refacere</dd>
 <dt><kbd>Ctrl+O</kbd>, <kbd>Ctrl+S</kbd>, <kbd>Ctrl+Shift+S</kbd>, <kbd>Ctrl+F</kbd>, <kbd>Ctrl+P</kbd></dt>
 <dd>deschidere, salvare, salvare ca, căutare, imprimare</dd>
-<dt><kbd>Tab</kbd>, <kbd>←</kbd> <kbd>→</kbd></dt><dd>la rândul de butoane și de-a lungul lui</dd>
+<dt><kbd>Tab</kbd>, <kbd>←</kbd> <kbd>→</kbd></dt><dd>trecere la rândul de butoane și deplasare de-a lungul lui</dd>
 </dl>
 <h2>Numele și linia de comandă</h2>
-<p>Numele sunt octeți: sunt afișate ca UTF-8 acolo unde sunt UTF-8 valid, altfel ca Latin-1, iar un nume nou este
-scris în felul în care lista își scrie numele. <b>Exportare listă text</b> salvează lista așa cum o afișează
-<code>tunvex --listing</code>; prima ei linie indică lista din care a fost făcută, astfel încât <code>tunvex --apply</code>
-o acceptă doar cât timp lista a rămas neschimbată.</p>
+<p>Numele sunt șiruri de octeți: se afișează ca UTF-8 acolo unde sunt UTF-8 valid, altfel ca Latin-1, iar un nume nou
+se scrie în aceeași codificare ca celelalte nume din listă. <b>Exportare listă text</b> salvează lista așa cum o afișează
+<code>tunvex --listing</code>; prima ei linie indică lista din care a fost făcută, așa că <code>tunvex --apply</code> o
+acceptă doar cât timp lista a rămas neschimbată.</p>
 `,
 };

@@ -1,8 +1,8 @@
 // The page's words in Turkish.
 export default {
   language: 'Dil',
-  title: 'tunvex: kanal listesi düzenleyici',
-  tagline: 'kanal listesi düzenleyici',
+  title: 'tunvex: kanal listesi düzenleyicisi',
+  tagline: 'kanal listesi düzenleyicisi',
   actions: 'İşlemler',
   groupFile: 'Dosya',
   groupHistory: 'Geçmiş',
@@ -26,10 +26,10 @@ export default {
   sort: 'Ada göre sırala',
   search: 'Ara',
   searchHint: 'Ad veya numara',
-  dismiss: 'Bu notu kapat',
+  dismiss: 'Bildirimi kapat',
   empty: 'Bir kanal listesi açın ya da buraya sürükleyip bırakın. Liste bu bilgisayarda okunur, hiçbir yere ' +
     'gönderilmez.',
-  colNumber: 'No',
+  colNumber: 'No.',
   colName: 'Ad',
   colName2: 'İkinci ad',
   colType: 'Tür',
@@ -67,7 +67,7 @@ export default {
   counts: { one: '{n} kanal: {tv} TV, {radio} radyo', other: '{n} kanal: {tv} TV, {radio} radyo' },
   countsShown: '{n} gösteriliyor',
   countsSelected: '{n} seçili',
-  countsShared: { one: '{n} kanalın adı başka bir kanalla aynı', other: '{n} kanalın adı başka bir kanalla aynı' },
+  countsShared: { one: '{n} aynı adlı kanal', other: '{n} aynı adlı kanal' },
   countsJoin: '; ',
   markSameName: 'aynı ad',
   markRenamed: 'yeniden adlandırıldı',
@@ -94,44 +94,43 @@ export default {
   keepOne: 'Kanalların hepsi silinemez: listede en az bir kanal kalmalı. Daha az kanal seçin.',
   wholeNumber: '1 ile {last} arasında bir tam sayı girin.',
   secondNameToo: 'Yeni ad, kanalın ikinci adının ({name2}) da yerini alır.',
-  notLatin1: 'Bu liste adları Latin-1 ile yazıyor; bu addaki karakterlerin hepsi Latin-1’de yok.',
+  notLatin1: 'Bu listede adlar Latin-1 kodlamasıyla yazılır; bu addaki bazı karakterler Latin-1’de yok.',
   selectedAll: { one: '{n} kanal seçildi', other: '{n} kanal seçildi' },
-  clearSearchToDrag: 'Sürüklemek için aramayı temizleyin: arama sonuçları gösterilirken kanallar düğmelerle ve ' +
-    'tuşlarla taşınır.',
+  clearSearchToDrag: 'Sürüklemek için aramayı temizleyin: arama sonuçları gösterilirken kanallar yalnızca ' +
+    'düğmelerle ve tuşlarla taşınabilir.',
   droppedOutside: 'Listenin dışına bırakıldı: hiçbir şey taşınmadı',
   dragCancelled: 'Sürükleme iptal edildi: hiçbir şey taşınmadı',
-  cannotChange: 'Bu liste burada değiştirilemez: bir dökümde numaralandırılabilecek olandan daha fazla kanal içeriyor',
+  cannotChange: 'Bu liste burada değiştirilemez: kanal sayısı bir dökümün alabileceği sınırı aşıyor',
 
   // Files dropped, opened and saved.
   closeDialogFirst: 'Başka bir dosya açmak için önce bu pencereyi kapatın.',
   manyDropped: '{n} dosya bırakıldı; yalnızca {file} açıldı. Listeleri tek tek açın.',
   cannotStart: 'Sayfa başlatılamadı: {error}',
   isText: '{file} bir metin dosyası, kanal listesi değil. Yeni kanal aramasından önce alınmış bir dökümse listeyi ' +
-    'açın ve eski sırayı Referans uygula... ile aktarın.',
+    'açın ve eski sırayı “Referans uygula...” ile aktarın.',
   isTextOf: '{file}, {encoding} kodlu bir metin dosyası, kanal listesi değil. Yeni kanal aramasından önce alınmış ' +
-    'bir dökümse listeyi açın ve eski sırayı Referans uygula... ile aktarın.',
+    'bir dökümse listeyi açın ve eski sırayı “Referans uygula...” ile aktarın.',
   stillOpen: '{file} hâlâ açık.',
-  notAList: '{file} açılamıyor, çünkü tam bir kanal listesi değil: {why}.',
-  notWhole: '{file} tam bir kanal listesi değil: {why}. Dosya, tunvex nasıl açıyorsa öyle açıldı; kaydettiğinizde ' +
-    'yeni bir sağlama toplamıyla tam bir liste yazılır.',
-  notWholeNoted: '{file} tam bir kanal listesi değil: {why} ({notes}). Dosya, tunvex nasıl açıyorsa öyle açıldı; ' +
-    'kaydettiğinizde yeni bir sağlama toplamıyla tam bir liste yazılır.',
-  wholeNoted: '{file} tam bir kanal listesi. Not: {notes}.',
+  notAList: '{file} açılamıyor: kanal listesi bozuk ({why}).',
+  notWhole: '{file} dosyasındaki kanal listesi bozuk: {why}. Dosya, tunvex’in açtığı gibi açıldı; kaydettiğinizde ' +
+    'yeni sağlama toplamıyla sağlam bir liste yazılır.',
+  notWholeNoted: '{file} dosyasındaki kanal listesi bozuk: {why}. Not: {notes}. Dosya, tunvex’in açtığı gibi ' +
+    'açıldı; kaydettiğinizde yeni sağlama toplamıyla sağlam bir liste yazılır.',
+  wholeNoted: '{file} dosyasındaki kanal listesi sağlam. Not: {notes}.',
   findingsJoin: '; ',
   keepsCounted: {
-    one: 'Kaydettiğinizde, dosyadaki kanal sayısının belirttiği {n} kanal kalır; ardından gelen {left} atılır.',
-    other: 'Kaydettiğinizde, dosyadaki kanal sayısının belirttiği {n} kanal kalır; ardından gelen {left} atılır.' },
+    one: 'Kaydettiğinizde dosyada belirtilen sayı kadar, yani {n} kanal kalır; sonrasındaki {left} atılır.',
+    other: 'Kaydettiğinizde dosyada belirtilen sayı kadar, yani {n} kanal kalır; sonrasındaki {left} atılır.' },
   tooManyToChange: {
-    one: '{file} dosyasında {n} kanal var; bu, bir dökümde numaralandırılabilecek en fazla sayıdan ({most}) fazla. ' +
-      'Liste burada görüntülenebilir, ancak hiçbir değişiklik kaydedilemeyeceği için değişiklik de yapılamaz.',
-    other: '{file} dosyasında {n} kanal var; bu, bir dökümde numaralandırılabilecek en fazla sayıdan ({most}) ' +
-      'fazla. Liste burada görüntülenebilir, ancak hiçbir değişiklik kaydedilemeyeceği için değişiklik de ' +
-      'yapılamaz.' },
+    one: '{file} dosyasında {n} kanal var; bu, bir dökümün alabileceği sınırdan ({most}) fazla. Liste burada ' +
+      'görüntülenebilir, ancak değişiklikler kaydedilemeyeceği için düzenlenemez.',
+    other: '{file} dosyasında {n} kanal var; bu, bir dökümün alabileceği sınırdan ({most}) fazla. Liste burada ' +
+      'görüntülenebilir, ancak değişiklikler kaydedilemeyeceği için düzenlenemez.' },
   unsavedOpenAnother: 'Listede kaydedilmemiş değişiklikler var. Yine de başka bir liste açılsın mı?',
   opened: { one: '{file} açıldı: {n} kanal', other: '{file} açıldı: {n} kanal' },
   notApplied: 'Değişiklikler uygulanamadı: {why}',
-  changedElsewhere: '{file} dosyası burada açıldıktan sonra değişti (başka bir sekme ya da program kaydetti). O ' +
-    'değişiklik kaybolacak şekilde üzerine kaydedilsin mi?',
+  changedElsewhere: '{file} dosyası burada açıldıktan sonra değişti (başka bir sekme ya da program kaydetti). ' +
+    'Yine de üzerine kaydedilsin mi? O değişiklik kaybolur.',
   notSavedChanged: 'Kaydedilmedi: dosya bu arada değişti',
   notSaved: 'Liste kaydedilemedi: {error}. Hiçbir şey yazılmadı.',
   savedIn: { one: '{n} kanal {file} dosyasına kaydedildi', other: '{n} kanal {file} dosyasına kaydedildi' },
@@ -141,23 +140,23 @@ export default {
     'numara eklediyse ({example} gibi), dosyayı geri kopyalarken bu numarayı silin.',
   cannotExport: 'Döküm dışa aktarılamıyor: {why}.',
   exported: 'Döküm {file} adıyla dışa aktarıldı',
-  exportedUnsaved: 'Döküm {file} adıyla dışa aktarıldı. Döküm, burada yapılan değişiklikleri içeren listeye ait ' +
-    'olduğu için tunvex --apply onu ancak liste kaydedildikten sonra kabul eder',
+  exportedUnsaved: 'Döküm {file} adıyla dışa aktarıldı. Döküm, listenin burada değiştirilmiş hâline ait olduğu ' +
+    'için tunvex --apply onu ancak liste kaydedildikten sonra kabul eder',
 
   // Apply a reference.
-  chooseReference: 'Kanal aramasından önceki dökümü (.txt) ya da liste dosyasını seçin.',
+  chooseReference: 'Yeni kanal aramasından önce alınan dökümü (.txt) ya da eski liste dosyasını seçin.',
   matchSummary: '{exact} tam eşleşti, {loosely} yaklaşık eşleşti, {unmatched} hiç eşleşmedi; {lost} karşılıksız kaldı',
   matchUnread: '{summary}; {unread} okunamadı ({line}. satır: {why})',
   referenceLines: { one: '{n} referans satırı', other: '{n} referans satırı' },
-  namesNoChannel: 'kanal belirtmiyor',
+  namesNoChannel: 'ad yok',
   noLongerInList: 'artık listede yok',
   channelOfType: '{name} ({type})',
   moreRows: 've {n} satır daha',
-  referenceTooMany: '{file}, {n} kanallık bir kanal listesi; bu, bir dökümde numaralandırılabilecek en fazla ' +
-    'sayıdan ({most}) fazla. Referans olarak kullanılamaz.',
+  referenceTooMany: '{file} dosyasındaki kanal listesinde {n} kanal var; bu, bir dökümün alabileceği sınırdan ' +
+    '({most}) fazla olduğu için referans olarak kullanılamaz.',
   referenceUnreadable: '{file}, tunvex’in okuyamadığı bir kanal listesi ({why}); bu yüzden referans olarak ' +
     'kullanılamaz.',
-  referencePartial: '{file} bir kanal listesi, ancak tam değil ({why}); kanalları olduğu gibi okundu.',
+  referencePartial: '{file} dosyasındaki kanal listesi bozuk ({why}); kanallar olduğu gibi okundu.',
   noneInReference: 'Listedeki kanalların hiçbiri {file} dosyasında yok: {summary}.',
 
   // Print.
@@ -169,48 +168,48 @@ export default {
   'finding.whole': { one: 'sorunsuz, {n} kanal', other: 'sorunsuz, {n} kanal' },
   'finding.shorterThanHeader': { one: 'dosya başlığından kısa: yalnızca {n} bayt',
     other: 'dosya başlığından kısa: yalnızca {n} bayt' },
-  'finding.shorterThanCount': 'dosyadaki kanal sayısına göre {channels} var; bu, sondaki sağlama toplamıyla ' +
-    'birlikte {needed} eder, ama dosya yalnızca {size}',
+  'finding.shorterThanCount': 'dosyada {channels} belirtilmiş; bu, sondaki sağlama toplamıyla birlikte {needed} ' +
+    'eder, ama dosya yalnızca {size}',
   'finding.trailerMissing': 'sondaki sağlama toplamı eksik',
   'finding.trailerCutShort': 'sondaki sağlama toplamı kesik: 4 baytın yalnızca {n} baytı var',
-  'finding.countTooSmall': 'dosyadaki kanal sayısına göre {channels} var, ama dosyada {held} kanal ve hepsini ' +
-    'kapsayan bir sağlama toplamı bulunuyor',
+  'finding.countTooSmall': 'dosyada {channels} belirtilmiş, ama içinde {held} kanal ve hepsini kapsayan bir ' +
+    'sağlama toplamı var',
   'finding.checksumWrong': 'kayıtlı sağlama toplamı {stored}, ama içerikten hesaplanan {computed}',
   'finding.bytesAfterTrailer': { one: 'sağlama toplamından sonra {n} bayt fazlalık var',
     other: 'sağlama toplamından sonra {n} bayt fazlalık var' },
   'finding.misnumbered': '{channel}. kanalın numarası {position} değil, {number} ve {number2} (zararsız: ' +
-    'kaydederken her kanal sırasına göre numaralanır)',
+    'kaydedince her kanal sırasına göre yeniden numaralanır)',
 
   // The problems of a listing, a reference or a name.
   atLine: '{line}. satır: {problem}',
   problemsJoin: '; ',
   moreProblems: '{n} sorun daha',
-  'problem.notAChannelLine': 'kanal satırı olmayan bir satır (NUMBER:NAME:NAME2:TYPE ya da yalnızca NUMBER olmalı)',
+  'problem.notAChannelLine': 'satır NUMBER:NAME:NAME2:TYPE ya da yalnızca NUMBER biçiminde olmalı',
   'problem.noSuchChannel': '{text} numaralı kanal yok: listede {n} kanal var',
-  'problem.noChannelZero': '0 numaralı kanal olmaz',
+  'problem.noChannelZero': '0 numaralı kanal olamaz',
   'problem.onLineToo': '{text} numaralı kanal {line}. satırda da var',
-  'problem.typeNotTvOrRadio': 'tür "{text}" olamaz, TV ya da RADIO olmalı',
-  'problem.nameLength': 'ad 1 ile 31 bayt arasında olmalı; bu ad {n} bayt',
-  'problem.newNameLength': '{channel}. kanalın yeni adı 1 ile 31 bayt arasında olmalı; bu ad {n} bayt',
+  'problem.typeNotTvOrRadio': 'tür “{text}” olamaz, TV ya da RADIO olmalı',
+  'problem.nameLength': 'ad 1 ile 31 bayt arasında olmalı, bu ad {n} bayt',
+  'problem.newNameLength': '{channel}. kanalın yeni adı 1 ile 31 bayt arasında olmalı, bu ad {n} bayt',
   'problem.nameControl': 'adda bir kontrol karakteri var',
   'problem.newNameControl': '{channel}. kanalın yeni adında bir kontrol karakteri var',
-  'problem.namesTooLong': 'NAME ve NAME2 en fazla 32 bayt olabilir (her biri)',
+  'problem.namesTooLong': 'NAME ve NAME2’nin her biri en fazla 32 bayt olabilir',
   'problem.linesEndInCr': 'satırlar yalnızca CR ile bitiyor: dosyayı satır sonları LF ya da CR LF olacak şekilde ' +
     'kaydedin',
   'problem.utf16': 'bu bir UTF-16 metni: UTF-8 olarak kaydedin',
   'problem.utf32': 'bu bir UTF-32 metni: UTF-8 olarak kaydedin',
-  'problem.tooManyChannels': '{n} kanal var, ama bir döküm en fazla {most} kanal numaralandırabilir',
-  'problem.lineFeedInName': '{channel}. kanalın adında satır sonu var ve bu, satırını ikiye bölerdi: önce kanalı ' +
-    'yeniden adlandırın',
-  newNameLength: 'Yeni ad 1 ile 31 bayt arasında olmalı; bu ad {n} bayt.',
+  'problem.tooManyChannels': '{n} kanal var, ama bir döküm en fazla {most} kanal alabilir',
+  'problem.lineFeedInName': '{channel}. kanalın adında satır sonu var, bu da kanalın satırını ikiye bölerdi: önce ' +
+    'kanalı yeniden adlandırın',
+  newNameLength: 'Yeni ad 1 ile 31 bayt arasında olmalı, bu ad {n} bayt.',
   newNameControl: 'Yeni adda bir kontrol karakteri var.',
 
   help: `
 <h2>Bu sayfa ne işe yarar</h2>
-<p>Alıcınızın kanal listesini istediğiniz sıraya koymanızı sağlar: kanalları taşıyın, yeniden adlandırın ve silin,
-ada göre sıralayın ya da eski sıranızı yeni bir kanal aramasından sonraki listeye aktarın. Sayfa, alıcının USB
-belleğe aktardığı dosyayı açar ve alıcının içe aktaracağı yeni bir dosya kaydeder. Dosya bu tarayıcıda okunur ve
-bilgisayarınızdan hiç çıkmaz; siz kaydedene kadar hiçbir şey yazılmaz.</p>
+<p>Alıcınızın kanal listesini istediğiniz sıraya koymanızı sağlar: kanalları taşıyabilir, yeniden adlandırabilir ve
+silebilir, ada göre sıralayabilir ya da eski sıranızı yeni bir kanal aramasından sonraki listeye aktarabilirsiniz.
+Sayfa, alıcının USB belleğe dışa aktardığı dosyayı açar ve alıcının içe aktaracağı yeni bir dosya kaydeder. Dosya
+bu tarayıcıda okunur ve bilgisayarınızdan hiç çıkmaz; siz kaydedene kadar hiçbir şey yazılmaz.</p>
 <h2>USB bellekten USB belleğe</h2>
 <ol>
 <li>Alıcıda kanal listesini USB belleğe dışa aktarın (yedekleyin).</li>
@@ -218,9 +217,9 @@ bilgisayarınızdan hiç çıkmaz; siz kaydedene kadar hiçbir şey yazılmaz.</
 değiştirmeyin: geri dönüş yolunuz odur.</li>
 <li>Listeyi burada açın: <b>Aç</b> (<kbd>Ctrl+O</kbd>) ya da dosyayı sayfaya sürükleyip bırakın.</li>
 <li>Değişikliklerinizi yapın. Henüz hiçbir şey yazılmaz; <b>Geri al</b> ile her birini geri alabilirsiniz.</li>
-<li><b>Kaydet</b> (<kbd>Ctrl+S</kbd>). Chrome ve Edge’de liste, açtığınız dosyaya geri yazılır (<b>Farklı kaydet</b>
-nereye kaydedileceğini sorar). Firefox ve Safari’de ise tarayıcı yeni listeyi indirir: liste, indirilenler
-klasörünüzdedir.</li>
+<li><b>Kaydet</b> düğmesine basın (<kbd>Ctrl+S</kbd>). Chrome ve Edge’de liste, açtığınız dosyaya geri yazılır
+(<b>Farklı kaydet</b> nereye kaydedileceğini sorar). Firefox ve Safari’de ise tarayıcı yeni listeyi indirir: liste,
+İndirilenler klasörünüzde bulunur.</li>
 <li>Dosyanın adı tam olarak alıcının beklediği ad, yani USB bellekteki adı olmalıdır. Tarayıcı, indirilen dosyanın
 adına bir numara ekleyebilir (<i>channels(1).dat</i> gibi): bu numarayı silin.</li>
 <li>Dosyayı bu adla USB belleğe kopyalayın, belleği alıcıya takın ve listeyi içe aktarın.</li>
@@ -230,31 +229,31 @@ adına bir numara ekleyebilir (<i>channels(1).dat</i> gibi): bu numarayı silin.
 sağlama toplamı eklenir. Dosyanın her kanal için tuttuğu diğer tüm bilgiler olduğu gibi kalır.</p>
 <h2>Listeyle çalışma</h2>
 <ul>
-<li>Seçme: tıklayın; bir aralık için <kbd>Shift</kbd>+tıklama; tek bir kanal eklemek ya da çıkarmak için
-<kbd>Ctrl</kbd>+tıklama; dokunmatik ekranda bir satıra dokunun, seçime eklemek ya da seçimden çıkarmak için de
+<li>Seçme: tıklayın; aralık seçmek için <kbd>Shift</kbd>+tıklayın; tek bir kanal eklemek ya da çıkarmak için
+<kbd>Ctrl</kbd>+tıklayın; dokunmatik ekranda bir satıra dokunun, seçime eklemek ya da seçimden çıkarmak için de
 satırın ⋮⋮ tutamacına dokunun.</li>
 <li>Taşıma: seçimi gideceği yere sürükleyin (<kbd>Esc</kbd> iptal eder; dokunmatik ekranda ⋮⋮ tutamacından
 sürükleyin), düğmeleri kullanın ya da sıra numarası vermek için <b>Sıraya taşı...</b> düğmesine basın.</li>
 <li>Yeniden adlandırma: <kbd>F2</kbd> ya da çift tıklama. Yeni ad 1 ile 31 bayt arasında olmalı ve kontrol
 karakteri içermemelidir; kanalın ikinci adı da yeni ad olur.</li>
 <li>Arama yalnızca adı ya da numarası eşleşen kanalları gösterir; taşımalar yine de tüm listedeki sıralara göre
-yapılır, sürükleme ise arama temizlenene kadar beklemede kalır.</li>
-<li><b>Yazdır</b>, tüm kanalları numarası, adları ve türüyle, dosya adı ve tarihin altına yazdırır.</li>
+yapılır, sürükleme ise arama temizlenene kadar kullanılamaz.</li>
+<li><b>Yazdır</b> tüm kanalları numarası, adları ve türüyle yazdırır; en üstte dosya adı ve tarih yer alır.</li>
 </ul>
 <h2>İşaretlerin anlamı</h2>
 <ul>
 <li><i>aynı ad</i>: başka bir kanal da aynı adı taşıyor.</li>
 <li><i>yeniden adlandırıldı</i>: kanala yeni bir ad verdiniz.</li>
 <li><i>eşleşti</i>, <i>yaklaşık eşleşti</i>, <i>yeni</i>: referans uygulandıktan sonra kanalın referansta nasıl
-bulunduğunu gösterir; <i>yeni</i> kanallar referansta yoktu ve en sona yerleşir.</li>
+bulunduğunu gösterir; <i>yeni</i> kanallar referansta yoktur ve en sona yerleşir.</li>
 </ul>
 <h2>Yeni bir kanal aramasından sonra</h2>
 <p>Aramadan önce <b>Dökümü dışa aktar</b> ile listenizin dökümünü kaydedin ya da eski liste dosyasını saklayın.
-Sonra yeni listeyi açın ve o döküm ya da eski dosyayla <b>Referans uygula...</b> komutunu kullanın: sayfa önerdiği
-sırayı gösterir, <b>Uygula</b> bu sırayı uygular.</p>
+Sonra yeni listeyi açın, <b>Referans uygula...</b> düğmesine basın ve o dökümü ya da eski dosyayı seçin: sayfa
+önerdiği sırayı gösterir, <b>Uygula</b> ile bu sıra uygulanır.</p>
 <h2>Tuşlar</h2>
 <dl>
-<dt><kbd>↑</kbd> <kbd>↓</kbd>, <kbd>Shift+↑</kbd> <kbd>Shift+↓</kbd>, <kbd>Ara çubuğu</kbd>, <kbd>Ctrl+A</kbd></dt>
+<dt><kbd>↑</kbd> <kbd>↓</kbd>, <kbd>Shift+↑</kbd> <kbd>Shift+↓</kbd>, <kbd>Boşluk</kbd>, <kbd>Ctrl+A</kbd></dt>
 <dd>bir kanala git, aralık seç, tek kanal seç, tümünü seç</dd>
 <dt><kbd>Alt+↑</kbd> <kbd>Alt+↓</kbd>, <kbd>Alt+Home</kbd> <kbd>Alt+End</kbd></dt>
 <dd>seçimi yukarı ya da aşağı, en üste ya da en alta taşı</dd>
@@ -266,7 +265,7 @@ sırayı gösterir, <b>Uygula</b> bu sırayı uygular.</p>
 </dl>
 <h2>Adlar ve komut satırı</h2>
 <p>Adlar bayt olarak saklanır: geçerli UTF-8 ise UTF-8 olarak, değilse Latin-1 olarak gösterilir; yeni bir ad da
-listenin adları nasıl yazıyorsa öyle yazılır. <b>Dökümü dışa aktar</b>, listeyi <code>tunvex --listing</code>
+listedeki diğer adlarla aynı kodlamayla yazılır. <b>Dökümü dışa aktar</b>, listeyi <code>tunvex --listing</code>
 komutunun yazdırdığı biçimde kaydeder; dökümün ilk satırı hangi listeden alındığını belirtir, böylece
 <code>tunvex --apply</code> dökümü yalnızca liste aynı kaldığı sürece kabul eder.</p>
 `,
