@@ -40,7 +40,10 @@ case $what in
     [ -x "${WEBKIT_WEBDRIVER:-/usr/bin/WebKitWebDriver}" ] &&
       [ -x "${MINIBROWSER:-/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser}" ] ||
       skip "WebKitWebDriver or MiniBrowser is not installed (apt-get install webkit2gtk-driver)"
-    command -v Xvfb >/dev/null || skip "Xvfb is not installed (apt-get install xvfb)" ;;
+    command -v Xvfb >/dev/null || skip "Xvfb is not installed (apt-get install xvfb)"
+    # MiniBrowser takes the languages it asks pages for from the locale.
+    locale -a | grep -qix 'de_DE\.utf-\?8' ||
+      skip "the German locale is missing (localedef -i de_DE -f UTF-8 de_DE.UTF-8)" ;;
   dist | licences) ;;
   *) echo "usage: $0 BUILD_DIR differential|page-chromium|page-firefox|page-webkit|dist|licences" >&2; exit 2 ;;
 esac
