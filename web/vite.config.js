@@ -74,5 +74,6 @@ export default defineConfig({
   base: './',
   logLevel: 'warn',
   plugins: [inlineCore(), bundledLicences(), viteSingleFile()],
-  build: { outDir, emptyOutDir: true, target: 'es2022', reportCompressedSize: false },
+  // A module script in one file preloads nothing: no polyfill for it.
+  build: { outDir, emptyOutDir: true, target: 'es2022', reportCompressedSize: false, modulePreload: { polyfill: false } },
 });

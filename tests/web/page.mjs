@@ -135,15 +135,19 @@ async function session(p, code) {
 // once, and again when the page is opened next where the browser lets a
 // page remember (from a file, not every engine does).
 async function chooseLanguage(p, counts) {
+  await p.click({ row: 'Jazz FM' });
+  await p.press('Alt+ArrowDown');
   await p.click('#language');
   await p.press('Escape');
   await p.press('f');
   await p.waitFor(() => document.documentElement.lang === 'fr').catch(() => {});
   setLanguage('fr');
   const now = await p.eval(() => [document.documentElement.lang, document.getElementById('save').textContent,
-    document.getElementById('counts').textContent, document.getElementById('status').textContent]);
-  expect('French chosen: its words at once, and the counts said again', now[0] === 'fr' && now[1] === t('save') &&
-    now[2].startsWith(t('counts', counts)), now);
+    document.getElementById('counts').textContent, document.getElementById('status').textContent,
+    document.getElementById('file-name').textContent]);
+  expect('French chosen: its words at once; the counts and the last change said again; the file still named',
+    now[0] === 'fr' && now[1] === t('save') && now[2].startsWith(t('counts', counts)) &&
+    now[3] === t('movedDown', { n: 1, at: '2' }) && now[4] === 'channels.dat', now);
   await p.open(pathToFileURL(pageFile).href);
   await p.waitFor(() => document.body.classList.contains('ready'));
   const next = await p.eval(() => document.documentElement.lang);
@@ -538,6 +542,12 @@ async function asPeopleUseIt() {
     expect('a list of more channels than a listing can number is no reference', tooMany === 'list-65536.dat is a ' +
       'channel list of 65,536 channels, more than a listing can number (65,535): it cannot serve as the reference.' &&
       await page.eval(() => document.getElementById('reference-apply').disabled), tooMany);
+    const wide = path.join(work, 'wide.txt');
+    fs.writeFileSync(wide, Buffer.from('\ufeff1:News One:News One:TV\n', 'utf16le'));
+    await page.setFile('#reference-file', wide);
+    await page.waitFor(() => /UTF-16/.test(document.getElementById('reference-summary').textContent));
+    expect('a reference that cannot be read says which and why', (await page.text('#reference-summary')) ===
+      'wide.txt cannot serve as the reference: it is UTF-16 text: save it as UTF-8.', await page.text('#reference-summary'));
     const unreadable = path.join(work, 'unreadable.txt');
     fs.writeFileSync(unreadable, 'Channels I like\n1:News One:News One:TV\n');
     await page.setFile('#reference-file', unreadable);
@@ -698,13 +708,26 @@ async function asPeopleUseIt() {
     expect('a name given back is no rename', await page.eval(() => [...document.querySelectorAll('.marks')].every((m) => m.textContent === '')));
     await page.press('Alt+ArrowDown');
     await page.download('#save');
-    // Downloaded, the note names the file as the receiver needs it.
+    // Downloaded, the note names the file as the receiver needs it; opened
+    // under a name a browser gave a download, the name without its number.
     setLanguage('en');
-    const note = `${t('downloaded', { n: 12, file: 'channels.dat' })} ${t('nameOnStick', { file: 'channels.dat',
-      example: 'channels(1).dat' })}`;
-    await page.waitFor((x) => document.getElementById('status').textContent === x, note).catch(() => {});
-    expect('saved, the note on the file opened goes; the name for the stick is said', (await page.text('#notice-text'))
-      === note && (await page.text('#status')) === note, await page.text('#notice-text'));
+    const notes = [[example, `${t('downloaded', { n: 12, file: 'channels.dat' })} ${t('nameOnStick',
+      { file: 'channels.dat', example: 'channels(1).dat' })}`]];
+    const again = path.join(work, 'channels (2).dat');
+    fs.copyFileSync(example, again);
+    notes.push([again, `${t('downloaded', { n: 12, file: 'channels (2).dat' })} ${t('nameOnStickNumbered',
+      { opened: 'channels (2).dat', file: 'channels.dat' })}`]);
+    for (const [file, note] of notes) {
+      if (file !== example) {
+        await opened(file, 12);
+        await page.click({ row: 'Jazz FM' });
+        await page.press('Alt+ArrowDown');
+        await page.download('#save');
+      }
+      await page.waitFor((x) => document.getElementById('notice-text').textContent === x, note).catch(() => {});
+      expect(`saved, the note on ${path.basename(file)} goes; the name for the stick is said`,
+        (await page.text('#notice-text')) === note, await page.text('#notice-text'));
+    }
   });
 
   // Files the page cannot take whole: an empty one, one named as its

@@ -87,3 +87,8 @@ export function nameBytes(text, useLatin1) {
   }
   return bytes;
 }
+
+// A name or a search as a search compares them: in lower case as the
+// page's language has it (Turkish "IŞIK" is "ışık", "İ" is "i"); the dot
+// other languages keep on a lower-case "İ" goes.
+export const folded = (text, locale) => text.toLocaleLowerCase(locale).replace(/i\u0307/g, 'i');

@@ -95,8 +95,12 @@ async function proposeFrom(name, bytes) {
     say(t('referenceUnreadable', { file: name, why: findingText(reference.finding) }));
     return null;
   }
-  if (result.ofTheList || result.unreadable) {
+  if (result.ofTheList) {
     say(problemsText(result, show));
+    return null;
+  }
+  if (result.unreadable) {
+    say(t('referenceNotReadable', { file: name, why: problemsText(result, show) }));
     return null;
   }
   const note = reference.kind === 'list' && !reference.whole ?

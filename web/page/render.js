@@ -1,8 +1,9 @@
 // The list as the page shows it: one render(state) that makes the rows, the
 // counts, the buttons and the active channel say what the state holds.
+import { locale, t } from './i18n.js';
 import { createListbox } from './listbox.js';
-import { t } from './i18n.js';
 import * as list from './model.js';
+import { folded } from './names.js';
 import * as selection from './selection.js';
 import { $, editable, state } from './state.js';
 
@@ -57,11 +58,11 @@ function fillRow(id, row) {
 // name or number).
 function findView() {
   const { model } = state;
-  const needle = state.filter.toLowerCase();
+  const fold = (text) => folded(text, locale), needle = fold(state.filter);
   state.view = !needle ? model.order : model.order.filter((id, i) => {
     const { name, name2 } = list.namesOf(model, id);
-    return String(i + 1) === needle || list.shown(name, model.useLatin1).toLowerCase().includes(needle) ||
-      list.shown(name2, model.useLatin1).toLowerCase().includes(needle);
+    return String(i + 1) === needle || fold(list.shown(name, model.useLatin1)).includes(needle) ||
+      fold(list.shown(name2, model.useLatin1)).includes(needle);
   });
   // An action never reaches a selected channel the search hides; the
   // active channel is always one shown, so that focus coming to the list

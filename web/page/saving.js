@@ -58,15 +58,22 @@ export async function save(ask) {
   if (state.opened === opened) list.markSaved(state.model, written);
   const n = written.order.length, file = opened.name;
   if (saved.handle) return announce(() => t('savedIn', { n, file }));
-  // A download lands where the browser puts it, perhaps renamed; what goes
-  // back on the stick must have the name the receiver exported.
-  const said = () => `${t('downloaded', { n, file })} ${t('nameOnStick', { file, example: numbered(file) })}`;
-  notice(said);
-  announce(said);
+  // A download lands where the browser puts it, perhaps under a name with
+  // a number added; what goes back on the stick must have the name the
+  // receiver exported. The note is an alert: read out, not announced too.
+  announce('');
+  notice(() => `${t('downloaded', { n, file })} ${stickNote(file)}`);
 }
 
-// The name a browser gives a second download of a file: "a(1).dat".
-const numbered = (name) => name.replace(/(\.[^.]*)?$/, (ext) => `(1)${ext}`);
+// A name a browser gave a download of a file of that name: "a(1).dat",
+// "a (2).dat".
+const NUMBERED = /^(.+?) ?\(\d+\)(\.[^.]*)?$/;
+
+function stickNote(file) {
+  const number = NUMBERED.exec(file);
+  if (number) return t('nameOnStickNumbered', { opened: file, file: number[1] + (number[2] ?? '') });
+  return t('nameOnStick', { file, example: file.replace(/(\.[^.]*)?$/, (ext) => `(1)${ext}`) });
+}
 
 export function exportListing() {
   if (!editable()) return;

@@ -5,7 +5,11 @@ import { $ } from './state.js';
 
 const textOf = (what) => (typeof what === 'function' ? what() : what);
 
+// The last announcement, said again in a language chosen later.
+let said = '';
+
 export function announce(what) {
+  said = what;
   $('status').textContent = '';
   // A change of text is what a screen reader reads out.
   requestAnimationFrame(() => ($('status').textContent = textOf(what)));
@@ -33,4 +37,7 @@ export function addNotice(what, kind) {
 }
 
 // In a language just chosen; a note dismissed stays so.
-export const sayAgain = noticeText;
+export function sayAgain() {
+  noticeText();
+  $('status').textContent = textOf(said);
+}

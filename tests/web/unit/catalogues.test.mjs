@@ -5,6 +5,7 @@
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 import { CATALOGUES, NAMES, pick, setLanguage, t } from '../../../web/page/i18n.js';
+import { folded } from '../../../web/page/names.js';
 
 const en = CATALOGUES.en;
 const placeholders = (entry) =>
@@ -63,4 +64,13 @@ test('counts are said as the language says them; positions as they are', () => {
   setLanguage('de');
   assert.match(t('renamed', { at: '12345', name: 'X' }), /12345/);
   setLanguage('en');
+});
+
+test('a search finds names in either case, as the language has them', () => {
+  const cases = [
+    ['tr', 'İstanbul', 'istanbul'], ['tr', 'Işık', 'IŞIK'], ['tr', 'Ilk', 'ılk'], ['en', 'İstanbul', 'istanbul'],
+    ['de', 'STRAẞE', 'straße'], ['ru', 'Первый', 'ПЕРВЫЙ'], ['en', 'News One', 'NEWS'],
+  ];
+  for (const [locale, name, search] of cases) assert.ok(folded(name, locale).includes(folded(search, locale)), `${locale}: ${search} in ${name}`);
+  assert.ok(!folded('Işık', 'tr').includes(folded('isik', 'tr')), 'Turkish ı is no i');
 });

@@ -152,8 +152,8 @@ export default {
   notAList: 'Soubor {file} nelze otevřít, protože to není úplný seznam kanálů: {why}.',
   notWhole: 'Soubor {file} není úplný seznam kanálů: {why}. Otevře se tak, jak ho otevírá tunvex; uložením ' +
     'vznikne úplný seznam s novým kontrolním součtem.',
-  notWholeNoted: 'Soubor {file} není úplný seznam kanálů: {why} ({notes}). Otevře se tak, jak ho otevírá tunvex; ' +
-    'uložením vznikne úplný seznam s novým kontrolním součtem.',
+  notWholeNoted: 'Soubor {file} není úplný seznam kanálů: {why}. Poznámka: {notes}. Otevře se tak, jak ho ' +
+    'otevírá tunvex; uložením vznikne úplný seznam s novým kontrolním součtem.',
   wholeNoted: 'Soubor {file} je úplný seznam kanálů. Poznámka: {notes}.',
   findingsJoin: '; ',
   keepsCounted: {
@@ -191,13 +191,19 @@ export default {
     other: 'Uloženo {n} kanálů do souboru {file}',
   },
   downloaded: {
-    one: 'Uložen {n} kanál: prohlížeč stáhl seznam jako {file}.',
-    few: 'Uloženy {n} kanály: prohlížeč stáhl seznam jako {file}.',
-    many: 'Uloženo {n} kanálu: prohlížeč stáhl seznam jako {file}.',
-    other: 'Uloženo {n} kanálů: prohlížeč stáhl seznam jako {file}.',
+    one: 'Uložen {n} kanál: prohlížeč seznam stáhl do složky se staženými soubory pod názvem {file}, případně ' +
+      's přidaným číslem, pokud tam už soubor se stejným názvem byl.',
+    few: 'Uloženy {n} kanály: prohlížeč seznam stáhl do složky se staženými soubory pod názvem {file}, případně ' +
+      's přidaným číslem, pokud tam už soubor se stejným názvem byl.',
+    many: 'Uloženo {n} kanálu: prohlížeč seznam stáhl do složky se staženými soubory pod názvem {file}, případně ' +
+      's přidaným číslem, pokud tam už soubor se stejným názvem byl.',
+    other: 'Uloženo {n} kanálů: prohlížeč seznam stáhl do složky se staženými soubory pod názvem {file}, případně ' +
+      's přidaným číslem, pokud tam už soubor se stejným názvem byl.',
   },
   nameOnStick: 'Na USB disku se soubor musí jmenovat přesně {file}, jak to přijímač očekává. Pokud prohlížeč ' +
     'přidal k názvu číslo (např. {example}), při kopírování zpět ho odstraňte.',
+  nameOnStickNumbered: 'Otevřený soubor {opened} má v názvu číslo, jaké prohlížeč přidává ke staženým souborům. ' +
+    'Na USB disku musí mít název, pod kterým ho přijímač exportoval, nejspíš tedy {file}.',
   cannotExport: 'Výpis nelze exportovat: {why}.',
   exported: 'Výpis exportován jako {file}',
   exportedUnsaved: 'Výpis exportován jako {file}: vztahuje se k seznamu se změnami provedenými zde, takže ho ' +
@@ -224,6 +230,7 @@ export default {
     'jako předlohu.',
   referencePartial: 'Soubor {file} je seznam kanálů, ale neúplný ({why}); jeho kanály se načtou tak, jak jsou.',
   noneInReference: 'Žádný kanál ze seznamu není v souboru {file} ({summary}).',
+  referenceNotReadable: 'Soubor {file} nelze použít jako předlohu: {why}.',
 
   // Print.
   printTitle: {

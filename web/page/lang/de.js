@@ -118,8 +118,8 @@ export default {
   notAList: '{file} lässt sich nicht öffnen, denn die Datei ist keine vollständige Senderliste: {why}.',
   notWhole: '{file} ist keine vollständige Senderliste: {why}. Die Datei wird so geöffnet, wie tunvex sie öffnet; ' +
     'beim Speichern entsteht eine vollständige Liste mit neuer Prüfsumme.',
-  notWholeNoted: '{file} ist keine vollständige Senderliste: {why} ({notes}). Die Datei wird so geöffnet, wie ' +
-    'tunvex sie öffnet; beim Speichern entsteht eine vollständige Liste mit neuer Prüfsumme.',
+  notWholeNoted: '{file} ist keine vollständige Senderliste: {why}. Hinweis: {notes}. Die Datei wird so geöffnet, ' +
+    'wie tunvex sie öffnet; beim Speichern entsteht eine vollständige Liste mit neuer Prüfsumme.',
   wholeNoted: '{file} ist eine vollständige Senderliste. Hinweis: {notes}.',
   findingsJoin: '; ',
   keepsCounted: { one: 'Laut Anzahl in der Datei ist es {n} Sender: Nur dieser bleibt beim Speichern erhalten, ' +
@@ -138,10 +138,15 @@ export default {
   notSavedChanged: 'Nicht gespeichert: Die Datei wurde inzwischen geändert',
   notSaved: 'Die Liste konnte nicht gespeichert werden: {error}. Es wurde nichts geschrieben.',
   savedIn: { one: '{n} Sender in {file} gespeichert', other: '{n} Sender in {file} gespeichert' },
-  downloaded: { one: '{n} Sender gespeichert: Ihr Browser hat die Liste als {file} heruntergeladen.',
-    other: '{n} Sender gespeichert: Ihr Browser hat die Liste als {file} heruntergeladen.' },
+  downloaded: { one: '{n} Sender gespeichert: Ihr Browser hat die Liste im Download-Ordner abgelegt, unter dem ' +
+    'Namen {file} oder, falls es dort schon eine Datei dieses Namens gab, mit angehängter Nummer.',
+  other: '{n} Sender gespeichert: Ihr Browser hat die Liste im Download-Ordner abgelegt, unter dem Namen {file} ' +
+    'oder, falls es dort schon eine Datei dieses Namens gab, mit angehängter Nummer.' },
   nameOnStick: 'Auf dem USB-Stick muss die Datei genau {file} heißen, so wie der Receiver es erwartet. Hat der ' +
     'Browser eine Nummer an den Namen angehängt (wie bei {example}), entfernen Sie diese beim Zurückkopieren.',
+  nameOnStickNumbered: 'Die geöffnete Datei {opened} hat eine Nummer im Namen, wie sie Browser an heruntergeladene ' +
+    'Dateien anhängen. Auf dem USB-Stick muss sie den Namen tragen, unter dem der Receiver sie exportiert hat, ' +
+    'vermutlich {file}.',
   cannotExport: 'Die Textliste kann nicht exportiert werden: {why}.',
   exported: 'Textliste als {file} exportiert',
   exportedUnsaved: 'Textliste als {file} exportiert. Sie bezieht sich auf die Liste mit den hier vorgenommenen ' +
@@ -163,6 +168,7 @@ export default {
   referencePartial: '{file} ist eine Senderliste, aber keine vollständige ({why}); ihre Sender werden so gelesen, ' +
     'wie sie sind.',
   noneInReference: 'Kein Sender der Liste ist in {file} enthalten: {summary}.',
+  referenceNotReadable: '{file} kann nicht als Vorlage dienen: {why}.',
 
   // Print.
   printTitle: { one: '{file}: {n} Sender, {date}', other: '{file}: {n} Sender, {date}' },

@@ -115,8 +115,8 @@ export default {
   notAList: '{file} cannot be opened: it is not a whole channel list: {why}.',
   notWhole: '{file} is not a whole channel list: {why}. It is opened as tunvex opens it; saving writes a whole ' +
     'list with a fresh checksum.',
-  notWholeNoted: '{file} is not a whole channel list: {why} ({notes}). It is opened as tunvex opens it; saving ' +
-    'writes a whole list with a fresh checksum.',
+  notWholeNoted: '{file} is not a whole channel list: {why}. Note: {notes}. It is opened as tunvex opens it; ' +
+    'saving writes a whole list with a fresh checksum.',
   wholeNoted: '{file} is a whole channel list. Note: {notes}.',
   findingsJoin: '; ',
   keepsCounted: { one: 'Saving keeps the {n} channel its count names and leaves out the {left} after it.',
@@ -133,10 +133,14 @@ export default {
   notSavedChanged: 'Not saved: the file changed meanwhile',
   notSaved: 'The list could not be saved: {error}. Nothing was written.',
   savedIn: { one: 'Saved {n} channel in {file}', other: 'Saved {n} channels in {file}' },
-  downloaded: { one: 'Saved {n} channel: your browser downloaded the list as {file}.',
-    other: 'Saved {n} channels: your browser downloaded the list as {file}.' },
+  downloaded: { one: 'Saved {n} channel: your browser put the list in its downloads folder, named {file} or, ' +
+    'where a file of that name was there already, with a number added.',
+  other: 'Saved {n} channels: your browser put the list in its downloads folder, named {file} or, where a file ' +
+    'of that name was there already, with a number added.' },
   nameOnStick: 'On the stick it must be named {file} exactly, as the receiver expects: if the browser added ' +
     'a number to the name (as in {example}), remove it when you copy the file back.',
+  nameOnStickNumbered: 'The list you opened, {opened}, carries a number a browser adds to a download: on the ' +
+    'stick it must have the name the receiver exported it under, most likely {file}.',
   cannotExport: 'The listing cannot be exported: {why}.',
   exported: 'Listing exported as {file}',
   exportedUnsaved: 'Listing exported as {file}: it names the list with the changes made here, so tunvex ' +
@@ -157,6 +161,7 @@ export default {
     'reference.',
   referencePartial: '{file} is a channel list, but not a whole one ({why}); its channels are read as they are.',
   noneInReference: 'No channel of the list is in {file}: {summary}.',
+  referenceNotReadable: '{file} cannot serve as the reference: {why}.',
 
   // Print.
   printTitle: { one: '{file}: {n} channel, {date}', other: '{file}: {n} channels, {date}' },

@@ -118,8 +118,8 @@ export default {
   notAList: 'No se puede abrir {file} porque no es una lista de canales completa: {why}.',
   notWhole: '{file} no es una lista de canales completa: {why}. Se abre tal como la abre tunvex; al guardar se ' +
     'escribe una lista completa con una suma de comprobación nueva.',
-  notWholeNoted: '{file} no es una lista de canales completa: {why} ({notes}). Se abre tal como la abre tunvex; al ' +
-    'guardar se escribe una lista completa con una suma de comprobación nueva.',
+  notWholeNoted: '{file} no es una lista de canales completa: {why}. Nota: {notes}. Se abre tal como la abre ' +
+    'tunvex; al guardar se escribe una lista completa con una suma de comprobación nueva.',
   wholeNoted: '{file} es una lista de canales completa. Nota: {notes}.',
   findingsJoin: '; ',
   keepsCounted: { one: 'Al guardar se conserva {n} canal, el que indica el recuento de la lista, y se descarta lo ' +
@@ -144,11 +144,17 @@ export default {
   notSaved: 'No se ha podido guardar la lista: {error}. No se ha escrito nada.',
   savedIn: { one: '{n} canal guardado en {file}', many: '{n} canales guardados en {file}',
     other: '{n} canales guardados en {file}' },
-  downloaded: { one: '{n} canal guardado: el navegador ha descargado la lista como {file}.',
-    many: '{n} canales guardados: el navegador ha descargado la lista como {file}.',
-    other: '{n} canales guardados: el navegador ha descargado la lista como {file}.' },
+  downloaded: { one: '{n} canal guardado: el navegador ha dejado la lista en la carpeta de descargas, con el nombre ' +
+    '{file} o, si ya había un archivo con ese nombre, con un número añadido.',
+  many: '{n} canales guardados: el navegador ha dejado la lista en la carpeta de descargas, con el nombre {file} o, ' +
+    'si ya había un archivo con ese nombre, con un número añadido.',
+  other: '{n} canales guardados: el navegador ha dejado la lista en la carpeta de descargas, con el nombre {file} o, ' +
+    'si ya había un archivo con ese nombre, con un número añadido.' },
   nameOnStick: 'En la memoria USB debe llamarse exactamente {file}, que es el nombre que espera el receptor: si el ' +
     'navegador ha añadido un número al nombre (como en {example}), quítalo al copiar el archivo a la memoria.',
+  nameOnStickNumbered: 'El archivo que has abierto, {opened}, lleva en el nombre un número como los que añade el ' +
+    'navegador a las descargas: en la memoria USB debe tener el nombre con el que lo exportó el receptor, ' +
+    'seguramente {file}.',
   cannotExport: 'No se puede exportar el listado: {why}.',
   exported: 'Listado exportado como {file}',
   exportedUnsaved: 'Listado exportado como {file}: corresponde a la lista con los cambios hechos aquí, así que ' +
@@ -172,6 +178,7 @@ export default {
   referencePartial: '{file} es una lista de canales, pero no está completa ({why}); sus canales se leen tal como ' +
     'están.',
   noneInReference: 'Ningún canal de la lista está en {file}: {summary}.',
+  referenceNotReadable: '{file} no sirve como referencia: {why}.',
 
   // Print.
   printTitle: { one: '{file}: {n} canal, {date}', many: '{file}: {n} canales, {date}',
@@ -184,8 +191,8 @@ export default {
   'finding.shorterThanHeader': { one: 'el archivo es más corto que su cabecera: {n} byte',
     many: 'el archivo es más corto que su cabecera: {n} bytes',
     other: 'el archivo es más corto que su cabecera: {n} bytes' },
-  'finding.shorterThanCount': 'el recuento indica {channels} ({needed} con la suma de comprobación final), pero ' +
-    'el archivo solo tiene {size}',
+  'finding.shorterThanCount': 'el recuento indica {channels}, es decir, {needed} con la suma de comprobación final, ' +
+    'pero el archivo solo tiene {size}',
   'finding.trailerMissing': 'falta la suma de comprobación final',
   'finding.trailerCutShort': 'la suma de comprobación final está incompleta: {n} de 4 bytes',
   'finding.countTooSmall': 'el recuento indica {channels}, pero el archivo contiene {held} y una suma de ' +

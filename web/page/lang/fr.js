@@ -143,12 +143,18 @@ export default {
   savedIn: { one: '{n} chaîne enregistrée dans {file}', many: '{n} de chaînes enregistrées dans {file}',
     other: '{n} chaînes enregistrées dans {file}' },
   downloaded: {
-    one: '{n} chaîne enregistrée : votre navigateur a téléchargé la liste sous le nom {file}.',
-    many: '{n} de chaînes enregistrées : votre navigateur a téléchargé la liste sous le nom {file}.',
-    other: '{n} chaînes enregistrées : votre navigateur a téléchargé la liste sous le nom {file}.',
+    one: '{n} chaîne enregistrée : votre navigateur a placé la liste dans le dossier Téléchargements, sous le ' +
+      'nom {file} ou, si un fichier du même nom s’y trouvait déjà, avec un numéro ajouté.',
+    many: '{n} de chaînes enregistrées : votre navigateur a placé la liste dans le dossier Téléchargements, ' +
+      'sous le nom {file} ou, si un fichier du même nom s’y trouvait déjà, avec un numéro ajouté.',
+    other: '{n} chaînes enregistrées : votre navigateur a placé la liste dans le dossier Téléchargements, sous ' +
+      'le nom {file} ou, si un fichier du même nom s’y trouvait déjà, avec un numéro ajouté.',
   },
   nameOnStick: 'Sur la clé USB, le fichier doit s’appeler exactement {file}, le nom qu’attend le récepteur : si le ' +
     'navigateur a ajouté un numéro au nom (par exemple {example}), retirez-le en copiant le fichier sur la clé.',
+  nameOnStickNumbered: 'Le nom du fichier ouvert, {opened}, contient un numéro comme ceux qu’un navigateur ajoute ' +
+    'aux fichiers téléchargés : sur la clé USB, le fichier doit avoir le nom sous lequel le récepteur l’a exporté, ' +
+    'sans doute {file}.',
   cannotExport: 'Impossible d’exporter la liste en texte : {why}.',
   exported: 'Export texte enregistré sous {file}',
   exportedUnsaved: 'Export texte enregistré sous {file} : il correspond à la liste modifiée ici ; tunvex --apply ' +
@@ -171,6 +177,7 @@ export default {
     'servir de référence.',
   referencePartial: '{file} est une liste de chaînes, mais incomplète ({why}) ; ses chaînes sont lues telles quelles.',
   noneInReference: 'Aucune chaîne de la liste ne se trouve dans {file} : {summary}.',
+  referenceNotReadable: '{file} ne peut pas servir de référence : {why}.',
 
   // Print.
   printTitle: { one: '{file} : {n} chaîne, {date}', many: '{file} : {n} de chaînes, {date}',

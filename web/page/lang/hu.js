@@ -119,8 +119,8 @@ export default {
   notAList: 'A(z) {file} fájl nem nyitható meg, mert nem teljes csatornalista: {why}.',
   notWhole: 'A(z) {file} fájl nem teljes csatornalista: {why}. Úgy nyílik meg, ahogy a tunvex is megnyitná; ' +
     'mentéskor teljes lista készül, új ellenőrzőösszeggel.',
-  notWholeNoted: 'A(z) {file} fájl nem teljes csatornalista: {why} ({notes}). Úgy nyílik meg, ahogy a tunvex ' +
-    'is megnyitná; mentéskor teljes lista készül, új ellenőrzőösszeggel.',
+  notWholeNoted: 'A(z) {file} fájl nem teljes csatornalista: {why}. Megjegyzés: {notes}. Úgy nyílik meg, ahogy ' +
+    'a tunvex is megnyitná; mentéskor teljes lista készül, új ellenőrzőösszeggel.',
   wholeNoted: 'A(z) {file} fájl teljes csatornalista. Megjegyzés: {notes}.',
   findingsJoin: '; ',
   keepsCounted: { one: 'Mentéskor csak a fájlban megadott {n} csatorna marad meg, az utána következő {left} kimarad.',
@@ -137,10 +137,14 @@ export default {
   notSavedChanged: 'Nincs mentve: a fájl közben megváltozott',
   notSaved: 'A lista mentése nem sikerült: {error}. Semmi sem íródott ki.',
   savedIn: { one: '{n} csatorna mentve ide: {file}', other: '{n} csatorna mentve ide: {file}' },
-  downloaded: { one: '{n} csatorna mentve: a böngésző {file} néven letöltötte a listát.',
-    other: '{n} csatorna mentve: a böngésző {file} néven letöltötte a listát.' },
+  downloaded: { one: '{n} csatorna mentve: a böngésző a letöltések mappájába tette a listát {file} néven, vagy ha ' +
+    'már volt ott ilyen nevű fájl, a nevéhez fűzött számmal.',
+  other: '{n} csatorna mentve: a böngésző a letöltések mappájába tette a listát {file} néven, vagy ha már volt ott ' +
+    'ilyen nevű fájl, a nevéhez fűzött számmal.' },
   nameOnStick: 'A pendrive-on a fájl neve pontosan {file} legyen, mert a vevőkészülék ezt várja: ha a böngésző ' +
     'számot fűzött a nevéhez (például {example}), a visszamásoláskor törölje ki belőle.',
+  nameOnStickNumbered: 'A megnyitott {opened} fájl nevében olyan szám van, amilyet a böngésző a letöltött fájlok ' +
+    'nevéhez fűz. A pendrive-on a fájl neve az legyen, amelyen a vevőkészülék exportálta, vagyis valószínűleg {file}.',
   cannotExport: 'A jegyzék nem exportálható: {why}.',
   exported: 'Jegyzék exportálva {file} néven',
   exportedUnsaved: 'Jegyzék exportálva {file} néven. Az itt módosított listára hivatkozik, ezért a tunvex --apply ' +
@@ -163,6 +167,7 @@ export default {
   referencePartial: 'A(z) {file} fájl csatornalista, de nem teljes ({why}); a benne lévő csatornákat az oldal úgy ' +
     'olvassa be, ahogy vannak.',
   noneInReference: 'A lista egyik csatornája sincs benne a(z) {file} fájlban: {summary}.',
+  referenceNotReadable: 'A(z) {file} fájl nem használható mintaként: {why}.',
 
   // Print.
   printTitle: { one: '{file}: {n} csatorna, {date}', other: '{file}: {n} csatorna, {date}' },
@@ -176,7 +181,7 @@ export default {
   'finding.shorterThanCount': 'a megadott darabszám szerint {channels} van benne, ez a záró ellenőrzőösszeggel ' +
     'együtt {needed}, de a fájl mérete csak {size}',
   'finding.trailerMissing': 'hiányzik a záró ellenőrzőösszeg',
-  'finding.trailerCutShort': 'a záró ellenőrzőösszeg csonka (a 4 bájtból csak {n} van meg)',
+  'finding.trailerCutShort': 'a záró ellenőrzőösszeg csonka, a 4 bájtból csak {n} van meg',
   'finding.countTooSmall': 'a megadott darabszám szerint {channels} van benne, de a fájlban {held} csatorna és ' +
     'egy mindegyikükre kiszámolt ellenőrzőösszeg van',
   'finding.checksumWrong': 'az ellenőrzőösszeg {stored}, de a tartalomból számolt érték {computed}',

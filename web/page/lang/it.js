@@ -144,12 +144,17 @@ export default {
   savedIn: { one: '{n} canale salvato in {file}', many: '{n} di canali salvati in {file}',
     other: '{n} canali salvati in {file}' },
   downloaded: {
-    one: '{n} canale salvato: il browser ha scaricato la lista con il nome {file}.',
-    many: '{n} di canali salvati: il browser ha scaricato la lista con il nome {file}.',
-    other: '{n} canali salvati: il browser ha scaricato la lista con il nome {file}.',
+    one: '{n} canale salvato: il browser ha messo la lista nella cartella Download, con il nome {file} o, se lì ' +
+      'c’era già un file con lo stesso nome, con l’aggiunta di un numero.',
+    many: '{n} di canali salvati: il browser ha messo la lista nella cartella Download, con il nome {file} o, se lì ' +
+      'c’era già un file con lo stesso nome, con l’aggiunta di un numero.',
+    other: '{n} canali salvati: il browser ha messo la lista nella cartella Download, con il nome {file} o, se lì ' +
+      'c’era già un file con lo stesso nome, con l’aggiunta di un numero.',
   },
   nameOnStick: 'Sulla chiavetta USB il file deve chiamarsi esattamente {file}, il nome che il decoder si aspetta: se il ' +
     'browser ha aggiunto un numero al nome (ad esempio {example}), toglilo quando ricopi il file sulla chiavetta.',
+  nameOnStickNumbered: 'Il file che hai aperto, {opened}, ha nel nome un numero come quelli che il browser aggiunge ' +
+    'ai file scaricati: sulla chiavetta USB deve avere il nome con cui il decoder l’ha esportato, probabilmente {file}.',
   cannotExport: 'Impossibile esportare l’elenco testuale: {why}.',
   exported: 'Elenco testuale esportato come {file}',
   exportedUnsaved: 'Elenco testuale esportato come {file}: si riferisce alla lista con le modifiche fatte qui, quindi ' +
@@ -172,6 +177,7 @@ export default {
     'riferimento.',
   referencePartial: '{file} è una lista canali, ma non completa ({why}); i suoi canali vengono letti così come sono.',
   noneInReference: 'Nessun canale della lista si trova in {file}: {summary}.',
+  referenceNotReadable: '{file} non può fare da riferimento: {why}.',
 
   // Print.
   printTitle: { one: '{file}: {n} canale, {date}', many: '{file}: {n} di canali, {date}',

@@ -118,8 +118,8 @@ export default {
   notAList: '{file} kan niet worden geopend, want het is geen volledige zenderlijst: {why}.',
   notWhole: '{file} is geen volledige zenderlijst: {why}. Het bestand wordt geopend zoals tunvex het opent; bij ' +
     'opslaan ontstaat een volledige lijst met een nieuwe controlesom.',
-  notWholeNoted: '{file} is geen volledige zenderlijst: {why} ({notes}). Het bestand wordt geopend zoals tunvex ' +
-    'het opent; bij opslaan ontstaat een volledige lijst met een nieuwe controlesom.',
+  notWholeNoted: '{file} is geen volledige zenderlijst: {why}. Let op: {notes}. Het bestand wordt geopend zoals ' +
+    'tunvex het opent; bij opslaan ontstaat een volledige lijst met een nieuwe controlesom.',
   wholeNoted: '{file} is een volledige zenderlijst. Let op: {notes}.',
   findingsJoin: '; ',
   keepsCounted: { one: 'Volgens het aantal in het bestand is het {n} zender: alleen die blijft bij opslaan ' +
@@ -138,10 +138,15 @@ export default {
   notSavedChanged: 'Niet opgeslagen: het bestand is intussen gewijzigd',
   notSaved: 'De lijst kon niet worden opgeslagen: {error}. Er is niets geschreven.',
   savedIn: { one: '{n} zender opgeslagen in {file}', other: '{n} zenders opgeslagen in {file}' },
-  downloaded: { one: '{n} zender opgeslagen: je browser heeft de lijst gedownload als {file}.',
-    other: '{n} zenders opgeslagen: je browser heeft de lijst gedownload als {file}.' },
+  downloaded: { one: '{n} zender opgeslagen: je browser heeft de lijst in je map Downloads gezet, onder de naam ' +
+    '{file} of, als daar al een bestand met die naam stond, met een nummer erbij.',
+  other: '{n} zenders opgeslagen: je browser heeft de lijst in je map Downloads gezet, onder de naam {file} of, ' +
+    'als daar al een bestand met die naam stond, met een nummer erbij.' },
   nameOnStick: 'Op de USB-stick moet het bestand precies {file} heten, zoals de ontvanger verwacht. Heeft de ' +
     'browser een nummer aan de naam toegevoegd (zoals in {example}), haal dat dan weg als je het bestand terugkopieert.',
+  nameOnStickNumbered: 'Het bestand dat je hebt geopend, {opened}, heeft een nummer in de naam zoals een browser ' +
+    'dat bij een download toevoegt. Op de USB-stick moet het de naam hebben waaronder de ontvanger het heeft ' +
+    'geëxporteerd, waarschijnlijk {file}.',
   cannotExport: 'De tekstlijst kan niet worden geëxporteerd: {why}.',
   exported: 'Tekstlijst geëxporteerd als {file}',
   exportedUnsaved: 'Tekstlijst geëxporteerd als {file}. Die hoort bij de lijst met de wijzigingen die je hier hebt ' +
@@ -164,6 +169,7 @@ export default {
   referencePartial: '{file} is een zenderlijst, maar geen volledige ({why}); de zenders erin worden gelezen zoals ' +
     'ze zijn.',
   noneInReference: 'Geen enkele zender van de lijst staat in {file}: {summary}.',
+  referenceNotReadable: '{file} kan niet als referentie dienen: {why}.',
 
   // Print.
   printTitle: { one: '{file}: {n} zender, {date}', other: '{file}: {n} zenders, {date}' },

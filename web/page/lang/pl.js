@@ -153,8 +153,8 @@ export default {
   notAList: 'Nie można otworzyć pliku {file}, bo nie jest to kompletna lista kanałów: {why}.',
   notWhole: 'Plik {file} nie jest kompletną listą kanałów: {why}. Zostanie otwarty tak, jak otwiera go tunvex; ' +
     'zapis utworzy kompletną listę z nową sumą kontrolną.',
-  notWholeNoted: 'Plik {file} nie jest kompletną listą kanałów: {why} ({notes}). Zostanie otwarty tak, jak otwiera ' +
-    'go tunvex; zapis utworzy kompletną listę z nową sumą kontrolną.',
+  notWholeNoted: 'Plik {file} nie jest kompletną listą kanałów: {why}. Uwaga: {notes}. Zostanie otwarty tak, ' +
+    'jak otwiera go tunvex; zapis utworzy kompletną listę z nową sumą kontrolną.',
   wholeNoted: 'Plik {file} jest kompletną listą kanałów. Uwaga: {notes}.',
   findingsJoin: '; ',
   keepsCounted: {
@@ -194,13 +194,19 @@ export default {
     other: 'Zapisano {n} kanału w pliku {file}',
   },
   downloaded: {
-    one: 'Zapisano {n} kanał: przeglądarka pobrała listę jako {file}.',
-    few: 'Zapisano {n} kanały: przeglądarka pobrała listę jako {file}.',
-    many: 'Zapisano {n} kanałów: przeglądarka pobrała listę jako {file}.',
-    other: 'Zapisano {n} kanału: przeglądarka pobrała listę jako {file}.',
+    one: 'Zapisano {n} kanał: przeglądarka umieściła listę w folderze pobranych plików pod nazwą {file}, a jeśli ' +
+      'był tam już plik o tej nazwie, to z dopisanym numerem.',
+    few: 'Zapisano {n} kanały: przeglądarka umieściła listę w folderze pobranych plików pod nazwą {file}, a jeśli ' +
+      'był tam już plik o tej nazwie, to z dopisanym numerem.',
+    many: 'Zapisano {n} kanałów: przeglądarka umieściła listę w folderze pobranych plików pod nazwą {file}, a jeśli ' +
+      'był tam już plik o tej nazwie, to z dopisanym numerem.',
+    other: 'Zapisano {n} kanału: przeglądarka umieściła listę w folderze pobranych plików pod nazwą {file}, a jeśli ' +
+      'był tam już plik o tej nazwie, to z dopisanym numerem.',
   },
   nameOnStick: 'Na pamięci USB plik musi się nazywać dokładnie {file}, bo tego oczekuje odbiornik. Jeśli ' +
     'przeglądarka dodała do nazwy numer (np. {example}), usuń go przy kopiowaniu pliku z powrotem.',
+  nameOnStickNumbered: 'Otwarty plik {opened} ma w nazwie numer, jaki przeglądarka dodaje do pobranych plików. ' +
+    'Na pamięci USB musi mieć nazwę, pod którą wyeksportował go odbiornik, czyli najpewniej {file}.',
   cannotExport: 'Nie można wyeksportować wykazu: {why}.',
   exported: 'Wyeksportowano wykaz jako {file}',
   exportedUnsaved: 'Wyeksportowano wykaz jako {file}: odnosi się do listy ze zmianami wprowadzonymi tutaj, więc ' +
@@ -228,6 +234,7 @@ export default {
   referencePartial: 'Plik {file} to lista kanałów, ale niekompletna ({why}); jej kanały zostaną odczytane tak, ' +
     'jak są.',
   noneInReference: 'Żadnego kanału z listy nie ma w pliku {file} ({summary}).',
+  referenceNotReadable: 'Plik {file} nie może posłużyć jako wzorzec: {why}.',
 
   // Print.
   printTitle: {

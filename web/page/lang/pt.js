@@ -122,8 +122,8 @@ export default {
   notAList: 'Não é possível abrir {file}, porque não é uma lista de canais completa: {why}.',
   notWhole: '{file} não é uma lista de canais completa: {why}. É aberto tal como o tunvex o abre; ao guardar, é ' +
     'escrita uma lista completa com uma nova soma de verificação.',
-  notWholeNoted: '{file} não é uma lista de canais completa: {why} ({notes}). É aberto tal como o tunvex o abre; ' +
-    'ao guardar, é escrita uma lista completa com uma nova soma de verificação.',
+  notWholeNoted: '{file} não é uma lista de canais completa: {why}. Nota: {notes}. É aberto tal como o tunvex o ' +
+    'abre; ao guardar, é escrita uma lista completa com uma nova soma de verificação.',
   wholeNoted: '{file} é uma lista de canais completa. Nota: {notes}.',
   findingsJoin: '; ',
   keepsCounted: { one: 'Ao guardar, mantém-se {n} canal, o que a contagem da lista indica, e descarta-se o que ' +
@@ -147,11 +147,16 @@ export default {
   notSaved: 'Não foi possível guardar a lista: {error}. Nada foi escrito.',
   savedIn: { one: '{n} canal guardado em {file}', many: '{n} canais guardados em {file}',
     other: '{n} canais guardados em {file}' },
-  downloaded: { one: '{n} canal guardado: o browser transferiu a lista como {file}.',
-    many: '{n} canais guardados: o browser transferiu a lista como {file}.',
-    other: '{n} canais guardados: o browser transferiu a lista como {file}.' },
+  downloaded: { one: '{n} canal guardado: o browser colocou a lista na pasta de transferências, com o nome {file} ou, ' +
+    'se já lá havia um ficheiro com esse nome, com um número acrescentado.',
+  many: '{n} canais guardados: o browser colocou a lista na pasta de transferências, com o nome {file} ou, se já lá ' +
+    'havia um ficheiro com esse nome, com um número acrescentado.',
+  other: '{n} canais guardados: o browser colocou a lista na pasta de transferências, com o nome {file} ou, se já lá ' +
+    'havia um ficheiro com esse nome, com um número acrescentado.' },
   nameOnStick: 'Na pen USB, o ficheiro tem de se chamar exatamente {file}, que é o nome que o recetor espera: se o ' +
     'browser acrescentou um número ao nome (como em {example}), retire-o quando copiar o ficheiro para a pen.',
+  nameOnStickNumbered: 'O ficheiro que abriu, {opened}, tem no nome um número como os que o browser acrescenta ' +
+    'às transferências: na pen USB tem de ter o nome com que o recetor o exportou, provavelmente {file}.',
   cannotExport: 'Não é possível exportar a listagem: {why}.',
   exported: 'Listagem exportada como {file}',
   exportedUnsaved: 'Listagem exportada como {file}: identifica a lista com as alterações feitas aqui, por isso o ' +
@@ -174,6 +179,7 @@ export default {
   referencePartial: '{file} é uma lista de canais, mas não está completa ({why}); os canais são lidos tal como ' +
     'estão.',
   noneInReference: 'Nenhum canal da lista está em {file}: {summary}.',
+  referenceNotReadable: '{file} não pode servir de referência: {why}.',
 
   // Print.
   printTitle: { one: '{file}: {n} canal, {date}', many: '{file}: {n} canais, {date}',
@@ -186,8 +192,8 @@ export default {
   'finding.shorterThanHeader': { one: 'o ficheiro é mais curto do que o cabeçalho: {n} byte',
     many: 'o ficheiro é mais curto do que o cabeçalho: {n} bytes',
     other: 'o ficheiro é mais curto do que o cabeçalho: {n} bytes' },
-  'finding.shorterThanCount': 'a contagem indica {channels} ({needed} com a soma de verificação final), mas o ' +
-    'ficheiro só tem {size}',
+  'finding.shorterThanCount': 'a contagem indica {channels}, ou seja, {needed} com a soma de verificação final, ' +
+    'mas o ficheiro só tem {size}',
   'finding.trailerMissing': 'falta a soma de verificação final',
   'finding.trailerCutShort': 'a soma de verificação final está incompleta: {n} de 4 bytes',
   'finding.countTooSmall': 'a contagem indica {channels}, mas o ficheiro contém {held} e uma soma de verificação ' +

@@ -119,8 +119,8 @@ export default {
   notAList: 'Fișierul {file} nu poate fi deschis, deoarece nu este o listă de canale completă: {why}.',
   notWhole: 'Fișierul {file} nu este o listă de canale completă: {why}. Se deschide la fel ca în tunvex; la salvare ' +
     'se scrie o listă completă, cu o sumă de control nouă.',
-  notWholeNoted: 'Fișierul {file} nu este o listă de canale completă: {why} ({notes}). Se deschide la fel ca ' +
-    'în tunvex; la salvare se scrie o listă completă, cu o sumă de control nouă.',
+  notWholeNoted: 'Fișierul {file} nu este o listă de canale completă: {why}. Notă: {notes}. Se deschide la fel ' +
+    'ca în tunvex; la salvare se scrie o listă completă, cu o sumă de control nouă.',
   wholeNoted: 'Fișierul {file} este o listă de canale completă. Notă: {notes}.',
   findingsJoin: '; ',
   keepsCounted: { one: 'La salvare se păstrează doar {n} canal, cât declară fișierul; restul ({left}) se omite.',
@@ -143,11 +143,17 @@ export default {
   notSaved: 'Lista nu a putut fi salvată: {error}. Nu s-a scris nimic.',
   savedIn: { one: 'S-a salvat {n} canal în {file}', few: 'S-au salvat {n} canale în {file}',
     other: 'S-au salvat {n} de canale în {file}' },
-  downloaded: { one: 'S-a salvat {n} canal: browserul a descărcat lista cu numele {file}.',
-    few: 'S-au salvat {n} canale: browserul a descărcat lista cu numele {file}.',
-    other: 'S-au salvat {n} de canale: browserul a descărcat lista cu numele {file}.' },
+  downloaded: { one: 'S-a salvat {n} canal: browserul a pus lista în folderul de descărcări, cu numele {file} ' +
+    'sau, dacă acolo exista deja un fișier cu acest nume, cu un număr adăugat.',
+  few: 'S-au salvat {n} canale: browserul a pus lista în folderul de descărcări, cu numele {file} sau, dacă ' +
+    'acolo exista deja un fișier cu acest nume, cu un număr adăugat.',
+  other: 'S-au salvat {n} de canale: browserul a pus lista în folderul de descărcări, cu numele {file} sau, dacă ' +
+    'acolo exista deja un fișier cu acest nume, cu un număr adăugat.' },
   nameOnStick: 'Pe stick, fișierul trebuie să se numească exact {file}, așa cum îl așteaptă receptorul: dacă ' +
     'browserul a adăugat un număr la nume (de exemplu, {example}), ștergeți-l când copiați fișierul înapoi.',
+  nameOnStickNumbered: 'Numele fișierului deschis, {opened}, conține un număr de felul celor pe care browserul le ' +
+    'adaugă fișierelor descărcate. Pe stick, fișierul trebuie să poarte numele sub care l-a exportat receptorul, ' +
+    'cel mai probabil {file}.',
   cannotExport: 'Lista text nu poate fi exportată: {why}.',
   exported: 'Listă text exportată cu numele {file}',
   exportedUnsaved: 'Listă text exportată cu numele {file}: se referă la lista cu modificările făcute aici, deci ' +
@@ -170,6 +176,7 @@ export default {
   referencePartial: 'Fișierul {file} este o listă de canale, dar incompletă ({why}); canalele ei sunt citite așa ' +
     'cum sunt.',
   noneInReference: 'Niciun canal din listă nu apare în {file}: {summary}.',
+  referenceNotReadable: 'Fișierul {file} nu poate servi drept referință: {why}.',
 
   // Print.
   printTitle: { one: '{file}: {n} canal, {date}', few: '{file}: {n} canale, {date}',
@@ -184,7 +191,7 @@ export default {
   'finding.shorterThanCount': 'declară {channels}, adică {needed} cu tot cu suma de control finală, dar are doar ' +
     '{size}',
   'finding.trailerMissing': 'lipsește suma de control finală',
-  'finding.trailerCutShort': 'suma de control finală este trunchiată (doar {n} din 4 octeți)',
+  'finding.trailerCutShort': 'suma de control finală este trunchiată: are doar {n} din 4 octeți',
   'finding.countTooSmall': 'declară {channels}, dar conține {held}, plus o sumă de control calculată pentru toate',
   'finding.checksumWrong': 'suma de control este {stored}, dar din conținut rezultă {computed}',
   'finding.bytesAfterTrailer': { one: '{n} octet după suma de control finală',

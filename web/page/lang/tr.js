@@ -134,10 +134,14 @@ export default {
   notSavedChanged: 'Kaydedilmedi: dosya bu arada değişti',
   notSaved: 'Liste kaydedilemedi: {error}. Hiçbir şey yazılmadı.',
   savedIn: { one: '{n} kanal {file} dosyasına kaydedildi', other: '{n} kanal {file} dosyasına kaydedildi' },
-  downloaded: { one: '{n} kanal kaydedildi: tarayıcınız listeyi {file} adıyla indirdi.',
-    other: '{n} kanal kaydedildi: tarayıcınız listeyi {file} adıyla indirdi.' },
+  downloaded: { one: '{n} kanal kaydedildi: tarayıcınız listeyi İndirilenler klasörünüze {file} adıyla indirdi; ' +
+    'orada bu adda bir dosya zaten varsa ada bir numara eklenmiştir.',
+  other: '{n} kanal kaydedildi: tarayıcınız listeyi İndirilenler klasörünüze {file} adıyla indirdi; orada bu adda ' +
+    'bir dosya zaten varsa ada bir numara eklenmiştir.' },
   nameOnStick: 'USB bellekte dosyanın adı, alıcının beklediği gibi tam olarak {file} olmalı. Tarayıcı ada bir ' +
     'numara eklediyse ({example} gibi), dosyayı geri kopyalarken bu numarayı silin.',
+  nameOnStickNumbered: 'Açtığınız {opened} dosyasının adında, tarayıcının indirilen dosyalara eklediği türden bir ' +
+    'numara var. USB bellekte dosyanın adı, alıcının dışa aktarırken verdiği ad olmalı: büyük olasılıkla {file}.',
   cannotExport: 'Döküm dışa aktarılamıyor: {why}.',
   exported: 'Döküm {file} adıyla dışa aktarıldı',
   exportedUnsaved: 'Döküm {file} adıyla dışa aktarıldı. Döküm, listenin burada değiştirilmiş hâline ait olduğu ' +
@@ -158,6 +162,7 @@ export default {
     'kullanılamaz.',
   referencePartial: '{file} dosyasındaki kanal listesi bozuk ({why}); kanallar olduğu gibi okundu.',
   noneInReference: 'Listedeki kanalların hiçbiri {file} dosyasında yok: {summary}.',
+  referenceNotReadable: '{file} referans olarak kullanılamaz: {why}.',
 
   // Print.
   printTitle: { one: '{file}: {n} kanal, {date}', other: '{file}: {n} kanal, {date}' },
