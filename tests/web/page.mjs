@@ -553,8 +553,8 @@ async function asPeopleUseIt() {
     await page.setFile('#reference-file', unreadable);
     await page.waitFor(() => /could not be read/.test(document.getElementById('reference-summary').textContent));
     const why = await page.text('#reference-summary');
-    expect('a line that could not be read is one line, and says why', why.endsWith('; 1 reference line could not be ' +
-      'read (line 1: a line that is no channel line (NUMBER:NAME:NAME2:TYPE, or NUMBER alone))'), why);
+    expect('a line that could not be read is one line, and says why', why.endsWith('. 1 reference line could not be ' +
+      'read; the first, line 1: a line that is no channel line (NUMBER:NAME:NAME2:TYPE, or NUMBER alone)'), why);
     await page.press('Escape');
   });
 

@@ -89,6 +89,9 @@ export function nameBytes(text, useLatin1) {
 }
 
 // A name or a search as a search compares them: in lower case as the
-// page's language has it (Turkish "IŞIK" is "ışık", "İ" is "i"); the dot
-// other languages keep on a lower-case "İ" goes.
-export const folded = (text, locale) => text.toLocaleLowerCase(locale).replace(/i\u0307/g, 'i');
+// page's language has it (Turkish "IŞIK" is "ışık", "İ" is "i"), and with
+// the letters people type for one another as one: ı and i (a Turkish
+// "DISCOVERY" is found by "discovery"), ß and ss, ё and е. The dot other
+// languages keep on a lower-case "İ" goes.
+const ALIKE = { ı: 'i', ß: 'ss', ё: 'е', 'i\u0307': 'i' };
+export const folded = (text, locale) => text.toLocaleLowerCase(locale).replace(/i\u0307|[ıßё]/g, (c) => ALIKE[c]);

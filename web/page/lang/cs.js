@@ -116,7 +116,7 @@ export default {
     many: 'Seřazeno {n} kanálu podle názvu',
     other: 'Seřazeno {n} kanálů podle názvu',
   },
-  referenceApplied: 'Předloha použita ({summary})',
+  referenceApplied: 'Předloha použita: {summary}',
   undone: 'Vráceno zpět: {what}',
   redone: 'Znovu provedeno: {what}',
   atTop: 'Výběr už je na začátku',
@@ -213,7 +213,7 @@ export default {
   chooseReference: 'Vyberte výpis (.txt) nebo soubor se seznamem z doby před novým vyhledáváním kanálů.',
   matchSummary: 'nalezeno přesně: {exact}, přibližně: {loosely}, nenalezeno: {unmatched}; {lost} bez ' +
     'odpovídajícího kanálu',
-  matchUnread: '{summary}; {unread} nelze přečíst (řádek {line}: {why})',
+  matchUnread: '{summary}. {unread} nelze přečíst; první je řádek {line}: {why}',
   referenceLines: {
     one: '{n} řádek předlohy',
     few: '{n} řádky předlohy',
@@ -229,7 +229,7 @@ export default {
   referenceUnreadable: 'Soubor {file} je seznam kanálů, který tunvex neumí přečíst ({why}), takže ho nelze použít ' +
     'jako předlohu.',
   referencePartial: 'Soubor {file} je seznam kanálů, ale neúplný ({why}); jeho kanály se načtou tak, jak jsou.',
-  noneInReference: 'Žádný kanál ze seznamu není v souboru {file} ({summary}).',
+  noneInReference: 'Žádný kanál ze seznamu není v souboru {file}: {summary}.',
   referenceNotReadable: 'Soubor {file} nelze použít jako předlohu: {why}.',
 
   // Print.

@@ -155,7 +155,7 @@ export default {
   // Apply a reference.
   chooseReference: 'Wählen Sie die vor dem Sendersuchlauf exportierte Textliste (.txt) oder die alte Senderliste.',
   matchSummary: '{exact} genau zugeordnet, {loosely} ungefähr, {unmatched} gar nicht; {lost} ohne Treffer',
-  matchUnread: '{summary}; {unread} nicht lesbar (Zeile {line}: {why})',
+  matchUnread: '{summary}. {unread} nicht lesbar, die erste in Zeile {line}: {why}',
   referenceLines: { one: '{n} Vorlagenzeile', other: '{n} Vorlagenzeilen' },
   namesNoChannel: 'nennt keinen Sender',
   noLongerInList: 'nicht mehr in der Liste',

@@ -149,7 +149,7 @@ export default {
   // Apply a reference.
   chooseReference: 'Choose the listing (.txt) or the list file from before the rescan.',
   matchSummary: '{exact} matched exactly, {loosely} loosely, {unmatched} not at all; {lost} found nothing',
-  matchUnread: '{summary}; {unread} could not be read (line {line}: {why})',
+  matchUnread: '{summary}. {unread} could not be read; the first, line {line}: {why}',
   referenceLines: { one: '{n} reference line', other: '{n} reference lines' },
   namesNoChannel: 'names no channel',
   noLongerInList: 'no longer in the list',

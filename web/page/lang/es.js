@@ -165,7 +165,7 @@ export default {
     'canales.',
   matchSummary: '{exact} con coincidencia exacta, {loosely} con coincidencia aproximada, {unmatched} sin ' +
     'coincidencia; {lost} sin canal correspondiente',
-  matchUnread: '{summary}; {unread} con errores (línea {line}: {why})',
+  matchUnread: '{summary}. {unread} con errores; la primera, en la línea {line}: {why}',
   referenceLines: { one: '{n} línea de referencia', many: '{n} líneas de referencia', other: '{n} líneas de referencia' },
   namesNoChannel: 'no corresponde a ningún canal',
   noLongerInList: 'ya no está en la lista',

@@ -165,7 +165,7 @@ export default {
     'recherche des chaînes.',
   matchSummary: 'chaînes retrouvées exactement : {exact}, approximativement : {loosely}, pas du tout : {unmatched} ; ' +
     '{lost} sans résultat',
-  matchUnread: '{summary} ; impossible de lire {unread} (ligne {line} : {why})',
+  matchUnread: '{summary}. Impossible de lire {unread} ; la première est à la ligne {line} : {why}',
   referenceLines: { one: '{n} ligne de référence', many: '{n} de lignes de référence', other: '{n} lignes de référence' },
   namesNoChannel: 'ne correspond à aucune chaîne',
   noLongerInList: 'n’est plus dans la liste',

@@ -154,7 +154,7 @@ export default {
   chooseReference: 'Válassza ki a jegyzéket (.txt) vagy az új csatornakeresés előtti listafájlt.',
   matchSummary: '{exact} csatorna pontosan egyezik, {loosely} nagyjából, {unmatched} egyáltalán nem; {lost} nem ' +
     'talált csatornát',
-  matchUnread: '{summary}; {unread} nem olvasható ({line}. sor: {why})',
+  matchUnread: '{summary}. {unread} nem olvasható; az első a(z) {line}. sorban: {why}',
   referenceLines: { one: '{n} mintasor', other: '{n} mintasor' },
   namesNoChannel: 'nem jelöl csatornát',
   noLongerInList: 'már nincs a listában',

@@ -164,7 +164,7 @@ export default {
   chooseReference: 'Scegli l’elenco testuale (.txt) o il vecchio file della lista, quello di prima della nuova ricerca canali.',
   matchSummary: 'canali abbinati esattamente: {exact}, per somiglianza: {loosely}, non abbinati: {unmatched}; ' +
     '{lost} senza riscontro',
-  matchUnread: '{summary}; impossibile leggere {unread} (riga {line}: {why})',
+  matchUnread: '{summary}. Impossibile leggere {unread}; la prima è alla riga {line}: {why}',
   referenceLines: { one: '{n} riga del riferimento', many: '{n} di righe del riferimento',
     other: '{n} righe del riferimento' },
   namesNoChannel: 'non corrisponde a nessun canale',

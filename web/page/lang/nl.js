@@ -156,7 +156,7 @@ export default {
   chooseReference: 'Kies de tekstlijst (.txt) of het oude zenderlijstbestand van vóór de zenderscan.',
   matchSummary: '{exact} exact gevonden, {loosely} bij benadering, {unmatched} helemaal niet; ' +
     '{lost} zonder overeenkomst',
-  matchUnread: '{summary}; {unread} onleesbaar (regel {line}: {why})',
+  matchUnread: '{summary}. {unread} onleesbaar, de eerste op regel {line}: {why}',
   referenceLines: { one: '{n} referentieregel', other: '{n} referentieregels' },
   namesNoChannel: 'noemt geen zender',
   noLongerInList: 'niet meer in de lijst',

@@ -117,7 +117,7 @@ export default {
     many: 'Posortowano {n} kanałów według nazwy',
     other: 'Posortowano {n} kanału według nazwy',
   },
-  referenceApplied: 'Zastosowano wzorzec ({summary})',
+  referenceApplied: 'Zastosowano wzorzec: {summary}',
   undone: 'Cofnięto: „{what}”',
   redone: 'Ponowiono: „{what}”',
   atTop: 'Zaznaczenie jest już na początku',
@@ -216,7 +216,7 @@ export default {
   chooseReference: 'Wybierz wykaz (.txt) albo plik listy sprzed ponownego wyszukiwania kanałów.',
   matchSummary: 'dopasowane dokładnie: {exact}, w przybliżeniu: {loosely}, niedopasowane: {unmatched}; {lost} ' +
     'bez dopasowania',
-  matchUnread: '{summary}; nie udało się odczytać: {unread} (wiersz {line}: {why})',
+  matchUnread: '{summary}. Nie udało się odczytać: {unread}; pierwszy to wiersz {line}: {why}',
   referenceLines: {
     one: '{n} wiersz wzorca',
     few: '{n} wiersze wzorca',
@@ -233,7 +233,7 @@ export default {
     'posłużyć jako wzorzec.',
   referencePartial: 'Plik {file} to lista kanałów, ale niekompletna ({why}); jej kanały zostaną odczytane tak, ' +
     'jak są.',
-  noneInReference: 'Żadnego kanału z listy nie ma w pliku {file} ({summary}).',
+  noneInReference: 'Żadnego kanału z listy nie ma w pliku {file}: {summary}.',
   referenceNotReadable: 'Plik {file} nie może posłużyć jako wzorzec: {why}.',
 
   // Print.

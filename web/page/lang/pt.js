@@ -166,7 +166,7 @@ export default {
   chooseReference: 'Escolha a listagem (.txt) ou o ficheiro da lista que tinha antes da nova pesquisa de canais.',
   matchSummary: '{exact} com correspondência exata, {loosely} com correspondência aproximada, {unmatched} sem ' +
     'correspondência; {lost} sem canal correspondente',
-  matchUnread: '{summary}; {unread} com erros (linha {line}: {why})',
+  matchUnread: '{summary}. {unread} com erros; a primeira, na linha {line}: {why}',
   referenceLines: { one: '{n} linha de referência', many: '{n} linhas de referência', other: '{n} linhas de referência' },
   namesNoChannel: 'não corresponde a nenhum canal',
   noLongerInList: 'já não está na lista',

@@ -162,7 +162,7 @@ export default {
   // Apply a reference.
   chooseReference: 'Alegeți lista text (.txt) sau fișierul listei de dinainte de noua căutare.',
   matchSummary: 'canale găsite exact: {exact}, aproximativ: {loosely}, negăsite: {unmatched}; fără corespondent: {lost}',
-  matchUnread: '{summary}; ilizibile: {unread} (linia {line}: {why})',
+  matchUnread: '{summary}. Ilizibile: {unread}; prima, pe linia {line}: {why}',
   referenceLines: { one: '{n} linie de referință', few: '{n} linii de referință',
     other: '{n} de linii de referință' },
   namesNoChannel: 'nu indică niciun canal',

@@ -172,7 +172,7 @@ export default {
   // Apply a reference.
   chooseReference: 'Выберите перечень (.txt) или файл списка, сохранённые до нового поиска каналов.',
   matchSummary: 'найдено точно — {exact}, неточно — {loosely}, не найдено — {unmatched}; без совпадений — {lost}',
-  matchUnread: '{summary}; не удалось прочитать — {unread} (строка {line}: {why})',
+  matchUnread: '{summary}. Не удалось прочитать — {unread}; первая — строка {line}: {why}',
   referenceLines: { one: '{n} строка образца', few: '{n} строки образца', many: '{n} строк образца',
     other: '{n} строки образца' },
   namesNoChannel: 'без названия',

@@ -150,7 +150,7 @@ export default {
   // Apply a reference.
   chooseReference: 'Yeni kanal aramasından önce alınan dökümü (.txt) ya da eski liste dosyasını seçin.',
   matchSummary: '{exact} tam eşleşti, {loosely} yaklaşık eşleşti, {unmatched} hiç eşleşmedi; {lost} karşılıksız kaldı',
-  matchUnread: '{summary}; {unread} okunamadı ({line}. satır: {why})',
+  matchUnread: '{summary}. {unread} okunamadı; ilki {line}. satır: {why}',
   referenceLines: { one: '{n} referans satırı', other: '{n} referans satırı' },
   namesNoChannel: 'ad yok',
   noLongerInList: 'artık listede yok',
