@@ -8,12 +8,9 @@ import * as list from './model.js';
 import { render } from './render.js';
 import { addNotice, announce, notice } from './say.js';
 import * as selection from './selection.js';
-import { $, state } from './state.js';
+import { $, MOST_LISTED, state } from './state.js';
 import { findingText } from './words.js';
 
-// The most channels a listing can number: a list of more can be shown,
-// but no change to it could be saved.
-const MOST_LISTED = 65535;
 
 // Text has no zero byte; a channel list has many, past a header of a few
 // bytes that a file shorter than it lacks.

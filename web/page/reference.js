@@ -4,7 +4,7 @@ import { act, askAbout } from './changes.js';
 import { msg, t } from './i18n.js';
 import * as list from './model.js';
 import { currentList, show } from './saving.js';
-import { $, editable, state } from './state.js';
+import { $, MOST_LISTED, editable, state } from './state.js';
 import { findingText, problemText, problemsText } from './words.js';
 
 // How each channel matched, as said and as its row is classed.
@@ -88,7 +88,7 @@ async function proposeFrom(name, bytes) {
   const result = state.core.match(now, bytes), reference = result.reference;
   const say = (text) => ($('reference-summary').textContent = text);
   if (reference.kind === 'tooMany') {
-    say(t('referenceTooMany', { file: name, n: reference.count, most: 65535 }));
+    say(t('referenceTooMany', { file: name, n: reference.count, most: MOST_LISTED }));
     return null;
   }
   if (reference.kind === 'cutShort') {

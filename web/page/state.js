@@ -21,5 +21,9 @@ export const state = {
   takeReference: null,
 };
 
+// The most channels a listing can number: a list of more can be shown,
+// but no change to it could be saved.
+export const MOST_LISTED = 65535;
+
 export const editable = () => state.model !== null && !state.readOnly;
 export const $ = (id) => document.getElementById(id);

@@ -4,6 +4,7 @@
 // language. show(bytes) makes a quoted name or line into text, in the
 // list's encoding.
 import { msg, t } from './i18n.js';
+import { MOST_LISTED } from './state.js';
 
 const hex = (n) => n.toString(16).padStart(8, '0');
 const channels = (n) => msg('channelCount', { n }), bytes = (n) => msg('byteCount', { n });
@@ -30,7 +31,7 @@ const problems = {
   typeNotTvOrRadio: (p, show) => ({ text: show(p.text) }),
   nameLength: (p) => ({ channel: String(p.a), n: p.b }),
   nameControl: (p) => ({ channel: String(p.a) }),
-  tooManyChannels: (p) => ({ n: p.a, most: 65535 }),
+  tooManyChannels: (p) => ({ n: p.a, most: MOST_LISTED }),
   lineFeedInName: (p) => ({ channel: String(p.a) }),
 };
 // Of a channel's new name (a: the channel), or of a name alone.
